@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QStringList>
+
+#include <functional>
+
+namespace twinsweep::bench {
+
+/// One subcommand of twinsweep-bench. Each command file registers itself with a
+/// static `Registration`, so adding a command touches no other file.
+struct Command
+{
+    QString name;
+    QString usage;
+    std::function<int(const QStringList& arguments)> run;
+};
+
+struct Registration
+{
+    explicit Registration(Command command);
+};
+
+/// Seconds since the command started, and the peak resident memory in MiB.
+double elapsedSeconds();
+void restartClock();
+double peakMemoryMiB();
+
+} // namespace twinsweep::bench

@@ -1,0 +1,74 @@
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "Bench.h"
+
+namespace twinsweep::bench {
+
+namespace {
+std::vector<Command>& commands()
+{
+    static std::vector<Command> all;
+    return all;
+}
+
+QElapsedTimer& clock()
+{
+    static QElapsedTimer timer;
+    return timer;
+}
+
+int usage()
+{
+    std::fprintf(stderr, "usage: twinsweep-bench COMMAND ...\n");
+    for (const Command& command : commands())
+        std::fprintf(stderr, "  twinsweep-bench %s\n", qPrintable(command.usage));
+    return 2;
+}
+} // namespace
+
+Registration::Registration(Command command)
+{
+    commands().push_back(std::move(command));
+}
+
+double elapsedSeconds()
+{
+    return double(clock().nsecsElapsed()) / 1e9;
+}
+
+void restartClock()
+{
+    clock().start();
+}
+
+double peakMemoryMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+} // namespace twinsweep::bench
+
+int main(int argc, char** argv)
+{
+    using namespace twinsweep::bench;
+    QCoreApplication app(argc, argv);
+    QStringList arguments = app.arguments().mid(1);
+    if (arguments.isEmpty())
+        return usage();
+    const QString name = arguments.takeFirst();
+    for (const Command& command : commands()) {
+        if (command.name == name) {
+            restartClock();
+            return command.run(arguments);
+        }
+    }
+    return usage();
+}

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and starts Twinsweep. The one optional argument
+# (a folder, a .ztw collection or an .m3u/.pls playlist) is passed on.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh"
+exec "${TWINSWEEP_BUILD_DIR:-$root/build}/twinsweep" "$@"

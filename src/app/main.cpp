@@ -1,0 +1,27 @@
+#include <QApplication>
+
+#include "catalogue/Catalogue.h"
+#include "platform/SettingsStore.h"
+#include "platform/ui/QtServices.h"
+#include "shell/ui/Form1.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Twinsweep");
+    QApplication::setOrganizationName("twinsweep");
+
+    twinsweep::SettingsStore settings(twinsweep::SettingsStore::defaultFilePath());
+    twinsweep::Catalogue catalogue;
+    twinsweep::QtPrompt prompt;
+    twinsweep::QtFileDialogs dialogs;
+    twinsweep::QtEventPump pump;
+
+    twinsweep::Form1 window(catalogue, prompt, dialogs, pump, settings);
+    prompt.setParent(&window);
+    dialogs.setParent(&window);
+    window.show();
+    const int result = QApplication::exec();
+    settings.sync();
+    return result;
+}

@@ -1,0 +1,111 @@
+#include "Catalogue.h"
+
+#include <algorithm>
+
+#include "platform/Services.h"
+
+namespace twinsweep {
+
+Catalogue::Catalogue() : ListFiles2(ListFiles, false), Duplicates(ListFiles, true) {}
+
+void Catalogue::setCollectionChanged(bool changed)
+{
+    if (changed == m_changed)
+        return;
+    m_changed = changed;
+    Q_EMIT collectionChangedChanged(changed);
+}
+
+int Catalogue::shownVolume() const
+{
+    return ListFiles2.isEmpty() ? 0 : ListFiles2.record(0).nodeNumber();
+}
+
+void Catalogue::ClickNOD(Services& services)
+{
+    const int selected = TreeView1.selectedIndex();
+    if (selected == 0)
+        return;
+    if (selected == shownVolume() && UpdatevolumeTag.isEmpty())
+        return;
+
+    BusyGuard busy(services.busy);
+    ListFiles2.clear();
+    services.status.setStatusText("Reading collection's data... Please wait...");
+
+    TimedYield yield(services.pump);
+    const qsizetype total = qsizetype(ListFiles.size());
+    std::vector<ListRow> rows;
+    for (qsizetype row = 0; row < total; ++row) {
+        if (yield.due()) {
+            const int percent = int(double(tagFromRow(row)) / double(total) * 100.0);
+            services.status.setStatusText("Reading collection's data... " + QString::number(percent) + "% done.");
+            yield.yieldNow();
+        }
+        if (ListFiles[size_t(row)].nodeNumber() == selected)
+            rows.push_back(ListRow{tagFromRow(row), {}, SystemWindowText, false});
+    }
+    ListFiles2.assign(std::move(rows));
+    services.status.setStatusText("Done");
+}
+
+bool Catalogue::TreeView1_AfterLabelEdit(Prompt& prompt, int index, const QString& newName)
+{
+    Q_UNUSED(index);
+    for (const VolumeNode& node : TreeView1.nodes()) {
+        if (node.Text == newName) {
+            prompt.tell("Collection with this name already exists.", MessageIcon::Exclamation);
+            return true;
+        }
+    }
+    if (newName.isEmpty()) {
+        prompt.tell("Please enter collection name.", MessageIcon::Exclamation);
+        return true;
+    }
+    MarkCollectionChanged();
+    TreeView1.setText(index, newName);
+    return false;
+}
+
+void Catalogue::DropCollectionRows(std::vector<qsizetype> tags)
+{
+    std::sort(tags.begin(), tags.end());
+    tags.erase(std::unique(tags.begin(), tags.end()), tags.end());
+    std::erase_if(tags, [&](qsizetype tag) { return tag < 1 || tag > qsizetype(ListFiles.size()); });
+    if (tags.empty())
+        return;
+
+    // Compact the master list in one pass.
+    auto next = tags.begin();
+    size_t write = 0;
+    for (size_t read = 0; read < ListFiles.size(); ++read) {
+        if (next != tags.end() && *next == tagFromRow(qsizetype(read))) {
+            ++next;
+            continue;
+        }
+        if (write != read)
+            ListFiles[write] = std::move(ListFiles[read]);
+        ++write;
+    }
+    ListFiles.resize(write);
+
+    // A surviving Tag drops by the number of dropped Tags below it.
+    const auto newTag = [&tags](qsizetype tag) -> qsizetype {
+        const auto lower = std::lower_bound(tags.begin(), tags.end(), tag);
+        if (lower != tags.end() && *lower == tag)
+            return 0;
+        return tag - qsizetype(lower - tags.begin());
+    };
+    ListFiles2.remapTags(newTag);
+    Duplicates.remapTags(newTag);
+}
+
+void Catalogue::clearCollection()
+{
+    ListFiles2.clear();
+    Duplicates.clear();
+    ListFiles.clear();
+    TreeView1.clear();
+}
+
+} // namespace twinsweep

@@ -1,0 +1,90 @@
+#include "FileList.h"
+
+#include <algorithm>
+
+namespace twinsweep {
+
+FileList::FileList(const std::vector<FileRecord>& master, bool withCollectionColumn)
+    : m_master(master), m_withCollection(withCollectionColumn)
+{}
+
+QStringList FileList::columns() const
+{
+    return m_withCollection ? ResultColumns() : FileColumns();
+}
+
+const FileRecord& FileList::record(qsizetype index) const
+{
+    return m_master[size_t(rowFromTag(m_rows[size_t(index)].Tag))];
+}
+
+QString FileList::text(qsizetype index, int column) const
+{
+    const ListRow& listRow = m_rows[size_t(index)];
+    if (m_withCollection && column == int(Field::NodeNR))
+        return listRow.Collection;
+    const qsizetype masterRow = rowFromTag(listRow.Tag);
+    if (masterRow < 0 || masterRow >= qsizetype(m_master.size()))
+        return {};
+    return m_master[size_t(masterRow)].value(column);
+}
+
+void FileList::clear()
+{
+    assign({});
+}
+
+void FileList::assign(std::vector<ListRow> rows)
+{
+    Q_EMIT aboutToReset();
+    m_rows = std::move(rows);
+    Q_EMIT wasReset();
+}
+
+void FileList::append(const ListRow& row)
+{
+    append(std::vector<ListRow>{row});
+}
+
+void FileList::append(std::vector<ListRow> rows)
+{
+    if (rows.empty())
+        return;
+    Q_EMIT aboutToAppend(size(), size() + qsizetype(rows.size()) - 1);
+    m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+    Q_EMIT appended();
+}
+
+void FileList::removeRows(std::vector<qsizetype> indexes)
+{
+    std::sort(indexes.begin(), indexes.end());
+    indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
+    if (indexes.empty())
+        return;
+    Q_EMIT aboutToReset();
+    std::vector<ListRow> kept;
+    kept.reserve(m_rows.size() - std::min(m_rows.size(), indexes.size()));
+    auto next = indexes.begin();
+    for (qsizetype i = 0; i < size(); ++i) {
+        if (next != indexes.end() && *next == i)
+            ++next;
+        else
+            kept.push_back(std::move(m_rows[size_t(i)]));
+    }
+    m_rows = std::move(kept);
+    Q_EMIT wasReset();
+}
+
+void FileList::setChecked(qsizetype index, bool checked)
+{
+    m_rows[size_t(index)].Checked = checked;
+    Q_EMIT rowsChanged(index, index);
+}
+
+void FileList::setForeColor(qsizetype index, ColorValue color)
+{
+    m_rows[size_t(index)].ForeColor = color;
+    Q_EMIT rowsChanged(index, index);
+}
+
+} // namespace twinsweep

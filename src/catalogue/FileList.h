@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <vector>
+
+#include "FileRecord.h"
+
+namespace twinsweep {
+
+/// Colour values as the program keeps them: red + 256 x green + 65536 x blue, or a
+/// system colour such as the window text colour.
+using ColorValue = quint32;
+inline constexpr ColorValue SystemWindowText = 0x80000008u;
+
+/// One row of a visible file list. Its texts are those of the master row named by
+/// `Tag`; only the result list keeps a text of its own, the volume name ("Collection")
+/// written when the row was made.
+struct ListRow
+{
+    qsizetype Tag = 0; // 1-based position of the file's row in ListFiles
+    QString Collection;
+    ColorValue ForeColor = SystemWindowText;
+    bool Checked = false;
+};
+
+/// A visible list of files (`ListFiles2`, `Duplicates`): plain rows that item models
+/// present. Every change is announced, so views follow a million rows without copies.
+class FileList : public QObject
+{
+    Q_OBJECT
+public:
+    /// `master` is `ListFiles`. `withCollectionColumn` makes the last column the row's
+    /// own "Collection" text instead of the master's `NodeNR`.
+    FileList(const std::vector<FileRecord>& master, bool withCollectionColumn);
+
+    qsizetype size() const { return qsizetype(m_rows.size()); }
+    bool isEmpty() const { return m_rows.empty(); }
+    const ListRow& row(qsizetype index) const { return m_rows[size_t(index)]; }
+    const std::vector<ListRow>& rows() const { return m_rows; }
+    bool hasCollectionColumn() const { return m_withCollection; }
+    QStringList columns() const;
+
+    /// Text of a cell; column 0 is the file name.
+    QString text(qsizetype index, int column) const;
+    /// The master record behind a row.
+    const FileRecord& record(qsizetype index) const;
+
+    void clear();
+    void assign(std::vector<ListRow> rows);
+    void append(const ListRow& row);
+    void append(std::vector<ListRow> rows);
+    /// Removes the rows at the given positions (any order, duplicates allowed).
+    void removeRows(std::vector<qsizetype> indexes);
+    void setChecked(qsizetype index, bool checked);
+    void setForeColor(qsizetype index, ColorValue color);
+    /// Rewrites every Tag through `map` (old Tag -> new Tag) in one pass; rows whose
+    /// map result is 0 are removed. Used when master rows are dropped.
+    template <typename Map> void remapTags(Map map);
+
+Q_SIGNALS:
+    void aboutToReset();
+    void wasReset();
+    void aboutToAppend(qsizetype first, qsizetype last);
+    void appended();
+    void rowsChanged(qsizetype first, qsizetype last);
+
+private:
+    const std::vector<FileRecord>& m_master;
+    bool m_withCollection;
+    std::vector<ListRow> m_rows;
+};
+
+template <typename Map> void FileList::remapTags(Map map)
+{
+    Q_EMIT aboutToReset();
+    std::erase_if(m_rows, [&](ListRow& row) {
+        row.Tag = map(row.Tag);
+        return row.Tag == 0;
+    });
+    Q_EMIT wasReset();
+}
+
+} // namespace twinsweep

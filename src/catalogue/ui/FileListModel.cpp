@@ -1,0 +1,79 @@
+#include "FileListModel.h"
+
+#include <QColor>
+
+namespace twinsweep {
+
+QColor toQColor(ColorValue value)
+{
+    if (value & 0x80000000u)
+        return {};
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+FileListModel::FileListModel(FileList& list, bool checkable, QObject* parent)
+    : QAbstractTableModel(parent), m_list(list), m_checkable(checkable), m_columns(list.columns())
+{
+    connect(&list, &FileList::aboutToReset, this, [this] { beginResetModel(); });
+    connect(&list, &FileList::wasReset, this, [this] { endResetModel(); });
+    connect(&list, &FileList::aboutToAppend, this,
+            [this](qsizetype first, qsizetype last) { beginInsertRows({}, int(first), int(last)); });
+    connect(&list, &FileList::appended, this, [this] { endInsertRows(); });
+    connect(&list, &FileList::rowsChanged, this, [this](qsizetype first, qsizetype last) {
+        Q_EMIT dataChanged(index(int(first), 0), index(int(last), columnCount() - 1));
+    });
+}
+
+int FileListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_list.size());
+}
+
+int FileListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QVariant FileListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_list.size())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole: return m_list.text(index.row(), index.column());
+    case Qt::CheckStateRole:
+        if (m_checkable && index.column() == 0)
+            return m_list.row(index.row()).Checked ? Qt::Checked : Qt::Unchecked;
+        return {};
+    case Qt::ForegroundRole: {
+        const QColor color = toQColor(m_list.row(index.row()).ForeColor);
+        return color.isValid() ? QVariant(color) : QVariant();
+    }
+    default: return {};
+    }
+}
+
+bool FileListModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!m_checkable || role != Qt::CheckStateRole || index.column() != 0)
+        return false;
+    m_list.setChecked(index.row(), value.toInt() == Qt::Checked);
+    return true;
+}
+
+QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section < m_columns.size())
+        return m_columns[section];
+    return {};
+}
+
+Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags result = QAbstractTableModel::flags(index);
+    if (m_checkable && index.column() == 0)
+        result |= Qt::ItemIsUserCheckable;
+    return result;
+}
+
+} // namespace twinsweep

@@ -1,0 +1,24 @@
+#include "Services.h"
+
+namespace twinsweep {
+
+TimedYield::TimedYield(EventPump& pump, int intervalMs) : m_pump(pump), m_intervalMs(intervalMs)
+{
+    m_clock.start();
+}
+
+void TimedYield::yieldNow()
+{
+    m_pump.processEvents();
+    m_clock.restart();
+}
+
+bool TimedYield::maybeYield()
+{
+    if (!due())
+        return false;
+    yieldNow();
+    return true;
+}
+
+} // namespace twinsweep

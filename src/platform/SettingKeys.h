@@ -1,0 +1,25 @@
+#pragma once
+
+namespace twinsweep {
+
+/// One setting the program reads or writes: section, key and the value read when
+/// the key is missing. Values are text; Booleans are "True" and "False".
+struct Setting
+{
+    const char* section;
+    const char* key;
+    const char* fallback;
+};
+
+/// Every setting of the program, in one place.
+namespace Settings {
+// Options window
+inline constexpr Setting Backup{"Options", "Backup", "1"};       // "1" recycle, "0" delete for good
+inline constexpr Setting ID3{"Options", "ID3", "1"};             // "1" ID3v2 first, "0" ID3v1 first
+inline constexpr Setting Filetype{"Options", "Filetype", "0"};   // 0 MP3 and WAV, 1 MP3, 2 WAV
+inline constexpr Setting RecSubDir{"Options", "RecSubDir", "1"}; // scan subfolders
+inline constexpr Setting Crossfade{"Options", "Crossfade", "5"}; // seconds, 0 = none
+inline constexpr Setting Volume{"Options", "Volume", "70"};      // playback volume in per cent
+} // namespace Settings
+
+} // namespace twinsweep

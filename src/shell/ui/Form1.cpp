@@ -1,0 +1,238 @@
+#include "Form1.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/ui/FileListModel.h"
+
+namespace twinsweep {
+
+/// The first status bar panel and the progress bar inside the status bar.
+class Form1::MainStatus : public StatusDisplay
+{
+public:
+    MainStatus(QLabel* panel, QProgressBar* progress) : m_panel(panel), m_progress(progress) {}
+    void setStatusText(const QString& text) override { m_panel->setText(text); }
+    QString statusText() const override { return m_panel->text(); }
+    void setProgressVisible(bool visible) override { m_progress->setVisible(visible); }
+    void setProgressMaximum(qint64 maximum) override { m_progress->setMaximum(int(qMin<qint64>(maximum, INT_MAX))); }
+    void setProgressValue(qint64 value) override
+    {
+        m_progress->setValue(int(qMin<qint64>(value, m_progress->maximum())));
+    }
+
+private:
+    QLabel* m_panel;
+    QProgressBar* m_progress;
+};
+
+/// Hourglass pointer and a disabled main window; nested uses count.
+class Form1::MainBusy : public BusyIndicator
+{
+public:
+    explicit MainBusy(QWidget* window) : m_window(window) {}
+    void setBusy(bool busy) override
+    {
+        if (busy) {
+            if (m_depth++ == 0) {
+                QApplication::setOverrideCursor(Qt::WaitCursor);
+                m_window->setEnabled(false);
+            }
+        } else if (m_depth > 0 && --m_depth == 0) {
+            m_window->setEnabled(true);
+            QApplication::restoreOverrideCursor();
+        }
+    }
+
+private:
+    QWidget* m_window;
+    int m_depth = 0;
+};
+
+Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPump& pump, SettingsStore& settings,
+             QWidget* parent)
+    : QMainWindow(parent), m_catalogue(catalogue)
+{
+    setWindowTitle("Twinsweep");
+    resize(1000, 700);
+    buildStatusBar();
+    buildViews();
+    buildMenus();
+    buildToolbar();
+    m_status = std::make_unique<MainStatus>(statusPanel, ProgressBar1);
+    m_busy = std::make_unique<MainBusy>(this);
+    m_services.reset(new Services{prompt, *m_status, dialogs, *m_busy, pump, settings});
+
+    connect(&m_catalogue.TreeView1, &VolumeTree::nodesChanged, this, &Form1::rebuildTree);
+    connect(&m_catalogue, &Catalogue::collectionChangedChanged, this, &Form1::showCollectionChanged);
+    rebuildTree();
+    showCollectionChanged(m_catalogue.CollectionChanged());
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildStatusBar()
+{
+    statusPanel = new QLabel(this);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setMaximumWidth(200);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->hide();
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->addWidget(statusPanel, 1);
+    statusBar()->addPermanentWidget(ProgressBar1);
+}
+
+namespace {
+QTableView* makeFileView(QWidget* parent, FileListModel* model, const QString& name)
+{
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setWordWrap(false);
+    view->setShowGrid(false);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
+    view->horizontalHeader()->setHighlightSections(false);
+    return view;
+}
+} // namespace
+
+void Form1::buildViews()
+{
+    TreeView1 = new QTreeWidget(this);
+    TreeView1->setObjectName("TreeView1");
+    TreeView1->setHeaderHidden(true);
+    TreeView1->setRootIsDecorated(false);
+    TreeView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    m_filesModel = new FileListModel(m_catalogue.ListFiles2, false, this);
+    m_duplicatesModel = new FileListModel(m_catalogue.Duplicates, true, this);
+    ListFiles2 = makeFileView(this, m_filesModel, "ListFiles2");
+    Duplicates = makeFileView(this, m_duplicatesModel, "Duplicates");
+    query = new QTableView(this);
+    query->setObjectName("query");
+
+    lowerPane = new QStackedWidget(this);
+    lowerPane->addWidget(Duplicates);
+    lowerPane->addWidget(query);
+
+    auto* lists = new QSplitter(Qt::Vertical, this);
+    lists->addWidget(ListFiles2);
+    lists->addWidget(lowerPane);
+    auto* main = new QSplitter(Qt::Horizontal, this);
+    main->addWidget(TreeView1);
+    main->addWidget(lists);
+    main->setStretchFactor(1, 1);
+    main->setSizes({220, 780});
+    setCentralWidget(main);
+
+    connect(TreeView1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (!m_rebuildingTree)
+            m_catalogue.TreeView1.select(item ? TreeView1->indexOfTopLevelItem(item) + 1 : 0);
+    });
+    connect(TreeView1, &QTreeWidget::itemClicked, this, &Form1::ClickNOD);
+    connect(TreeView1, &QTreeWidget::itemActivated, this, &Form1::ClickNOD);
+    connect(TreeView1, &QTreeWidget::customContextMenuRequested, this, &Form1::TreeView1_MouseDown);
+    connect(TreeView1, &QTreeWidget::itemChanged, this, &Form1::treeItemEdited);
+}
+
+void Form1::buildMenus()
+{
+    fileMenu = menuBar()->addMenu("&File");
+    editMenu = menuBar()->addMenu("&Edit");
+    viewMenu = menuBar()->addMenu("&View");
+    toolsMenu = menuBar()->addMenu("&Tools");
+    helpMenu = menuBar()->addMenu("&Help");
+
+    QAction* exit = fileMenu->addAction("E&xit");
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    QAction* rename = editMenu->addAction("&Rename volume");
+    rename->setObjectName("Renamevolume");
+    connect(rename, &QAction::triggered, this, &Form1::Renamevolume_Click);
+
+    popMNU = new QMenu(this);
+    popMNU->setObjectName("popMNU");
+    QAction* rnm = popMNU->addAction("Rename");
+    rnm->setObjectName("rnm");
+    connect(rnm, &QAction::triggered, this, &Form1::Renamevolume_Click);
+}
+
+void Form1::buildToolbar()
+{
+    Toolbar1 = addToolBar("Toolbar1");
+    Toolbar1->setObjectName("Toolbar1");
+    Toolbar1->setMovable(false);
+    toolbarSaveSeparator = Toolbar1->addSeparator();
+    toolbarSave = Toolbar1->addAction("Save");
+    toolbarSave->setObjectName("toolbarSave");
+    toolbarSave->setToolTip("Save collection");
+}
+
+void Form1::showCollectionChanged(bool changed)
+{
+    toolbarSaveSeparator->setVisible(changed);
+    toolbarSave->setVisible(changed);
+}
+
+void Form1::rebuildTree()
+{
+    m_rebuildingTree = true;
+    TreeView1->clear();
+    const VolumeTree& tree = m_catalogue.TreeView1;
+    for (const VolumeNode& node : tree.nodes()) {
+        auto* item = new QTreeWidgetItem(TreeView1, {node.Text});
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+        item->setIcon(0, style()->standardIcon(QStyle::SP_DriveCDIcon));
+    }
+    if (tree.selectedIndex() > 0)
+        TreeView1->setCurrentItem(TreeView1->topLevelItem(tree.selectedIndex() - 1));
+    m_rebuildingTree = false;
+}
+
+void Form1::ClickNOD()
+{
+    m_catalogue.ClickNOD(*m_services);
+}
+
+void Form1::Renamevolume_Click()
+{
+    if (QTreeWidgetItem* item = TreeView1->currentItem())
+        TreeView1->editItem(item);
+}
+
+void Form1::treeItemEdited(QTreeWidgetItem* item)
+{
+    if (m_rebuildingTree)
+        return;
+    const int index = TreeView1->indexOfTopLevelItem(item) + 1;
+    if (index < 1)
+        return;
+    if (m_catalogue.TreeView1_AfterLabelEdit(m_services->prompt, index, item->text(0)))
+        rebuildTree(); // refused: the node shows its old name again
+}
+
+void Form1::TreeView1_MouseDown(const QPoint& position)
+{
+    if (TreeView1->topLevelItemCount() == 0)
+        return;
+    if (QTreeWidgetItem* item = TreeView1->itemAt(position))
+        TreeView1->setCurrentItem(item);
+    popMNU->popup(TreeView1->viewport()->mapToGlobal(position));
+}
+
+} // namespace twinsweep

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+#include "platform/Services.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QStackedWidget;
+class QTableView;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace twinsweep {
+
+class Catalogue;
+class FileListModel;
+
+/// The main window: shows the collection that `Catalogue` owns, composes the menus,
+/// toolbar, lists and status bar, and forwards commands to the subsystems.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPump& pump, SettingsStore& settings,
+          QWidget* parent = nullptr);
+    ~Form1() override;
+
+    Catalogue& catalogue() { return m_catalogue; }
+    Services& services() { return *m_services; }
+
+    /// Refills the volume file list for the selected volume (see `Catalogue::ClickNOD`).
+    void ClickNOD();
+    void Renamevolume_Click();
+
+    // Widgets other windows and later commands reach, named as the program names them.
+    QTreeWidget* TreeView1 = nullptr;
+    QTableView* ListFiles2 = nullptr;
+    QTableView* Duplicates = nullptr;
+    QWidget* query = nullptr;
+    QStackedWidget* lowerPane = nullptr;
+    QLabel* statusPanel = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QToolBar* Toolbar1 = nullptr;
+    QAction* toolbarSaveSeparator = nullptr; // button 2
+    QAction* toolbarSave = nullptr;          // button 3
+    QMenu* fileMenu = nullptr;
+    QMenu* editMenu = nullptr;
+    QMenu* viewMenu = nullptr;
+    QMenu* toolsMenu = nullptr;
+    QMenu* helpMenu = nullptr;
+    QMenu* popMNU = nullptr;
+
+private:
+    class MainStatus;
+    class MainBusy;
+
+    void buildMenus();
+    void buildToolbar();
+    void buildViews();
+    void buildStatusBar();
+    void rebuildTree();
+    void showCollectionChanged(bool changed);
+    void TreeView1_MouseDown(const QPoint& position);
+    void treeItemEdited(QTreeWidgetItem* item);
+
+    Catalogue& m_catalogue;
+    std::unique_ptr<MainStatus> m_status;
+    std::unique_ptr<MainBusy> m_busy;
+    std::unique_ptr<Services> m_services;
+    FileListModel* m_filesModel = nullptr;
+    FileListModel* m_duplicatesModel = nullptr;
+    bool m_rebuildingTree = false;
+};
+
+} // namespace twinsweep

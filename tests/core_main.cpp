@@ -1,0 +1,12 @@
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+#include "TestEnvironment.h"
+
+int main(int argc, char** argv)
+{
+    twinsweep::test::isolateUserFolders();
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

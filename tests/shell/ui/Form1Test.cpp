@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "CollectionBuilder.h"
+#include "FakeServices.h"
+#include "catalogue/Catalogue.h"
+#include "shell/ui/Form1.h"
+
+namespace twinsweep {
+namespace {
+
+class Form1Test : public ::testing::Test
+{
+protected:
+    Form1Test()
+    {
+        test::addVolume(catalogue, "Rock", {"a.mp3", "b.mp3"});
+        test::addVolume(catalogue, "Jazz", {"c.mp3"});
+        window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window->show();
+    }
+    void clickVolume(int index)
+    {
+        QTreeWidgetItem* item = window->TreeView1->topLevelItem(index - 1);
+        const QRect rect = window->TreeView1->visualItemRect(item);
+        QTest::mouseClick(window->TreeView1->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    test::FakeServices fake;
+    Catalogue catalogue;
+    std::unique_ptr<Form1> window;
+};
+
+TEST_F(Form1Test, ClickingAVolumeFillsTheFileList)
+{
+    ASSERT_EQ(window->TreeView1->topLevelItemCount(), 2);
+    clickVolume(2);
+    ASSERT_EQ(window->ListFiles2->model()->rowCount(), 1);
+    EXPECT_EQ(window->ListFiles2->model()->index(0, 0).data().toString(), "c.mp3");
+    EXPECT_EQ(window->statusPanel->text(), "Done");
+    clickVolume(1);
+    EXPECT_EQ(window->ListFiles2->model()->rowCount(), 2);
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(Form1Test, SaveButtonsFollowTheChangedState)
+{
+    EXPECT_FALSE(window->toolbarSave->isVisible());
+    window->TreeView1->topLevelItem(0)->setText(0, "Blues");
+    EXPECT_TRUE(window->toolbarSave->isVisible());
+    EXPECT_TRUE(window->toolbarSaveSeparator->isVisible());
+    EXPECT_EQ(catalogue.TreeView1.node(1).Text, "Blues");
+}
+
+TEST_F(Form1Test, RefusedRenameShowsTheOldName)
+{
+    window->TreeView1->topLevelItem(0)->setText(0, "Jazz");
+    EXPECT_EQ(fake.prompt.texts(), QStringList{"Collection with this name already exists."});
+    EXPECT_EQ(window->TreeView1->topLevelItem(0)->text(0), "Rock");
+    EXPECT_FALSE(catalogue.CollectionChanged());
+}
+
+} // namespace
+} // namespace twinsweep
