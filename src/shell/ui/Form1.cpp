@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/ui/FileListModel.h"
@@ -131,9 +132,18 @@ void Form1::buildViews()
     lowerPane->addWidget(Duplicates);
     lowerPane->addWidget(query);
 
+    Toolbar2 = new QToolBar("Toolbar2", this);
+    Toolbar2->setObjectName("Toolbar2");
+    auto* lowerFrame = new QWidget(this);
+    auto* lowerLayout = new QVBoxLayout(lowerFrame);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    lowerLayout->setSpacing(0);
+    lowerLayout->addWidget(Toolbar2);
+    lowerLayout->addWidget(lowerPane);
+
     auto* lists = new QSplitter(Qt::Vertical, this);
     lists->addWidget(ListFiles2);
-    lists->addWidget(lowerPane);
+    lists->addWidget(lowerFrame);
     auto* main = new QSplitter(Qt::Horizontal, this);
     main->addWidget(TreeView1);
     main->addWidget(lists);

@@ -49,6 +49,7 @@ public:
     QToolBar* Toolbar1 = nullptr;
     QAction* toolbarSaveSeparator = nullptr; // button 2
     QAction* toolbarSave = nullptr;          // button 3
+    QToolBar* Toolbar2 = nullptr;            // result toolbar above the lower pane
     QMenu* fileMenu = nullptr;
     QMenu* editMenu = nullptr;
     QMenu* viewMenu = nullptr;
