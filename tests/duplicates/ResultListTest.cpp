@@ -129,18 +129,5 @@ TEST(ResultListKeysTest, EachKeyAndShiftStateStartsItsCommand)
         EXPECT_EQ(keyCommand(c.keyCode, c.shift), c.command) << c.keyCode << " with " << c.shift;
 }
 
-TEST(ResultListPaneTest, ShowingTheResultsIsAnnouncedOnce)
-{
-    Catalogue catalogue;
-    std::vector<LowerList> shown;
-    QObject::connect(&catalogue, &Catalogue::lowerListChanged, [&shown](LowerList list) { shown.push_back(list); });
-    serachsel_Click(catalogue);
-    catalogue.showLowerList(LowerList::Query);
-    serachsel_Click(catalogue);
-    serachsel_Click(catalogue);
-    EXPECT_EQ(shown, (std::vector<LowerList>{LowerList::Query, LowerList::Duplicates}));
-    EXPECT_EQ(catalogue.shownLowerList(), LowerList::Duplicates);
-}
-
 } // namespace
 } // namespace twinsweep
