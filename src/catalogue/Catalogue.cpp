@@ -16,6 +16,14 @@ void Catalogue::setCollectionChanged(bool changed)
     Q_EMIT collectionChangedChanged(changed);
 }
 
+void Catalogue::showLowerList(LowerList list)
+{
+    if (list == m_lowerList)
+        return;
+    m_lowerList = list;
+    Q_EMIT lowerListChanged(list);
+}
+
 int Catalogue::shownVolume() const
 {
     return ListFiles2.isEmpty() ? 0 : ListFiles2.record(0).nodeNumber();

@@ -7,12 +7,16 @@
 
 #include "FileList.h"
 #include "FileRecord.h"
+#include "GroupColors.h"
 #include "VolumeTree.h"
 
 namespace twinsweep {
 
 struct Services;
 class Prompt;
+
+/// The list shown in the lower pane of the main window; the other one is hidden.
+enum class LowerList { Duplicates, Query };
 
 /// The one owner of the collection: the volume tree, the master list `ListFiles`,
 /// the visible lists that point into it, the unsaved-changes state and the current
@@ -32,6 +36,8 @@ public:
     FileList Duplicates;
     /// "1" while a volume is being scanned again; `ClickNOD` then always refills.
     QString UpdatevolumeTag;
+    /// Colours of the duplicate groups written into `Duplicates`; lives as long as the program.
+    GroupColors groupColors;
 
     /// Unsaved changes; shows or hides the main toolbar's Save buttons.
     bool CollectionChanged() const { return m_changed; }
@@ -60,11 +66,17 @@ public:
     /// Empties the collection: nodes, rows and lists (the path and the changed state stay).
     void clearCollection();
 
+    /// Which of `Duplicates` and `query` the lower pane shows (the View menu's "Window" checks).
+    LowerList shownLowerList() const { return m_lowerList; }
+    void showLowerList(LowerList list);
+
 Q_SIGNALS:
     void collectionChangedChanged(bool changed);
+    void lowerListChanged(LowerList list);
 
 private:
     bool m_changed = false;
+    LowerList m_lowerList = LowerList::Duplicates;
 };
 
 } // namespace twinsweep

@@ -81,6 +81,22 @@ void FileList::setChecked(qsizetype index, bool checked)
     Q_EMIT rowsChanged(index, index);
 }
 
+void FileList::toggleChecked(const std::vector<qsizetype>& indexes)
+{
+    qsizetype first = size();
+    qsizetype last = -1;
+    for (const qsizetype index : indexes) {
+        if (index < 0 || index >= size())
+            continue;
+        ListRow& row = m_rows[size_t(index)];
+        row.Checked = !row.Checked;
+        first = std::min(first, index);
+        last = std::max(last, index);
+    }
+    if (last >= 0)
+        Q_EMIT rowsChanged(first, last);
+}
+
 void FileList::setForeColor(qsizetype index, ColorValue color)
 {
     m_rows[size_t(index)].ForeColor = color;

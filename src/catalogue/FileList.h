@@ -54,6 +54,9 @@ public:
     /// Removes the rows at the given positions (any order, duplicates allowed).
     void removeRows(std::vector<qsizetype> indexes);
     void setChecked(qsizetype index, bool checked);
+    /// Flips the check mark of the rows at the given positions (positions outside the
+    /// list are passed over) and announces them as one change.
+    void toggleChecked(const std::vector<qsizetype>& indexes);
     void setForeColor(qsizetype index, ColorValue color);
     /// Rewrites every Tag through `map` (old Tag -> new Tag) in one pass; rows whose
     /// map result is 0 are removed. Used when master rows are dropped.

@@ -50,6 +50,11 @@ void VolumeTree::setNodeTag(int index, const QString& tag)
     m_nodes[index - 1].Tag = tag;
 }
 
+void VolumeTree::setKey(int index, const QString& key)
+{
+    m_nodes[index - 1].Key = key;
+}
+
 void VolumeTree::select(int index)
 {
     const int valid = (index >= 1 && index <= count()) ? index : 0;

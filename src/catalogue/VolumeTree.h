@@ -35,6 +35,7 @@ public:
     void clear();
     void setText(int index, const QString& text);
     void setNodeTag(int index, const QString& tag);
+    void setKey(int index, const QString& key);
 
     /// Selected node's Index, 0 when none is selected.
     int selectedIndex() const { return m_selected; }

@@ -27,17 +27,21 @@ int keyCodeOf(int qtKey)
 }
 } // namespace
 
-WinKey toWinKey(const QKeyEvent& event)
+int toShiftState(Qt::KeyboardModifiers modifiers)
 {
     int shift = 0;
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
     if (modifiers & Qt::ShiftModifier)
         shift |= ShiftState::Shift;
     if (modifiers & Qt::ControlModifier)
         shift |= ShiftState::Ctrl;
     if (modifiers & Qt::AltModifier)
         shift |= ShiftState::Alt;
-    return {keyCodeOf(event.key()), shift};
+    return shift;
+}
+
+WinKey toWinKey(const QKeyEvent& event)
+{
+    return {keyCodeOf(event.key()), toShiftState(event.modifiers())};
 }
 
 } // namespace twinsweep

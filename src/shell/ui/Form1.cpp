@@ -15,6 +15,8 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/ui/FileListModel.h"
+#include "catalogue/ui/RemovalMenus.h"
+#include "duplicates/ui/ResultListView.h"
 
 namespace twinsweep {
 
@@ -73,8 +75,11 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     m_status = std::make_unique<MainStatus>(statusPanel, ProgressBar1);
     m_busy = std::make_unique<MainBusy>(this);
     m_services.reset(new Services{prompt, *m_status, dialogs, *m_busy, pump, settings});
+    resultList = new ResultListView(m_catalogue, *m_services, {Duplicates, lowerPane, query, viewMenu}, this);
+    installVolumeRemoval(m_catalogue, *m_services, editMenu, popMNU);
 
     connect(&m_catalogue.TreeView1, &VolumeTree::nodesChanged, this, &Form1::rebuildTree);
+    connect(&m_catalogue.TreeView1, &VolumeTree::selectionChanged, this, &Form1::showTreeSelection);
     connect(&m_catalogue, &Catalogue::collectionChangedChanged, this, &Form1::showCollectionChanged);
     rebuildTree();
     showCollectionChanged(m_catalogue.CollectionChanged());
@@ -211,6 +216,16 @@ void Form1::rebuildTree()
     }
     if (tree.selectedIndex() > 0)
         TreeView1->setCurrentItem(TreeView1->topLevelItem(tree.selectedIndex() - 1));
+    m_rebuildingTree = false;
+}
+
+void Form1::showTreeSelection(int index)
+{
+    QTreeWidgetItem* item = index > 0 ? TreeView1->topLevelItem(index - 1) : nullptr;
+    if (item == TreeView1->currentItem())
+        return;
+    m_rebuildingTree = true;
+    TreeView1->setCurrentItem(item);
     m_rebuildingTree = false;
 }
 

@@ -20,6 +20,7 @@ namespace twinsweep {
 
 class Catalogue;
 class FileListModel;
+class ResultListView;
 
 /// The main window: shows the collection that `Catalogue` owns, composes the menus,
 /// toolbar, lists and status bar, and forwards commands to the subsystems.
@@ -56,6 +57,8 @@ public:
     QMenu* toolsMenu = nullptr;
     QMenu* helpMenu = nullptr;
     QMenu* popMNU = nullptr;
+    /// The result list's menus, keys and routing table.
+    ResultListView* resultList = nullptr;
 
 private:
     class MainStatus;
@@ -66,6 +69,7 @@ private:
     void buildViews();
     void buildStatusBar();
     void rebuildTree();
+    void showTreeSelection(int index);
     void showCollectionChanged(bool changed);
     void TreeView1_MouseDown(const QPoint& position);
     void treeItemEdited(QTreeWidgetItem* item);
