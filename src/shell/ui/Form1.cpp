@@ -15,6 +15,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/ui/FileListModel.h"
+#include "fileops/ui/FileOpsInstall.h"
 
 namespace twinsweep {
 
@@ -73,6 +74,7 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     m_status = std::make_unique<MainStatus>(statusPanel, ProgressBar1);
     m_busy = std::make_unique<MainBusy>(this);
     m_services.reset(new Services{prompt, *m_status, dialogs, *m_busy, pump, settings});
+    installDeleteFilesButton(*this);
 
     connect(&m_catalogue.TreeView1, &VolumeTree::nodesChanged, this, &Form1::rebuildTree);
     connect(&m_catalogue, &Catalogue::collectionChangedChanged, this, &Form1::showCollectionChanged);
