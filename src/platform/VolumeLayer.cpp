@@ -4,27 +4,33 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QVarLengthArray>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/sysmacros.h>
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstring>
+#include <string_view>
+#include <unistd.h>
 
 namespace twinsweep {
 
 namespace {
 
 /// Undoes the octal escapes ("\040" for a blank) the kernel writes into mount fields.
-QString unescapeMountField(const QByteArray& field)
+QString unescapeMountField(std::string_view field)
 {
-    const auto octal = [&field](qsizetype at) { return at < field.size() && field[at] >= '0' && field[at] <= '7'; };
+    const auto octal = [&field](size_t at) { return at < field.size() && field[at] >= '0' && field[at] <= '7'; };
     QByteArray bytes;
-    bytes.reserve(field.size());
-    for (qsizetype i = 0; i < field.size(); ++i) {
+    bytes.reserve(qsizetype(field.size()));
+    for (size_t i = 0; i < field.size(); ++i) {
         if (field[i] == '\\' && octal(i + 1) && octal(i + 2) && octal(i + 3)) {
-            bytes += char(field.mid(i + 1, 3).toInt(nullptr, 8));
+            bytes += char((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
             i += 3;
         } else {
             bytes += field[i];
@@ -33,22 +39,51 @@ QString unescapeMountField(const QByteArray& field)
     return QFile::decodeName(bytes);
 }
 
-std::optional<MountEntry> parseMountLine(const QByteArray& line)
+std::optional<unsigned> toNumber(std::string_view text)
 {
-    const QList<QByteArray> fields = line.split(' ');
-    const qsizetype separator = fields.indexOf("-", 6);
-    if (separator < 0 || fields.size() < separator + 3)
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
-    const QList<QByteArray> device = fields[2].split(':');
-    if (device.size() != 2)
+    return value;
+}
+
+/// Fields: id, parent, major:minor, root, mount point, options, optional fields, "-",
+/// filesystem type, source, superblock options.
+std::optional<MountEntry> parseMountLine(std::string_view line)
+{
+    QVarLengthArray<std::string_view, 16> fields;
+    for (size_t start = 0; start <= line.size();) {
+        const size_t end = std::min(line.find(' ', start), line.size());
+        fields.append(line.substr(start, end - start));
+        start = end + 1;
+    }
+    const auto separator = std::find(fields.begin() + std::min<qsizetype>(6, fields.size()), fields.end(), "-");
+    if (separator == fields.end() || fields.end() - separator < 3)
         return std::nullopt;
-    MountEntry entry;
-    entry.mountPoint = unescapeMountField(fields[4]);
-    entry.fsType = unescapeMountField(fields[separator + 1]);
-    entry.source = unescapeMountField(fields[separator + 2]);
-    entry.major = device[0].toUInt();
-    entry.minor = device[1].toUInt();
-    return entry;
+    const size_t colon = fields[2].find(':');
+    const std::optional<unsigned> major = toNumber(fields[2].substr(0, colon));
+    const std::optional<unsigned> minor =
+        colon == std::string_view::npos ? std::nullopt : toNumber(fields[2].substr(colon + 1));
+    if (!major || !minor)
+        return std::nullopt;
+    return MountEntry{unescapeMountField(fields[4]), unescapeMountField(separator[1]), unescapeMountField(separator[2]),
+                      *major, *minor};
+}
+
+/// Reads a whole file of /proc, whose size is not known in advance.
+QByteArray readProcFile(const QString& path)
+{
+    QByteArray text;
+    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return text;
+    char buffer[8192];
+    ssize_t got = 0;
+    while ((got = read(fd, buffer, sizeof(buffer))) > 0)
+        text.append(buffer, got);
+    close(fd);
+    return text;
 }
 
 bool isHex(const QString& text)
@@ -87,10 +122,13 @@ QString resolveExisting(const QString& path)
 
 std::vector<MountEntry> parseMountInfo(const QByteArray& text)
 {
+    const std::string_view all(text.constData(), size_t(text.size()));
     std::vector<MountEntry> entries;
-    for (const QByteArray& line : text.split('\n')) {
-        if (auto entry = parseMountLine(line))
+    for (size_t start = 0; start < all.size();) {
+        const size_t end = std::min(all.find('\n', start), all.size());
+        if (auto entry = parseMountLine(all.substr(start, end - start)))
             entries.push_back(std::move(*entry));
+        start = end + 1;
     }
     return entries;
 }
@@ -158,10 +196,7 @@ SystemVolumeInfo::SystemVolumeInfo(QString mountInfoFile, QString diskFolder)
 
 std::vector<MountEntry> SystemVolumeInfo::mounts() const
 {
-    QFile file(m_mountInfoFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return parseMountInfo(file.readAll());
+    return parseMountInfo(readProcFile(m_mountInfoFile));
 }
 
 std::optional<MountEntry> SystemVolumeInfo::mountAt(const QString& mountPoint) const
