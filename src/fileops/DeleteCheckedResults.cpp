@@ -38,7 +38,9 @@ bool deleteFileOf(FileOpsContext& ops, qsizetype tag)
 }
 
 /// Walks the checked result rows. The deleted files leave the collection together at
-/// the end, so the Tags of the rows are renumbered once, not once per file.
+/// the end, so the Tags of the rows are renumbered once, not once per file; until then
+/// every Tag still names its file. The busy state keeps the main window disabled while
+/// the walk yields, so the rows cannot change under it.
 DeleteCounts deleteCheckedFiles(FileOpsContext& ops)
 {
     const FileList& results = ops.catalogue.Duplicates;

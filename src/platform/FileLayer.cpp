@@ -8,8 +8,8 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <fcntl.h>
 #include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace twinsweep {
@@ -21,12 +21,6 @@ bool statLink(const QString& path, struct stat& status)
     return lstat(QFile::encodeName(path).constData(), &status) == 0;
 }
 
-bool existsOrIsLink(const QString& path)
-{
-    struct stat status;
-    return statLink(path, status);
-}
-
 /// A place the trash keeps files in: ".../Trash/files/NAME" or ".../.Trash-UID/files/NAME".
 bool isTrashLocation(const QString& path)
 {
@@ -34,7 +28,7 @@ bool isTrashLocation(const QString& path)
     const QDir files = info.dir();
     const QString trash = QFileInfo(files.absolutePath()).dir().dirName();
     return info.isAbsolute() && files.dirName() == "files" && (trash == "Trash" || trash.startsWith(".Trash")) &&
-           existsOrIsLink(path);
+           entryExists(path);
 }
 
 /// Moves `from` to `to` unless something is already at `to`.
@@ -54,13 +48,19 @@ bool renameNoReplace(const QString& from, const QString& to)
 void putBack(const QString& misplaced, const QString& original)
 {
     const QFileInfo info(misplaced);
-    if (!existsOrIsLink(misplaced) || !renameNoReplace(info.absoluteFilePath(), original))
+    if (!entryExists(misplaced) || !renameNoReplace(info.absoluteFilePath(), original))
         return;
     const QString infoFolder = QFileInfo(info.absolutePath()).absolutePath() + "/info/";
     QFile::remove(infoFolder + info.fileName() + ".trashinfo");
 }
 
 } // namespace
+
+bool entryExists(const QString& path)
+{
+    struct stat status;
+    return statLink(path, status);
+}
 
 bool SystemFileLayer::setAttributesNormal(const QString& path)
 {
@@ -77,15 +77,15 @@ bool SystemFileLayer::moveToTrash(const QString& path)
     struct stat status;
     if (!statLink(path, status) || S_ISDIR(status.st_mode))
         return false;
-    // Qt 6.4 puts the file into the current folder, and reports success, when the data
-    // folder that holds the trash is missing.
+    // Qt 6.4 puts the file into the current folder, and reports success, when it cannot
+    // make the trash folder: when the data folder is missing or something is in the way.
     const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (dataHome.isEmpty() || !QDir().mkpath(dataHome))
         return false;
     QString inTrash;
     if (!QFile::moveToTrash(path, &inTrash))
         return false;
-    if (isTrashLocation(inTrash) && !existsOrIsLink(path))
+    if (isTrashLocation(inTrash) && !entryExists(path))
         return true;
     putBack(inTrash, path);
     return false;

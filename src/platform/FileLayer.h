@@ -19,6 +19,9 @@ public:
     virtual bool removeFile(const QString& path) = 0;
 };
 
+/// Whether anything is at `path`, a link that leads nowhere included.
+bool entryExists(const QString& path);
+
 /// The file system of the running system; the trash is the freedesktop trash.
 class SystemFileLayer : public FileLayer
 {

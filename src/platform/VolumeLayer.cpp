@@ -1,5 +1,7 @@
 #include "VolumeLayer.h"
 
+#include "FileLayer.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <string_view>
@@ -79,9 +82,13 @@ QByteArray readProcFile(const QString& path)
     if (fd < 0)
         return text;
     char buffer[8192];
-    ssize_t got = 0;
-    while ((got = read(fd, buffer, sizeof(buffer))) > 0)
-        text.append(buffer, got);
+    for (;;) {
+        const ssize_t got = read(fd, buffer, sizeof(buffer));
+        if (got > 0)
+            text.append(buffer, got);
+        else if (got == 0 || errno != EINTR)
+            break;
+    }
     close(fd);
     return text;
 }
@@ -95,19 +102,13 @@ bool isHex(const QString& text)
     return true;
 }
 
-bool existsOrIsLink(const QString& path)
-{
-    struct stat status;
-    return lstat(QFile::encodeName(path).constData(), &status) == 0;
-}
-
 /// `path` with the folders that exist resolved to where they really lie; a path that
 /// is itself a link stays a link in its resolved folder, since the link is what lies there.
 QString resolveExisting(const QString& path)
 {
     const QString clean = QDir::cleanPath(path);
     QString current = clean;
-    while (current != "/" && !existsOrIsLink(current))
+    while (current != "/" && !entryExists(current))
         current = QFileInfo(current).path();
     const QFileInfo info(current);
     if (current == clean && info.isSymLink()) {

@@ -58,14 +58,6 @@ TEST(VolumeLayerTest, HoldingMountIsTheLongestWholeFolderPrefix)
     EXPECT_EQ(holdingMount({"/media/usb"}, "/home/a.mp3"), -1);
 }
 
-TEST(VolumeLayerTest, VirtualFilesystemsAreNotVolumes)
-{
-    for (const char* type : {"proc", "sysfs", "tmpfs", "devtmpfs", "cgroup", "cgroup2", "devpts", ""})
-        EXPECT_FALSE(isRealFilesystem(type)) << type;
-    for (const char* type : {"ext4", "vfat", "exfat", "ntfs3", "btrfs", "iso9660", "nfs4", "fuse.sshfs"})
-        EXPECT_TRUE(isRealFilesystem(type)) << type;
-}
-
 TEST(VolumeLayerTest, UdevNamesLoseTheirEscapes)
 {
     EXPECT_EQ(decodeUdevName("MY\\x20MUSIC"), "MY MUSIC");

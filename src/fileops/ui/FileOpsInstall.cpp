@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "fileops/DeleteCheckedResults.h"
 #include "fileops/FileOpSteps.h"
@@ -20,6 +21,8 @@ QAction* installDeleteFilesButton(Form1& window)
     window.Toolbar2->addSeparator();
     QAction* button = window.Toolbar2->addAction(window.style()->standardIcon(QStyle::SP_TrashIcon), "Delete file(s)");
     button->setObjectName("DeleteFiles");
+    if (auto* tool = qobject_cast<QToolButton*>(window.Toolbar2->widgetForAction(button)))
+        tool->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     QObject::connect(button, &QAction::triggered, &window, [&window] {
         FileOpsContext ops{window.catalogue(), window.services(), volumes, files};
         Delete_Click(ops);
