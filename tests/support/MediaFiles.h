@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace twinsweep::test {
+
+enum class MpegVersion { Mpeg1, Mpeg2, Mpeg25 };
+
+/// Fields of an ID3 tag written with TagLib. An ID3v1 tag keeps the first 30
+/// characters of each text (28 of the comment when a track is set).
+struct TagSpec
+{
+    QString title{};
+    QString artist{};
+    QString album{};
+    QString comment{};
+    QString genre{}; // a name from the ID3v1 genre list, or free text in ID3v2
+    unsigned year = 0;
+    unsigned track = 0;
+};
+
+/// A Xing header in the first frame: a variable-rate stream of `frames` frames and
+/// `bytes` bytes, whatever the file really holds.
+struct XingSpec
+{
+    quint32 frames = 0;
+    quint32 bytes = 0;
+};
+
+/// A small valid MP3 file: `frames` silent frames of one constant bit rate (at least
+/// two, so the stream can be recognised), with optional Xing header and tags.
+/// `bitrate` and `sampleRate` must be valid for the version and layer.
+struct Mp3Spec
+{
+    MpegVersion version = MpegVersion::Mpeg1;
+    int layer = 3;
+    int bitrate = 128; // kbit/s
+    int sampleRate = 44100;
+    int frames = 4;
+    std::optional<XingSpec> xing{};
+    std::optional<TagSpec> id3v1{};
+    std::optional<TagSpec> id3v2{};
+};
+
+/// Bytes of one unpadded frame of `spec`'s stream.
+qsizetype mpegFrameBytes(const Mp3Spec& spec);
+/// Samples per channel in one frame of `spec`'s stream.
+int mpegFrameSamples(const Mp3Spec& spec);
+
+/// Writes the file (replacing one already there); a failure fails the running test.
+void writeMp3(const QString& path, const Mp3Spec& spec);
+
+/// A canonical 44-byte-header WAV file: "RIFF", "WAVE", a 16-byte "fmt " chunk and a
+/// "data" chunk of `dataBytes` bytes of silence.
+struct WavSpec
+{
+    qint16 formatTag = 1; // PCM
+    qint16 channels = 2;
+    qint32 sampleRate = 44100;
+    qint16 bitsPerSample = 16;
+    std::optional<qint32> bytesPerSecond{}; // default: sampleRate * channels * bitsPerSample / 8
+    qint64 dataBytes = 0;
+};
+inline constexpr qint64 WavHeaderBytes = 44;
+
+void writeWav(const QString& path, const WavSpec& spec);
+
+/// Building blocks for unusual or damaged RIFF files.
+/// A chunk with its 8-byte header; odd-sized data is followed by a pad byte. `sizeField`
+/// replaces the size written in the header.
+QByteArray riffChunk(QByteArrayView id, QByteArrayView data, std::optional<qint32> sizeField = {});
+/// The "fmt " chunk of `spec`.
+QByteArray waveFormatChunk(const WavSpec& spec);
+/// "RIFF", the size of the rest, "WAVE", then `chunks`.
+QByteArray riffWave(QByteArrayView chunks);
+
+/// Writes `bytes` to `path`, replacing the file; a failure fails the running test.
+void writeBytes(const QString& path, QByteArrayView bytes);
+
+} // namespace twinsweep::test
