@@ -32,6 +32,11 @@ struct StreamCase
     const char* versionText;
 };
 
+void PrintTo(const StreamCase& c, std::ostream* out)
+{
+    *out << "MPEG " << c.versionText << " layer " << c.layer << ' ' << c.bitrate << " kbit/s " << c.sampleRate << " Hz";
+}
+
 class Mp3StreamTest : public ::testing::TestWithParam<StreamCase>
 {};
 

@@ -171,11 +171,11 @@ QByteArray waveFormatChunk(const WavSpec& spec)
     return riffChunk("fmt ", data);
 }
 
-QByteArray riffWave(QByteArrayView chunks)
+QByteArray riffWave(const QByteArray& chunks)
 {
     char size[4];
     qToLittleEndian(qint32(chunks.size() + 4), size);
-    return "RIFF" + QByteArray(size, 4) + "WAVE" + chunks.toByteArray();
+    return "RIFF" + QByteArray(size, 4) + "WAVE" + chunks;
 }
 
 void writeWav(const QString& path, const WavSpec& spec)
@@ -184,11 +184,11 @@ void writeWav(const QString& path, const WavSpec& spec)
     writeBytes(path, riffWave(chunks));
 }
 
-void writeBytes(const QString& path, QByteArrayView bytes)
+void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes.data(), bytes.size()), bytes.size()) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size()) << path.toStdString();
 }
 
 } // namespace twinsweep::test

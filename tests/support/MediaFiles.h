@@ -75,9 +75,9 @@ QByteArray riffChunk(QByteArrayView id, QByteArrayView data, std::optional<qint3
 /// The "fmt " chunk of `spec`.
 QByteArray waveFormatChunk(const WavSpec& spec);
 /// "RIFF", the size of the rest, "WAVE", then `chunks`.
-QByteArray riffWave(QByteArrayView chunks);
+QByteArray riffWave(const QByteArray& chunks);
 
 /// Writes `bytes` to `path`, replacing the file; a failure fails the running test.
-void writeBytes(const QString& path, QByteArrayView bytes);
+void writeBytes(const QString& path, const QByteArray& bytes);
 
 } // namespace twinsweep::test
