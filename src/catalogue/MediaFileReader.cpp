@@ -93,8 +93,9 @@ void MediaFileReader::readMp3(const QString& fullPath, FileRecord& record)
     record.setValue(Field::FileSize, numberText(fileBytes(fullPath)));
 
     // Each block has its own test and every block whose test holds runs, the last one
-    // winning. A choice that is not a number cannot be compared: such a test counts
-    // as passed, so blocks A to D all run, as they always did.
+    // winning. The "ID3" setting is read anew for each file. A choice that is not a
+    // number cannot be compared: such a test counts as passed, so the four choice
+    // blocks all run and the ID3v1 fields, written last, remain.
     const TagInfo& tags = m_tagReader.Tags();
     const std::optional<double> choice = tagChoice();
     const auto chosen = [&choice](double value, bool holds) { return !choice || (*choice == value && holds); };

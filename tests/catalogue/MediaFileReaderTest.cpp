@@ -128,8 +128,8 @@ TEST_P(TagBlockTest, Id3SettingChoosesTheTagVersion)
     EXPECT_EQ(stream, expected);
 }
 
-// A choice that is no number passes every choice test, so blocks A to D all run and the
-// ID3v1 block comes last; a number other than 0 and 1 passes none of them.
+// A choice that is no number passes every choice test, so all four choice blocks run and
+// the ID3v1 one comes last; a number other than 0 and 1 passes none of them.
 INSTANTIATE_TEST_SUITE_P(
     SettingAndTags, TagBlockTest,
     ::testing::Values(BlockCase{"1", TagKind::Both, Block::V2}, BlockCase{"1", TagKind::OnlyV1, Block::V1},

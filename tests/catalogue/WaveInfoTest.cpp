@@ -48,10 +48,6 @@ TEST(WaveInfoTest, BitRateIsByteRateTimesEightThousandthsRoundedDown)
 TEST(WaveInfoTest, CodecNamesByFormatTag)
 {
     const std::vector<std::pair<qint16, QString>> cases{{1, "Uncopyright (PCM)"},
-                                                        {2, "Microsoft ADPCM"},
-                                                        {0x31, "GSM 6.10"},
-                                                        {0x55, "3"},
-                                                        {0x71, "Lernout & Hauspie SBC 8 kbit/s"},
                                                         {0x112, "VivoActive Siren"},
                                                         {3, "Unknown (3h)"},
                                                         {0, "Unknown (0h)"},

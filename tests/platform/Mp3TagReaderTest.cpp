@@ -121,19 +121,6 @@ TEST(Mp3TagReaderTest, Id3v1FieldsAreWindows1252)
     EXPECT_EQ(reader.Tag().Year, "1999");
 }
 
-TEST(Mp3TagReaderTest, Id3v1CommentMakesRoomForTheTrack)
-{
-    Mp3Spec spec;
-    spec.id3v1 = TagSpec{.title = "T", .comment = "0123456789012345678901234567890", .track = 7};
-    const QString path = mediaFolder() + "/v11.mp3";
-    test::writeMp3(path, spec);
-
-    Mp3TagReader reader;
-    reader.Open(path);
-    EXPECT_EQ(reader.Tags().ID3v1.Comment, "0123456789012345678901234567");
-    EXPECT_EQ(reader.Tags().ID3v1.Year, "");
-}
-
 TEST(Mp3TagReaderTest, Id3v2FieldsCommentAndGenre)
 {
     Mp3Spec spec;

@@ -96,7 +96,6 @@ template <typename Tag> void fillTag(Tag& tag, const TagSpec& spec)
     tag.setComment(TagLib::String(spec.comment.toStdString(), TagLib::String::UTF8));
     tag.setGenre(TagLib::String(spec.genre.toStdString(), TagLib::String::UTF8));
     tag.setYear(spec.year);
-    tag.setTrack(spec.track);
 }
 
 void writeTags(const QString& path, const Mp3Spec& spec)

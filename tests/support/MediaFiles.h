@@ -10,7 +10,7 @@ namespace twinsweep::test {
 enum class MpegVersion { Mpeg1, Mpeg2, Mpeg25 };
 
 /// Fields of an ID3 tag written with TagLib. An ID3v1 tag keeps the first 30
-/// characters of each text (28 of the comment when a track is set).
+/// characters of each text.
 struct TagSpec
 {
     QString title{};
@@ -19,7 +19,6 @@ struct TagSpec
     QString comment{};
     QString genre{}; // a name from the ID3v1 genre list, or free text in ID3v2
     unsigned year = 0;
-    unsigned track = 0;
 };
 
 /// A Xing header in the first frame: a variable-rate stream of `frames` frames and
