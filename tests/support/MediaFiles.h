@@ -31,7 +31,9 @@ struct XingSpec
 
 /// A small valid MP3 file: `frames` silent frames of one constant bit rate (at least
 /// two, so the stream can be recognised), with optional Xing header and tags.
-/// `bitrate` and `sampleRate` must be valid for the version and layer.
+/// `bitrate` and `sampleRate` must be valid for the version and layer. For layer I
+/// choose a sample rate that divides 12,000 x bitrate (the 48,000 and 32,000 Hz families
+/// mostly): TagLib measures layer I frames without rounding to whole slots.
 struct Mp3Spec
 {
     MpegVersion version = MpegVersion::Mpeg1;
