@@ -18,9 +18,9 @@
 namespace twinsweep {
 namespace {
 
-using test::Mp3Spec;
-using test::TagSpec;
-using test::WavSpec;
+using test::Mp3Content;
+using test::TagContent;
+using test::WavContent;
 
 const QString Searching = "Searching and adding media files to list. Please wait...   ";
 
@@ -63,8 +63,8 @@ protected:
 enum class TagKind { Both, OnlyV1, OnlyV2, None };
 enum class Block { V1, V2, Empty, NoBlock }; // whose values the row ends with
 
-const TagSpec V1Tag{.title = "One", .artist = "A1", .album = "B1", .comment = "C1", .year = 1991};
-const TagSpec V2Tag{.title = "Two", .artist = "A2", .album = "B2", .comment = "C2", .year = 2002};
+const TagContent V1Tag{.title = "One", .artist = "A1", .album = "B1", .comment = "C1", .year = 1991};
+const TagContent V2Tag{.title = "Two", .artist = "A2", .album = "B2", .comment = "C2", .year = 2002};
 
 struct BlockCase
 {
@@ -106,12 +106,12 @@ TEST_P(TagBlockTest, Id3SettingChoosesTheTagVersion)
     const BlockCase& c = GetParam();
     if (c.setting)
         fake.settings.setValue(Settings::ID3, *c.setting);
-    Mp3Spec spec{.frames = 120}; // a little over three seconds
+    Mp3Content content{.frames = 120}; // a little over three seconds
     if (c.kind == TagKind::Both || c.kind == TagKind::OnlyV1)
-        spec.id3v1 = V1Tag;
+        content.id3v1 = V1Tag;
     if (c.kind == TagKind::Both || c.kind == TagKind::OnlyV2)
-        spec.id3v2 = V2Tag;
-    test::writeMp3(folder + "song.mp3", spec);
+        content.id3v2 = V2Tag;
+    test::writeMp3(folder + "song.mp3", content);
 
     const FileRecord& record = collect("song.mp3");
     EXPECT_EQ(record.value(Field::Filename), "song.mp3");
@@ -146,10 +146,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MediaFileReaderTest, ExtensionDecidesTheReaderWhateverItsCase)
 {
-    const Mp3Spec spec{.frames = 120, .id3v2 = V2Tag};
+    const Mp3Content content{.frames = 120, .id3v2 = V2Tag};
     for (const QString& name : QStringList{"song.Mp3", "SONG.MP3", "song.mp3x"})
-        test::writeMp3(folder + name, spec);
-    test::writeWav(folder + "take.WaV", WavSpec{.dataBytes = 176400});
+        test::writeMp3(folder + name, content);
+    test::writeWav(folder + "take.WaV", WavContent{.dataBytes = 176400});
 
     EXPECT_EQ(collect("song.Mp3").value(Field::Title), "Two");
     EXPECT_EQ(collect("SONG.MP3").value(Field::Duration), "3");
@@ -183,7 +183,7 @@ class WavDurationTest : public MediaFileReaderTest, public ::testing::WithParamI
 TEST_P(WavDurationTest, CollectionRoundsDownQueryRoundsToEven)
 {
     const WavDurationCase& c = GetParam();
-    test::writeWav(folder + "take.wav", WavSpec{.dataBytes = c.fileBytes - test::WavHeaderBytes});
+    test::writeWav(folder + "take.wav", WavContent{.dataBytes = c.fileBytes - test::WavHeaderBytes});
 
     const FileRecord& record = collect("take.wav");
     EXPECT_EQ(record.value(Field::FileSize), QString::number(c.fileBytes));
@@ -207,9 +207,9 @@ INSTANTIATE_TEST_SUITE_P(Lengths, WavDurationTest,
 
 TEST_F(MediaFileReaderTest, UnreadableFilesGetEmptyValuesNotThePreviousFiles)
 {
-    Mp3Spec tagged{.frames = 120, .id3v1 = V1Tag, .id3v2 = V2Tag};
+    Mp3Content tagged{.frames = 120, .id3v1 = V1Tag, .id3v2 = V2Tag};
     test::writeMp3(folder + "good.mp3", tagged);
-    test::writeWav(folder + "good.wav", WavSpec{.dataBytes = 176400});
+    test::writeWav(folder + "good.wav", WavContent{.dataBytes = 176400});
     test::writeBytes(folder + "notes.mp3", QByteArray("plain words, no sound\n").repeated(40));
     test::writeBytes(folder + "notes.wav", QByteArray("plain words, no sound\n").repeated(40));
     QFile good(folder + "good.wav");
@@ -279,8 +279,8 @@ TEST_F(MediaFileReaderTest, NewRowsBelongToTheNextVolumeOrTheOneRescanned)
 TEST_F(MediaFileReaderTest, QueryModeAddsCheckedRowsWithMinutesAndMountPoint)
 {
     // 142,598 frames of 1,152 samples at 44,100 Hz: 3,725 seconds.
-    test::writeMp3(folder + "long.mp3", Mp3Spec{.xing = test::XingSpec{142598, 59600000}});
-    test::writeWav(folder + "take.wav", WavSpec{.dataBytes = 176400 * 3});
+    test::writeMp3(folder + "long.mp3", Mp3Content{.xing = test::XingContent{142598, 59600000}});
+    test::writeWav(folder + "take.wav", WavContent{.dataBytes = 176400 * 3});
     test::writeBytes(folder + "cover.jpg", "not media");
 
     const QueryRow mp3 = queue("long.mp3");

@@ -9,7 +9,7 @@
 namespace twinsweep {
 namespace {
 
-using test::WavSpec;
+using test::WavContent;
 
 QString waveFolder()
 {
@@ -21,7 +21,7 @@ QString waveFolder()
 TEST(WaveInfoTest, PlainPcmFile)
 {
     const QString path = waveFolder() + "/pcm.wav";
-    test::writeWav(path, WavSpec{.dataBytes = 1000});
+    test::writeWav(path, WavContent{.dataBytes = 1000});
     WaveInfo info;
     EXPECT_TRUE(Module1::ReadWaveInfo(path, info));
     EXPECT_EQ(info.Path, path);
@@ -38,7 +38,7 @@ TEST(WaveInfoTest, BitRateIsByteRateTimesEightThousandthsRoundedDown)
         {48000, 48126 - test::WavHeaderBytes, 384}, {48000, 2, 384}, {8000, 100, 64}, {176400, 0, 1411}, {124, 0, 0}};
     for (const auto& [bytesPerSecond, dataBytes, bitrate] : cases) {
         const QString path = waveFolder() + "/rate.wav";
-        test::writeWav(path, WavSpec{.bytesPerSecond = bytesPerSecond, .dataBytes = dataBytes});
+        test::writeWav(path, WavContent{.bytesPerSecond = bytesPerSecond, .dataBytes = dataBytes});
         WaveInfo info;
         Module1::ReadWaveInfo(path, info);
         EXPECT_EQ(info.Bitrate, bitrate) << bytesPerSecond << " at " << dataBytes;
@@ -56,7 +56,7 @@ TEST(WaveInfoTest, CodecNamesByFormatTag)
         EXPECT_EQ(Module1::WaveCodecName(tag), name) << tag;
 
     const QString path = waveFolder() + "/mpeg.wav";
-    test::writeWav(path, WavSpec{.formatTag = 0x55, .bytesPerSecond = 16000});
+    test::writeWav(path, WavContent{.formatTag = 0x55, .bytesPerSecond = 16000});
     WaveInfo info;
     Module1::ReadWaveInfo(path, info);
     EXPECT_EQ(info.CodecName, "3");
@@ -74,7 +74,7 @@ struct WalkCase
 
 QByteArray fmtChunk(qint16 tag, qint32 sampleRate)
 {
-    return test::waveFormatChunk(WavSpec{.formatTag = tag, .sampleRate = sampleRate});
+    return test::waveFormatChunk(WavContent{.formatTag = tag, .sampleRate = sampleRate});
 }
 
 std::vector<WalkCase> walkCases()
@@ -107,7 +107,7 @@ std::vector<WalkCase> walkCases()
 TEST(WaveInfoTest, ChunkWalkSurvivesUnusualAndDamagedFiles)
 {
     const QString earlier = waveFolder() + "/earlier.wav";
-    test::writeWav(earlier, WavSpec{.formatTag = 0x11, .sampleRate = 11025, .dataBytes = 100});
+    test::writeWav(earlier, WavContent{.formatTag = 0x11, .sampleRate = 11025, .dataBytes = 100});
     const QString path = waveFolder() + "/walk.wav";
     for (const WalkCase& c : walkCases()) {
         // Values of a file read before never stand in for a file without them.
@@ -133,7 +133,7 @@ TEST(WaveInfoTest, MissingFileAndZeroByteRateLeaveValuesEmpty)
     EXPECT_FALSE(info.SampleRate.has_value());
 
     const QString path = waveFolder() + "/zero-rate.wav";
-    test::writeWav(path, WavSpec{.bytesPerSecond = 0});
+    test::writeWav(path, WavContent{.bytesPerSecond = 0});
     EXPECT_TRUE(Module1::ReadWaveInfo(path, info));
     EXPECT_EQ(info.CodecName, "Uncopyright (PCM)");
     EXPECT_EQ(info.BytesPerSecond, 0);

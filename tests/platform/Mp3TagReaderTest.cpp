@@ -12,9 +12,9 @@
 namespace twinsweep {
 namespace {
 
-using test::Mp3Spec;
+using test::Mp3Content;
 using test::MpegVersion;
-using test::TagSpec;
+using test::TagContent;
 
 QString mediaFolder()
 {
@@ -43,11 +43,11 @@ class Mp3StreamTest : public ::testing::TestWithParam<StreamCase>
 TEST_P(Mp3StreamTest, ReadsVersionLayerRatesAndTruncatedDuration)
 {
     const StreamCase& c = GetParam();
-    Mp3Spec spec{.version = c.version, .layer = c.layer, .bitrate = c.bitrate, .sampleRate = c.sampleRate};
+    Mp3Content content{.version = c.version, .layer = c.layer, .bitrate = c.bitrate, .sampleRate = c.sampleRate};
     // About 2.7 seconds of frames: the duration is cut down to 2, never rounded up.
-    spec.frames = int(std::ceil(2.7 * c.sampleRate / test::mpegFrameSamples(spec)));
+    content.frames = int(std::ceil(2.7 * c.sampleRate / test::mpegFrameSamples(content)));
     const QString path = mediaFolder() + "/stream.mp3";
-    test::writeMp3(path, spec);
+    test::writeMp3(path, content);
 
     Mp3TagReader reader;
     reader.Open(path);
@@ -75,11 +75,11 @@ INSTANTIATE_TEST_SUITE_P(EveryVersionAndLayer, Mp3StreamTest,
 TEST(Mp3TagReaderTest, VariableRateFileGivesXingAverageAndLength)
 {
     // 142,598 frames of 1,152 samples at 44,100 Hz last 3,725 s; 74.5 MB over that is 160 kbit/s.
-    Mp3Spec spec;
-    spec.bitrate = 128;
-    spec.xing = test::XingSpec{142598, 74500000};
+    Mp3Content content;
+    content.bitrate = 128;
+    content.xing = test::XingContent{142598, 74500000};
     const QString path = mediaFolder() + "/vbr.mp3";
-    test::writeMp3(path, spec);
+    test::writeMp3(path, content);
 
     Mp3TagReader reader;
     reader.Open(path);
@@ -92,16 +92,16 @@ TEST(Mp3TagReaderTest, Id3v1FieldsAreWindows1252)
 {
     // TagLib writes ID3v1 text as Latin-1, so code points 0x80-0x9F land as those bytes,
     // which the Windows code page reads as the euro and trade mark signs.
-    Mp3Spec spec;
-    spec.id3v1 = TagSpec{.title = QString("Caf\u00e9 ") + QChar(0x80) + QChar(0x99),
-                         .artist = "Artist",
-                         .album = "Album",
-                         .comment = "Comment",
-                         .genre = "Rock",
-                         .year = 1999};
-    spec.id3v1->title += QChar(0x81); // undefined in the code page: kept as its own code
+    Mp3Content content;
+    content.id3v1 = TagContent{.title = QString("Caf\u00e9 ") + QChar(0x80) + QChar(0x99),
+                               .artist = "Artist",
+                               .album = "Album",
+                               .comment = "Comment",
+                               .genre = "Rock",
+                               .year = 1999};
+    content.id3v1->title += QChar(0x81); // undefined in the code page: kept as its own code
     const QString path = mediaFolder() + "/v1.mp3";
-    test::writeMp3(path, spec);
+    test::writeMp3(path, content);
 
     Mp3TagReader reader;
     reader.Open(path);
@@ -123,15 +123,15 @@ TEST(Mp3TagReaderTest, Id3v1FieldsAreWindows1252)
 
 TEST(Mp3TagReaderTest, Id3v2FieldsCommentAndGenre)
 {
-    Mp3Spec spec;
-    spec.id3v2 = TagSpec{.title = "\u03a9mega \u266b",
-                         .artist = "Artist 2",
-                         .album = "Album 2",
-                         .comment = "Long comment beyond thirty characters",
-                         .genre = "Rock",
-                         .year = 2004};
+    Mp3Content content;
+    content.id3v2 = TagContent{.title = "\u03a9mega \u266b",
+                               .artist = "Artist 2",
+                               .album = "Album 2",
+                               .comment = "Long comment beyond thirty characters",
+                               .genre = "Rock",
+                               .year = 2004};
     const QString path = mediaFolder() + "/v2.mp3";
-    test::writeMp3(path, spec);
+    test::writeMp3(path, content);
 
     Mp3TagReader reader;
     reader.Open(path);
@@ -152,11 +152,11 @@ TEST(Mp3TagReaderTest, Id3v2FieldsCommentAndGenre)
 
 TEST(Mp3TagReaderTest, TagCommentAndYearFallBackToId3v1)
 {
-    Mp3Spec spec;
-    spec.id3v1 = TagSpec{.title = "Old", .comment = "v1 comment", .year = 1987};
-    spec.id3v2 = TagSpec{.title = "New"};
+    Mp3Content content;
+    content.id3v1 = TagContent{.title = "Old", .comment = "v1 comment", .year = 1987};
+    content.id3v2 = TagContent{.title = "New"};
     const QString path = mediaFolder() + "/both.mp3";
-    test::writeMp3(path, spec);
+    test::writeMp3(path, content);
 
     Mp3TagReader reader;
     reader.Open(path);
@@ -181,9 +181,9 @@ bool isOpenInThisProcess(const QString& path)
 
 TEST(Mp3TagReaderTest, OpenForgetsThePreviousFileAndKeepsNoFileOpen)
 {
-    Mp3Spec tagged;
-    tagged.id3v1 = TagSpec{.title = "Title", .artist = "Artist"};
-    tagged.id3v2 = TagSpec{.title = "Title", .artist = "Artist"};
+    Mp3Content tagged;
+    tagged.id3v1 = TagContent{.title = "Title", .artist = "Artist"};
+    tagged.id3v2 = TagContent{.title = "Title", .artist = "Artist"};
     const QString taggedPath = mediaFolder() + "/tagged.mp3";
     test::writeMp3(taggedPath, tagged);
     const QString textPath = mediaFolder() + "/notes.mp3";

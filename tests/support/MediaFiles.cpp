@@ -20,7 +20,7 @@ int versionRow(MpegVersion version)
     return version == MpegVersion::Mpeg1 ? 0 : 1;
 }
 
-int bitrateIndex(const Mp3Spec& spec)
+int bitrateIndex(const Mp3Content& content)
 {
     static const std::array<std::array<std::array<int, 15>, 3>, 2> table{{
         {{{0, 32, 64, 96, 128, 160, 192, 224, 256, 288, 320, 352, 384, 416, 448},
@@ -30,29 +30,29 @@ int bitrateIndex(const Mp3Spec& spec)
           {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160},
           {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160}}},
     }};
-    const auto& rates = table[size_t(versionRow(spec.version))][size_t(spec.layer - 1)];
+    const auto& rates = table[size_t(versionRow(content.version))][size_t(content.layer - 1)];
     for (size_t index = 1; index < rates.size(); ++index) {
-        if (rates[index] == spec.bitrate)
+        if (rates[index] == content.bitrate)
             return int(index);
     }
-    ADD_FAILURE() << "no such bit rate for this version and layer: " << spec.bitrate;
+    ADD_FAILURE() << "no such bit rate for this version and layer: " << content.bitrate;
     return 1;
 }
 
-int sampleRateIndex(const Mp3Spec& spec)
+int sampleRateIndex(const Mp3Content& content)
 {
     static const std::array<std::array<int, 3>, 3> table{
         {{44100, 48000, 32000}, {22050, 24000, 16000}, {11025, 12000, 8000}}};
-    const auto& rates = table[size_t(spec.version)];
+    const auto& rates = table[size_t(content.version)];
     for (size_t index = 0; index < rates.size(); ++index) {
-        if (rates[index] == spec.sampleRate)
+        if (rates[index] == content.sampleRate)
             return int(index);
     }
-    ADD_FAILURE() << "no such sample rate for this version: " << spec.sampleRate;
+    ADD_FAILURE() << "no such sample rate for this version: " << content.sampleRate;
     return 0;
 }
 
-QByteArray frameHeader(const Mp3Spec& spec)
+QByteArray frameHeader(const Mp3Content& content)
 {
     static const std::array<int, 3> versionBits{0b11, 0b10, 0b00};
     QByteArray header(4, '\0');
@@ -60,24 +60,24 @@ QByteArray frameHeader(const Mp3Spec& spec)
     // Sync, version, layer and protection; then bit rate and sample rate; stereo. An
     // MPEG-1 layer I frame says it carries a CRC: readers take no frame for one that
     // begins 0xFFFF.
-    const int noCrc = spec.version == MpegVersion::Mpeg1 && spec.layer == 1 ? 0 : 1;
-    header[1] = char(0xE0 | (versionBits[size_t(spec.version)] << 3) | ((4 - spec.layer) << 1) | noCrc);
-    header[2] = char((bitrateIndex(spec) << 4) | (sampleRateIndex(spec) << 2));
+    const int noCrc = content.version == MpegVersion::Mpeg1 && content.layer == 1 ? 0 : 1;
+    header[1] = char(0xE0 | (versionBits[size_t(content.version)] << 3) | ((4 - content.layer) << 1) | noCrc);
+    header[2] = char((bitrateIndex(content) << 4) | (sampleRateIndex(content) << 2));
     return header;
 }
 
-QByteArray silentFrame(const Mp3Spec& spec)
+QByteArray silentFrame(const Mp3Content& content)
 {
-    QByteArray frame = frameHeader(spec);
-    frame.resize(mpegFrameBytes(spec), '\0');
+    QByteArray frame = frameHeader(content);
+    frame.resize(mpegFrameBytes(content), '\0');
     return frame;
 }
 
-QByteArray xingFrame(const Mp3Spec& spec, const XingSpec& xing)
+QByteArray xingFrame(const Mp3Content& content, const XingContent& xing)
 {
     // The header follows the side information of a stereo layer III frame.
-    const qsizetype offset = 4 + (spec.version == MpegVersion::Mpeg1 ? 32 : 17);
-    QByteArray frame = silentFrame(spec);
+    const qsizetype offset = 4 + (content.version == MpegVersion::Mpeg1 ? 32 : 17);
+    QByteArray frame = silentFrame(content);
     QByteArray fields("Xing");
     for (const quint32 value : {quint32(0x3), xing.frames, xing.bytes}) { // flags: frames and bytes present
         char bytes[4];
@@ -88,27 +88,27 @@ QByteArray xingFrame(const Mp3Spec& spec, const XingSpec& xing)
     return frame;
 }
 
-template <typename Tag> void fillTag(Tag& tag, const TagSpec& spec)
+template <typename Tag> void fillTag(Tag& tag, const TagContent& content)
 {
-    tag.setTitle(TagLib::String(spec.title.toStdString(), TagLib::String::UTF8));
-    tag.setArtist(TagLib::String(spec.artist.toStdString(), TagLib::String::UTF8));
-    tag.setAlbum(TagLib::String(spec.album.toStdString(), TagLib::String::UTF8));
-    tag.setComment(TagLib::String(spec.comment.toStdString(), TagLib::String::UTF8));
-    tag.setGenre(TagLib::String(spec.genre.toStdString(), TagLib::String::UTF8));
-    tag.setYear(spec.year);
+    tag.setTitle(TagLib::String(content.title.toStdString(), TagLib::String::UTF8));
+    tag.setArtist(TagLib::String(content.artist.toStdString(), TagLib::String::UTF8));
+    tag.setAlbum(TagLib::String(content.album.toStdString(), TagLib::String::UTF8));
+    tag.setComment(TagLib::String(content.comment.toStdString(), TagLib::String::UTF8));
+    tag.setGenre(TagLib::String(content.genre.toStdString(), TagLib::String::UTF8));
+    tag.setYear(content.year);
 }
 
-void writeTags(const QString& path, const Mp3Spec& spec)
+void writeTags(const QString& path, const Mp3Content& content)
 {
     // The writing file object is gone before anyone reads the file again.
     TagLib::MPEG::File file(QFile::encodeName(path).constData(), false);
     int kinds = TagLib::MPEG::File::NoTags;
-    if (spec.id3v1) {
-        fillTag(*file.ID3v1Tag(true), *spec.id3v1);
+    if (content.id3v1) {
+        fillTag(*file.ID3v1Tag(true), *content.id3v1);
         kinds |= TagLib::MPEG::File::ID3v1;
     }
-    if (spec.id3v2) {
-        fillTag(*file.ID3v2Tag(true), *spec.id3v2);
+    if (content.id3v2) {
+        fillTag(*file.ID3v2Tag(true), *content.id3v2);
         kinds |= TagLib::MPEG::File::ID3v2;
     }
     EXPECT_TRUE(file.save(kinds, TagLib::File::StripOthers, TagLib::ID3v2::v4, TagLib::File::DoNotDuplicate))
@@ -117,31 +117,31 @@ void writeTags(const QString& path, const Mp3Spec& spec)
 
 } // namespace
 
-qsizetype mpegFrameBytes(const Mp3Spec& spec)
+qsizetype mpegFrameBytes(const Mp3Content& content)
 {
-    const qint64 bitsPerSecond = qint64(spec.bitrate) * 1000;
-    if (spec.layer == 1)
-        return qsizetype(12 * bitsPerSecond / spec.sampleRate * 4);
-    const int slots = spec.layer == 3 && spec.version != MpegVersion::Mpeg1 ? 72 : 144;
-    return qsizetype(slots * bitsPerSecond / spec.sampleRate);
+    const qint64 bitsPerSecond = qint64(content.bitrate) * 1000;
+    if (content.layer == 1)
+        return qsizetype(12 * bitsPerSecond / content.sampleRate * 4);
+    const int slots = content.layer == 3 && content.version != MpegVersion::Mpeg1 ? 72 : 144;
+    return qsizetype(slots * bitsPerSecond / content.sampleRate);
 }
 
-int mpegFrameSamples(const Mp3Spec& spec)
+int mpegFrameSamples(const Mp3Content& content)
 {
-    if (spec.layer == 1)
+    if (content.layer == 1)
         return 384;
-    return spec.layer == 3 && spec.version != MpegVersion::Mpeg1 ? 576 : 1152;
+    return content.layer == 3 && content.version != MpegVersion::Mpeg1 ? 576 : 1152;
 }
 
-void writeMp3(const QString& path, const Mp3Spec& spec)
+void writeMp3(const QString& path, const Mp3Content& content)
 {
-    QByteArray stream = spec.xing ? xingFrame(spec, *spec.xing) : QByteArray();
-    const QByteArray frame = silentFrame(spec);
-    for (int i = 0; i < std::max(spec.frames, 2); ++i)
+    QByteArray stream = content.xing ? xingFrame(content, *content.xing) : QByteArray();
+    const QByteArray frame = silentFrame(content);
+    for (int i = 0; i < std::max(content.frames, 2); ++i)
         stream += frame;
     writeBytes(path, stream);
-    if (spec.id3v1 || spec.id3v2)
-        writeTags(path, spec);
+    if (content.id3v1 || content.id3v2)
+        writeTags(path, content);
 }
 
 QByteArray riffChunk(QByteArrayView id, QByteArrayView data, std::optional<qint32> sizeField)
@@ -156,17 +156,17 @@ QByteArray riffChunk(QByteArrayView id, QByteArrayView data, std::optional<qint3
     return chunk;
 }
 
-QByteArray waveFormatChunk(const WavSpec& spec)
+QByteArray waveFormatChunk(const WavContent& content)
 {
     const qint32 bytesPerSecond =
-        spec.bytesPerSecond.value_or(spec.sampleRate * spec.channels * spec.bitsPerSample / 8);
+        content.bytesPerSecond.value_or(content.sampleRate * content.channels * content.bitsPerSample / 8);
     QByteArray data(16, '\0');
-    qToLittleEndian(spec.formatTag, data.data());
-    qToLittleEndian(spec.channels, data.data() + 2);
-    qToLittleEndian(spec.sampleRate, data.data() + 4);
+    qToLittleEndian(content.formatTag, data.data());
+    qToLittleEndian(content.channels, data.data() + 2);
+    qToLittleEndian(content.sampleRate, data.data() + 4);
     qToLittleEndian(bytesPerSecond, data.data() + 8);
-    qToLittleEndian(qint16(spec.channels * spec.bitsPerSample / 8), data.data() + 12);
-    qToLittleEndian(spec.bitsPerSample, data.data() + 14);
+    qToLittleEndian(qint16(content.channels * content.bitsPerSample / 8), data.data() + 12);
+    qToLittleEndian(content.bitsPerSample, data.data() + 14);
     return riffChunk("fmt ", data);
 }
 
@@ -177,9 +177,9 @@ QByteArray riffWave(const QByteArray& chunks)
     return "RIFF" + QByteArray(size, 4) + "WAVE" + chunks;
 }
 
-void writeWav(const QString& path, const WavSpec& spec)
+void writeWav(const QString& path, const WavContent& content)
 {
-    const QByteArray chunks = waveFormatChunk(spec) + riffChunk("data", QByteArray(spec.dataBytes, '\0'));
+    const QByteArray chunks = waveFormatChunk(content) + riffChunk("data", QByteArray(content.dataBytes, '\0'));
     writeBytes(path, riffWave(chunks));
 }
 

@@ -11,7 +11,7 @@ enum class MpegVersion { Mpeg1, Mpeg2, Mpeg25 };
 
 /// Fields of an ID3 tag written with TagLib. An ID3v1 tag keeps the first 30
 /// characters of each text.
-struct TagSpec
+struct TagContent
 {
     QString title{};
     QString artist{};
@@ -23,7 +23,7 @@ struct TagSpec
 
 /// A Xing header in the first frame: a variable-rate stream of `frames` frames and
 /// `bytes` bytes, whatever the file really holds.
-struct XingSpec
+struct XingContent
 {
     quint32 frames = 0;
     quint32 bytes = 0;
@@ -34,29 +34,29 @@ struct XingSpec
 /// `bitrate` and `sampleRate` must be valid for the version and layer. For layer I
 /// choose a sample rate that divides 12,000 x bitrate (the 48,000 and 32,000 Hz families
 /// mostly): TagLib measures layer I frames without rounding to whole slots.
-struct Mp3Spec
+struct Mp3Content
 {
     MpegVersion version = MpegVersion::Mpeg1;
     int layer = 3;
     int bitrate = 128; // kbit/s
     int sampleRate = 44100;
     int frames = 4;
-    std::optional<XingSpec> xing{};
-    std::optional<TagSpec> id3v1{};
-    std::optional<TagSpec> id3v2{};
+    std::optional<XingContent> xing{};
+    std::optional<TagContent> id3v1{};
+    std::optional<TagContent> id3v2{};
 };
 
-/// Bytes of one unpadded frame of `spec`'s stream.
-qsizetype mpegFrameBytes(const Mp3Spec& spec);
-/// Samples per channel in one frame of `spec`'s stream.
-int mpegFrameSamples(const Mp3Spec& spec);
+/// Bytes of one unpadded frame of `content`'s stream.
+qsizetype mpegFrameBytes(const Mp3Content& content);
+/// Samples per channel in one frame of `content`'s stream.
+int mpegFrameSamples(const Mp3Content& content);
 
 /// Writes the file (replacing one already there); a failure fails the running test.
-void writeMp3(const QString& path, const Mp3Spec& spec);
+void writeMp3(const QString& path, const Mp3Content& content);
 
 /// A canonical 44-byte-header WAV file: "RIFF", "WAVE", a 16-byte "fmt " chunk and a
 /// "data" chunk of `dataBytes` bytes of silence.
-struct WavSpec
+struct WavContent
 {
     qint16 formatTag = 1; // PCM
     qint16 channels = 2;
@@ -67,14 +67,14 @@ struct WavSpec
 };
 inline constexpr qint64 WavHeaderBytes = 44;
 
-void writeWav(const QString& path, const WavSpec& spec);
+void writeWav(const QString& path, const WavContent& content);
 
 /// Building blocks for unusual or damaged RIFF files.
 /// A chunk with its 8-byte header; odd-sized data is followed by a pad byte. `sizeField`
 /// replaces the size written in the header.
 QByteArray riffChunk(QByteArrayView id, QByteArrayView data, std::optional<qint32> sizeField = {});
-/// The "fmt " chunk of `spec`.
-QByteArray waveFormatChunk(const WavSpec& spec);
+/// The "fmt " chunk of `content`.
+QByteArray waveFormatChunk(const WavContent& content);
 /// "RIFF", the size of the rest, "WAVE", then `chunks`.
 QByteArray riffWave(const QByteArray& chunks);
 
