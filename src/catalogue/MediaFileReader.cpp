@@ -6,7 +6,7 @@
 #include "Module1.h"
 #include "WaveInfo.h"
 #include "platform/Mp3TagReader.h"
-#include "platform/MountPoints.h"
+#include "platform/VolumeLayer.h"
 #include "platform/Services.h"
 #include "platform/SettingKeys.h"
 #include "platform/SettingsStore.h"
@@ -161,7 +161,7 @@ void MediaFileReader::addToQuery(const QString& folder, const QString& filename)
         status = "Folder contents item(s) added to query.";
     }
     if (!status.isEmpty()) {
-        row.Collection = mountPointOf(fullPath);
+        row.Collection = SystemVolumeInfo().mountPointOf(fullPath);
         row.Checked = true;
     }
     m_query.append(row);

@@ -10,7 +10,7 @@
 #include "TestEnvironment.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/MediaFileReader.h"
-#include "platform/MountPoints.h"
+#include "platform/VolumeLayer.h"
 #include "platform/Mp3TagReader.h"
 #include "platform/SettingKeys.h"
 #include "queue/QueryList.h"
@@ -244,7 +244,7 @@ TEST_F(MediaFileReaderTest, VanishedFileStillGetsItsRow)
 
         const QueryRow& row = queue(name);
         EXPECT_EQ(row.Duration, "");
-        EXPECT_EQ(row.Collection, mountPointOf(folder));
+        EXPECT_EQ(row.Collection, SystemVolumeInfo().mountPointOf(folder));
         reader.TargetList = ListTarget::ListFiles;
     }
     EXPECT_EQ(catalogue.ListFiles.size(), 2u);
@@ -293,7 +293,7 @@ TEST_F(MediaFileReaderTest, QueryModeAddsCheckedRowsWithMinutesAndMountPoint)
     EXPECT_EQ(mp3.Filename, "long.mp3");
     EXPECT_EQ(mp3.Path, folder);
     EXPECT_EQ(mp3.Duration, "62:05");
-    EXPECT_EQ(mp3.Collection, mountPointOf(folder));
+    EXPECT_EQ(mp3.Collection, SystemVolumeInfo().mountPointOf(folder));
     EXPECT_FALSE(mp3.Collection.isEmpty());
     EXPECT_TRUE(mp3.Checked);
     EXPECT_EQ(wav.Duration, "00:03");
