@@ -14,6 +14,7 @@
 #include "QtPrinters.h"
 #include "TestEnvironment.h"
 #include "catalogue/cDirEx.h"
+#include "platform/DirectoryListing.h"
 
 namespace twinsweep {
 namespace {
@@ -112,6 +113,7 @@ TEST_F(cDirExTest, EndsWithTheResultCodes)
               (QStringList{"folder ~", "file ~/ a.mp3 0", "folder ~/sub", "finished 1 0"}));
     dirEx.StopSearch(); // outside a search: forgotten by the next one
     EXPECT_EQ(search(root + "/*.mp3", true).last(), "finished 1 0");
+    EXPECT_EQ(search("/*.no-such-type", false), (QStringList{"folder /", "finished 0 1122"}));
 }
 
 TEST_F(cDirExTest, StopFromAHandlerEndsBeforeTheNextEntry)
@@ -152,7 +154,10 @@ TEST_F(cDirExTest, ReportsFoldersHiddenEntriesAndLinksAsTheMasksAsk)
     EXPECT_EQ(search(root + "/*.mp3", true), walked) << "the link loop is not followed";
     EXPECT_EQ(search(root + "/*.mp3", false, false, 2),
               (QStringList{"folder ~", "file ~/ .secret.mp3 2", "finished 1 0"}));
-    EXPECT_EQ(search(root + "/*", false, false, 0, 16 | 2),
+    EXPECT_EQ(search(root + "/*", false, false, 0, 16),
+              (QStringList{"folder ~", "file ~/ .secret.mp3 2", "file ~/ alias.mp3 0", "file ~/ real.mp3 0",
+                           "finished 3 0"}));
+    EXPECT_EQ(search(root + "/*", false, false, 128),
               (QStringList{"folder ~", "file ~/ alias.mp3 0", "file ~/ real.mp3 0", "finished 2 0"}));
     EXPECT_EQ(search(root + "/*", false, false, 16),
               (QStringList{"folder ~", "file ~/ .hidden 18", "file ~/ loop 16", "file ~/ x.mp3 16", "finished 3 0"}));
@@ -171,6 +176,9 @@ TEST_F(cDirExTest, UnreadableFolderIsAnnouncedAndYieldsNothing)
     QFile::setPermissions(root + "/locked", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(events, (QStringList{"folder ~", "file ~/ a.mp3 0", "file ~/ mine.mp3 1", "folder ~/locked", "folder ~/z",
                                    "file ~/z/ y.mp3 0", "finished 3 0"}));
+    int bits = 0;
+    EXPECT_TRUE(cDirEx::ExistFile(root + "/mine.mp3", bits));
+    EXPECT_EQ(bits, FileAttribute::ReadOnly);
 }
 
 TEST_F(cDirExTest, WalksPathsLongerThanTheOldLimit)

@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 
 #include "FileTree.h"
-#include "OrdinaryUser.h"
 #include "QtPrinters.h"
 #include "TestEnvironment.h"
 #include "platform/DirectoryListing.h"
@@ -62,32 +61,6 @@ TEST(DirectoryListingTest, ListsFoldersAndFilesWithTheirAttributes)
         EXPECT_EQ(listing.isSubfolder(index), expected[index].subfolder) << qPrintable(listing.name(index));
         EXPECT_EQ(listing.matches(index), expected[index].attributes != 0) << qPrintable(listing.name(index));
     }
-}
-
-TEST(DirectoryListingTest, ReadOnlyMeansTheUserCannotWriteIt)
-{
-    test::OrdinaryUser user;
-    if (!user.available())
-        GTEST_SKIP() << "cannot act as an ordinary user";
-    test::makeTree(user.folder(), {"locked.mp3", "open.mp3", "shelf/"});
-    QFile::setPermissions(user.folder() + "/locked.mp3", QFile::ReadOwner);
-    QFile::setPermissions(user.folder() + "/shelf", QFile::ReadOwner | QFile::ExeOwner);
-
-    const DirectoryListing listing(user.folder(), "*");
-    EXPECT_EQ(namesOf(listing), (QStringList{"locked.mp3", "open.mp3", "shelf"}));
-    EXPECT_EQ(listing.attributes(0), FileAttribute::ReadOnly);
-    EXPECT_EQ(listing.attributes(1), FileAttribute::Normal);
-    EXPECT_EQ(listing.attributes(2), FileAttribute::Directory | FileAttribute::ReadOnly);
-    EXPECT_EQ(fileAttributes(user.folder() + "/locked.mp3"), FileAttribute::ReadOnly);
-}
-
-TEST(DirectoryListingTest, SaysWhenAFolderCannotBeOpened)
-{
-    const QString folder = freshFolder();
-    test::makeTree(folder, {"file.mp3"});
-    EXPECT_EQ(DirectoryListing(folder + "/missing", "*").status(), DirectoryListing::Status::NotOpened);
-    EXPECT_EQ(DirectoryListing(folder + "/file.mp3", "*").status(), DirectoryListing::Status::NotOpened);
-    EXPECT_EQ(DirectoryListing(folder + "/missing", "*").size(), 0);
 }
 
 } // namespace
