@@ -5,7 +5,7 @@
 namespace twinsweep {
 
 namespace {
-// Enough workers to hide the cost of the system calls; more only contend on the folders.
+// Four workers hid the cost of the system calls in measurements; more gained nothing.
 constexpr unsigned MaxWorkers = 4;
 // How far the workers may run ahead of the walk, in folders.
 constexpr int MaxAhead = 64;
