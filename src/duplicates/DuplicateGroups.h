@@ -42,12 +42,15 @@ class PairGroups
 public:
     PairGroups(const SearchedRows& rows, const DuplicateCriteria& criteria, TimedYield& yield);
 
-    /// The group of a row, -1 for none.
+    /// The group of a row; -1 for a row that no other row equals.
     int groupOf(qsizetype row) const;
     /// The rows of a group in ascending order.
     std::span<const qsizetype> rows(int group) const;
 
 private:
+    /// Splits rows of one hash into groups of equal values; rows alone stay in no group.
+    template <typename Equal> void addGroups(std::vector<qsizetype>& run, Equal equal);
+
     std::vector<int> m_rowGroup;      // by row number
     std::vector<qsizetype> m_offsets; // group g holds m_members[m_offsets[g] .. m_offsets[g + 1])
     std::vector<qsizetype> m_members;

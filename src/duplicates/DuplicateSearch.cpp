@@ -122,8 +122,13 @@ QString DuplicateWalk::searchKey(const FileRecord& source) const
 
 bool DuplicateWalk::foundBySearch(const FileRecord& candidate, const QString& key) const
 {
-    if (m_strategy == Strategy::Filename)
-        return beginsWith(candidate.value(Field::Filename), key);
+    switch (m_strategy) {
+    case Strategy::Filename: return beginsWith(candidate.value(Field::Filename), key);
+    case Strategy::Property: return true; // the candidate's Duration text is the key itself
+    case Strategy::Tag: break;
+    }
+    if (beginsWith(candidate.value(Field::Title), key))
+        return true;
     for (int column = 1; column < FieldCount; ++column) {
         if (beginsWith(candidate.value(column), key))
             return true;

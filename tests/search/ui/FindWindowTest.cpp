@@ -146,7 +146,8 @@ TEST_F(FindWindowTest, FindWithoutAScopeSaysNoVolumeIsSelected)
     }
     window->Check15->click();
     QTest::mouseClick(window->Command1, Qt::LeftButton);
-    EXPECT_EQ(fake.prompt.texts(), QStringList{"There is no volume selected!"});
+    ASSERT_EQ(fake.prompt.texts(), QStringList{"There is no volume selected!"});
+    EXPECT_EQ(fake.prompt.shown.front().icon, MessageIcon::Exclamation);
     EXPECT_TRUE(catalogue.Duplicates.isEmpty());
     EXPECT_TRUE(windowGivenBack());
     EXPECT_TRUE(state.stopFlag().requested());
