@@ -53,7 +53,7 @@ private:
     void flush();
 
     const DuplicateSearchContext& m_context;
-    const DuplicateCriteria& m_criteria;
+    const DuplicateCriteria m_criteria; // as checked when the search started
     const bool m_againstAllVolumes;
     const Strategy m_strategy;
     const SearchedRows m_source;

@@ -64,9 +64,7 @@ find& SearchWindowBinding::findWindow()
 
 void SearchWindowBinding::Search_Click()
 {
-    find& window = findWindow();
-    window.setWindowModality(Qt::ApplicationModal);
-    window.exec();
+    findWindow().exec();
 }
 
 ColorValue SearchWindowBinding::GetColor(bool NextClr)
