@@ -18,6 +18,7 @@
 #include "catalogue/ui/RemovalMenus.h"
 #include "duplicates/ui/ResultListView.h"
 #include "fileops/ui/FileOpsInstall.h"
+#include "shell/ui/SearchWindowBinding.h"
 
 namespace twinsweep {
 
@@ -85,6 +86,7 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     connect(&m_catalogue, &Catalogue::collectionChangedChanged, this, &Form1::showCollectionChanged);
     rebuildTree();
     showCollectionChanged(m_catalogue.CollectionChanged());
+    installSearchWindow(*this);
 }
 
 Form1::~Form1() = default;

@@ -1,0 +1,19 @@
+#pragma once
+
+namespace twinsweep {
+
+/// The stop request of the long operations (scans, searches): "Stop" or nothing.
+/// Cancel commands request it; an operation clears it when it starts and tests it
+/// next to each yield to the event loop, ending early while it is set.
+class StopFlag
+{
+public:
+    void request() { m_requested = true; }
+    void clear() { m_requested = false; }
+    bool requested() const { return m_requested; }
+
+private:
+    bool m_requested = false;
+};
+
+} // namespace twinsweep
