@@ -15,6 +15,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/ui/FileListModel.h"
+#include "shell/ui/CollectionMenu.h"
 
 namespace twinsweep {
 
@@ -78,6 +79,7 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     connect(&m_catalogue, &Catalogue::collectionChangedChanged, this, &Form1::showCollectionChanged);
     rebuildTree();
     showCollectionChanged(m_catalogue.CollectionChanged());
+    ruf = buildCollectionMenu(*this);
 }
 
 Form1::~Form1() = default;

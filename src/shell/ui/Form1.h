@@ -20,6 +20,7 @@ namespace twinsweep {
 
 class Catalogue;
 class FileListModel;
+class RUF;
 
 /// The main window: shows the collection that `Catalogue` owns, composes the menus,
 /// toolbar, lists and status bar, and forwards commands to the subsystems.
@@ -56,6 +57,7 @@ public:
     QMenu* toolsMenu = nullptr;
     QMenu* helpMenu = nullptr;
     QMenu* popMNU = nullptr;
+    RUF* ruf = nullptr; // the recent collections
 
 private:
     class MainStatus;
