@@ -82,9 +82,9 @@ bool Loadlist(Catalogue& catalogue, Services& services, RecentCollections& recen
         services.status.setStatusText("Canceled");
         return false;
     }
-    BusyGuard busy(services.busy);
     if (!Newlist_Click(catalogue, services, recent))
         return false;
+    BusyGuard busy(services.busy);
     Filname = withZtwExtension(Filname);
     if (!isNormalFile(Filname)) {
         services.status.setStatusText("Incorrect or damaged file!");

@@ -35,18 +35,23 @@ public:
     Unit next();
     QByteArrayView treeLine() const { return m_treeLine; }
     const BlockValues& values() const { return m_values; }
+    /// Whether the bytes read so far are valid UTF-8; at the end, the whole file's.
+    bool isUtf8() const { return m_utf8; }
 
 private:
     enum class Line { Taken, NeedMore, End };
     Line takeLine(const char*& p, QByteArrayView& line) const;
     bool refill();
+    void checkUtf8();
 
     QFile& m_file;
     QByteArray m_buffer;
     qsizetype m_pos = 0;
     qsizetype m_end = 0;
+    qsizetype m_checked = 0; // bytes before this are known to be valid UTF-8 (or not)
     bool m_atEnd = false;
     bool m_atStart = true;
+    bool m_utf8 = true;
     QByteArrayView m_treeLine;
     BlockValues m_values;
 };
@@ -75,6 +80,7 @@ bool BlockReader::refill()
     // Keep the unit begun, read more behind it; a unit larger than the buffer grows it.
     const qsizetype kept = m_end - m_pos;
     std::memmove(m_buffer.data(), m_buffer.constData() + m_pos, size_t(kept));
+    m_checked = qMax<qsizetype>(0, m_checked - m_pos);
     m_pos = 0;
     m_end = kept;
     if (m_end == m_buffer.size())
@@ -87,7 +93,19 @@ bool BlockReader::refill()
     if (m_atStart && QByteArrayView(m_buffer.constData(), m_end).startsWith("\xEF\xBB\xBF"))
         m_pos = 3; // a byte-order mark some editors put in front of UTF-8
     m_atStart = false;
+    checkUtf8();
     return true;
+}
+
+void BlockReader::checkUtf8()
+{
+    // A line break is never part of a UTF-8 sequence: check up to the last one read.
+    qsizetype upTo = m_end;
+    while (!m_atEnd && upTo > m_checked && m_buffer.at(upTo - 1) != '\n' && m_buffer.at(upTo - 1) != '\r')
+        --upTo;
+    if (m_utf8 && upTo > m_checked)
+        m_utf8 = isValidUtf8(QByteArrayView(m_buffer.constData() + m_checked, upTo - m_checked));
+    m_checked = qMax(m_checked, upTo);
 }
 
 BlockReader::Unit BlockReader::next()
@@ -203,28 +221,27 @@ void SaveTree(const VolumeTree& tree, LineWriter& out)
         out.writeLine(QString(TreePrefix + node.Key + u',' + node.Tag + u',' + node.Text));
 }
 
-bool LoadTree(const QString& path, TreeLines& tree, QString& error)
+bool LoadTree(const QString& path, EventPump& pump, TreeLines& tree, QString& error)
 {
     QFile file(path);
     if (!openForReading(file, error))
         return false;
     tree = {};
     std::vector<QByteArray> lines;
+    TimedYield yield(pump);
     BlockReader reader(file);
     for (BlockReader::Unit unit = reader.next(); unit != BlockReader::Unit::End; unit = reader.next()) {
         if (unit == BlockReader::Unit::Failed) {
             error = file.errorString();
             return false;
         }
-        if (unit == BlockReader::Unit::TreeLine) {
-            tree.utf8 = tree.utf8 && isValidUtf8(reader.treeLine());
+        yield.maybeYield();
+        if (unit == BlockReader::Unit::TreeLine)
             lines.push_back(reader.treeLine().toByteArray());
-            continue;
-        }
-        ++tree.blocks;
-        for (const QByteArrayView value : reader.values())
-            tree.utf8 = tree.utf8 && isValidUtf8(value);
+        else
+            ++tree.blocks;
     }
+    tree.utf8 = reader.isUtf8();
     // The text of the tree lines is known only now that every byte was seen.
     QSet<QString> keys;
     for (const QByteArray& line : lines) {
@@ -268,7 +285,7 @@ bool loadRecords(const QString& path, const TreeLines& tree, EventPump& pump, st
 bool readCollection(const QString& path, EventPump& pump, CollectionContent& content, QString& error)
 {
     TreeLines tree;
-    if (!LoadTree(path, tree, error))
+    if (!LoadTree(path, pump, tree, error))
         return false;
     content.nodes = tree.nodes;
     content.records.clear();

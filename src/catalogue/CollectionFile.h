@@ -47,9 +47,9 @@ struct TreeLines
 };
 
 /// First pass: the volumes of the file at `path`, in file order. A Key used by an
-/// earlier volume is left empty, as the tree takes each Key once. Returns false with
-/// `error` set when the file cannot be read.
-bool LoadTree(const QString& path, TreeLines& tree, QString& error);
+/// earlier volume is left empty, as the tree takes each Key once. The event loop runs
+/// now and then. Returns false with `error` set when the file cannot be read.
+bool LoadTree(const QString& path, EventPump& pump, TreeLines& tree, QString& error);
 
 /// A whole collection as read from or written to a file.
 struct CollectionContent

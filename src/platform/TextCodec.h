@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <bit>
+#include <cstring>
+
 namespace twinsweep {
 
 /// Text files of the program (collections, playlists) are written as UTF-8 and were
@@ -24,6 +27,34 @@ char16_t* decodeCp1252(QByteArrayView bytes, char16_t* out);
 /// UTF-8 when valid, else Windows-1252. A leading UTF-8 byte-order mark is dropped.
 QString decodeUtf8OrCp1252(QByteArrayView bytes);
 
+/// The first CR or LF from `p` on, or `end`.
+template <typename Char> const Char* findLineBreak(const Char* p, const Char* end)
+{
+    while (p != end && *p != Char('\n') && *p != Char('\r'))
+        ++p;
+    return p;
+}
+
+/// The same for bytes, eight at a time: collection files hold millions of short lines.
+inline const char* findLineBreak(const char* p, const char* end)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr quint64 Ones = 0x0101010101010101ull;
+        constexpr quint64 Highs = 0x8080808080808080ull;
+        for (; end - p >= 8; p += 8) {
+            quint64 word;
+            std::memcpy(&word, p, 8);
+            const quint64 lf = word ^ (Ones * '\n');
+            const quint64 cr = word ^ (Ones * '\r');
+            // The lowest flagged byte is the first break (flags above it may be false).
+            const quint64 found = (((lf - Ones) & ~lf) | ((cr - Ones) & ~cr)) & Highs;
+            if (found != 0)
+                return p + (std::countr_zero(found) >> 3);
+        }
+    }
+    return findLineBreak<char>(p, end);
+}
+
 /// Finds where the line starting at `begin` ends: lines end at CR LF, LF or CR.
 /// On success `lineEnd` is the end of the line's text and `next` the start of the
 /// following line. Returns false when no line ends before `end`; a CR as the very
@@ -32,9 +63,7 @@ QString decodeUtf8OrCp1252(QByteArrayView bytes);
 template <typename Char>
 bool findLineEnd(const Char* begin, const Char* end, bool atEnd, const Char*& lineEnd, const Char*& next)
 {
-    const Char* p = begin;
-    while (p != end && *p != Char('\n') && *p != Char('\r'))
-        ++p;
+    const Char* p = findLineBreak(begin, end);
     if (p == end)
         return false;
     lineEnd = p;

@@ -263,6 +263,22 @@ TEST_F(CollectionFileTest, LinuxLineEndsAndLongFilesLoad)
     EXPECT_EQ(result.ListFiles[12345].value(Field::Path), "/x/");
 }
 
+TEST_F(CollectionFileTest, LargeUtf8FileStaysUtf8)
+{
+    // The file is read in chunks; a character cut by a chunk's end is still UTF-8.
+    // Three shifts by one byte make sure some character is cut.
+    const QByteArray notes = QStringLiteral("♫").toUtf8().repeated(1000);
+    for (int shift = 0; shift < 3; ++shift) {
+        QByteArray bytes = "ZTW:/m1,1,One" + QByteArray(shift, '!') + "\r\n";
+        for (int i = 1; i <= 3000; ++i)
+            bytes += block(i, "f.mp3", "1", notes);
+        Catalogue& result = loadBytes(bytes);
+        ASSERT_EQ(result.ListFiles.size(), 3000u);
+        EXPECT_EQ(result.ListFiles[2999].value(Field::Title), QString::fromUtf8(notes)) << shift;
+        result.clearCollection();
+    }
+}
+
 TEST_F(CollectionFileTest, FailedSaveKeepsTheOldFileAndTheChangedState)
 {
     // A file size limit makes the write fail, for any user.

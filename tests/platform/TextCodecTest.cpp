@@ -68,6 +68,23 @@ TEST(TextCodecTest, LinesEndAtCrLfLfOrCr)
         EXPECT_EQ(splitLines(text), lines) << text.toStdString();
 }
 
+TEST(TextCodecTest, ByteLineBreaksAreFoundWhereverTheyStand)
+{
+    // Bytes that are a CR or LF but for one bit (0x8A "Š" in Windows-1252, 0x0B,
+    // 0x0C) are not breaks; every position within and after an eight-byte word.
+    const QByteArray filler("\x8A\x8D\x0B\x0C\x00\xFF\x09\x0E", 8);
+    for (const char lineBreak : {'\n', '\r'}) {
+        for (int at = 0; at < 3 * filler.size(); ++at) {
+            QByteArray bytes = filler.repeated(3);
+            bytes[at] = lineBreak;
+            EXPECT_EQ(findLineBreak(bytes.cbegin(), bytes.cend()) - bytes.cbegin(), at)
+                << int(lineBreak) << " at " << at;
+        }
+    }
+    const QByteArray none = filler.repeated(3);
+    EXPECT_EQ(findLineBreak(none.cbegin(), none.cend()), none.cend());
+}
+
 TEST(TextCodecTest, LineEndFoundAcrossChunks)
 {
     // A CR as the last byte of a chunk may be half of a CR LF: the line ends only
