@@ -43,7 +43,8 @@ const char* const Words[] = {
     "Diamond", "Stone",   "Glass",    "Paper",    "Water",    "Wind",     "Sky",     "World",    "Life",    "Tears",
     "Smile",   "Kiss",    "Eyes",     "Voice",    "Secret",   "Promise",  "Story",   "Letter",   "Party",   "Sunday",
     "Friday",  "Hotel",   "Street",   "Bridge",   "Island",   "Mountain", "Valley",  "Desert",   "Forest",  "Circus",
-    "Rhythm",  "Groove",  "Blues",    "Jazz",     "Disco",    "Tango",    "Samba",   "Carnival", "Harbour", "Avenue"};
+    "Rhythm",  "Groove",  "Blues",    "Jazz",     "Disco",    "Tango",    "Samba",   "Carnival", "Harbour", "Avenue",
+    "Café",    "Noël",    "Señorita", "Über",     "Déjà Vu",  "Fiesta",   "Amour",   "Ciel",     "Straße",  "Sól"};
 const char* const Small[] = {"the", "of", "in", "my", "your", "on", "to", "and", "for", "with"};
 const char* const FirstNames[] = {"John",  "Mary", "David", "Anna",  "Peter", "Laura", "Tom", "Eva",   "Mark", "Julia",
                                   "Paul",  "Nina", "Chris", "Sara",  "Alex",  "Lena",  "Dan", "Maria", "Jon",  "Ella",
@@ -63,7 +64,8 @@ QString words(Random& random, int count)
         if (i > 0)
             text += u' ';
         // Short words only between others, so names never start with "of".
-        text += QLatin1String(i > 0 && i + 1 < count && random.chance(25) ? random.pick(Small) : random.pick(Words));
+        text +=
+            QString::fromUtf8(i > 0 && i + 1 < count && random.chance(25) ? random.pick(Small) : random.pick(Words));
     }
     return text;
 }
@@ -72,8 +74,8 @@ QString artistName(Random& random)
 {
     switch (random.below(4)) {
     case 0:
-    case 1: return QLatin1String(random.pick(FirstNames)) + u' ' + QLatin1String(random.pick(LastNames));
-    case 2: return "The " + QLatin1String(random.pick(Words)) + u's';
+    case 1: return QString::fromUtf8(random.pick(FirstNames)) + u' ' + QString::fromUtf8(random.pick(LastNames));
+    case 2: return "The " + QString::fromUtf8(random.pick(Words)) + u's';
     default: return words(random, 2);
     }
 }
