@@ -24,9 +24,9 @@ QStringList ResultColumns()
     return columns;
 }
 
-FileRecord::FileRecord(const std::array<QString, FieldCount>& values) : m_values(values)
+FileRecord::FileRecord(std::array<QString, FieldCount> values) : m_values(std::move(values))
 {
-    m_node = wholeNumberOrZero(values[size_t(Field::NodeNR)]);
+    m_node = wholeNumberOrZero(m_values[size_t(Field::NodeNR)]);
 }
 
 void FileRecord::setValue(Field field, const QString& text)

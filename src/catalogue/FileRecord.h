@@ -37,7 +37,7 @@ class FileRecord
 {
 public:
     FileRecord() = default;
-    explicit FileRecord(const std::array<QString, FieldCount>& values);
+    explicit FileRecord(std::array<QString, FieldCount> values);
 
     const QString& value(Field field) const { return m_values[size_t(field)]; }
     const QString& value(int column) const { return m_values[size_t(column)]; }

@@ -20,6 +20,10 @@ inline constexpr Setting Filetype{"Options", "Filetype", "0"};   // 0 MP3 and WA
 inline constexpr Setting RecSubDir{"Options", "RecSubDir", "1"}; // scan subfolders
 inline constexpr Setting Crossfade{"Options", "Crossfade", "5"}; // seconds, 0 = none
 inline constexpr Setting Volume{"Options", "Volume", "70"};      // playback volume in per cent
+// Recent collections: the paths are kept in this section under the keys "1", "2", ...
+inline constexpr const char* RecentFiles = "Recent Files";
+inline constexpr Setting noRUF{"Config", "noRUF", "0"};         // number of recent entries
+inline constexpr Setting MAX_FILES{"Config", "MAX_FILES", "3"}; // most entries kept, 1 to 20
 } // namespace Settings
 
 } // namespace twinsweep

@@ -19,6 +19,7 @@
 #include "duplicates/ui/ResultListView.h"
 #include "fileops/ui/FileOpsInstall.h"
 #include "shell/ui/SearchWindowBinding.h"
+#include "shell/ui/CollectionMenu.h"
 
 namespace twinsweep {
 
@@ -87,6 +88,7 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     rebuildTree();
     showCollectionChanged(m_catalogue.CollectionChanged());
     installSearchWindow(*this);
+    ruf = buildCollectionMenu(*this);
 }
 
 Form1::~Form1() = default;
@@ -172,7 +174,7 @@ void Form1::buildViews()
 
 void Form1::buildMenus()
 {
-    fileMenu = menuBar()->addMenu("&File");
+    fileMenu = menuBar()->addMenu("&Colection");
     editMenu = menuBar()->addMenu("&Edit");
     viewMenu = menuBar()->addMenu("&View");
     toolsMenu = menuBar()->addMenu("&Tools");

@@ -21,6 +21,7 @@ namespace twinsweep {
 class Catalogue;
 class FileListModel;
 class ResultListView;
+class RUF;
 
 /// The main window: shows the collection that `Catalogue` owns, composes the menus,
 /// toolbar, lists and status bar, and forwards commands to the subsystems.
@@ -59,6 +60,7 @@ public:
     QMenu* popMNU = nullptr;
     /// The result list's menus, keys and routing table.
     ResultListView* resultList = nullptr;
+    RUF* ruf = nullptr; // the recent collections
 
 private:
     class MainStatus;

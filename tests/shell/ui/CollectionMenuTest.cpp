@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QToolBar>
+
+#include "CollectionBuilder.h"
+#include "FakeServices.h"
+#include "TestEnvironment.h"
+#include "catalogue/Catalogue.h"
+#include "shell/RUF.h"
+#include "shell/ui/Form1.h"
+
+namespace twinsweep {
+namespace {
+
+QStringList texts(const QList<QAction*>& actions)
+{
+    QStringList result;
+    for (const QAction* action : actions)
+        result << action->text();
+    return result;
+}
+
+TEST(CollectionMenuTest, EntriesExistAndTheToolbarSaveButtonSaves)
+{
+    test::FakeServices fake;
+    Catalogue catalogue;
+    test::addVolume(catalogue, "Rock", {"a.mp3"});
+    Form1 window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+
+    const QStringList menu = texts(window.fileMenu->actions());
+    for (const char* entry : {"&New", "&Open", "&Save", "Save &As", "E&xit"})
+        EXPECT_TRUE(menu.contains(entry)) << entry;
+    EXPECT_LT(menu.indexOf("Save &As"), menu.indexOf("E&xit"));
+    const QStringList toolbar = texts(window.Toolbar1->actions());
+    EXPECT_EQ(toolbar.mid(toolbar.indexOf("Save")), QStringList({"Save", "", "Open", "", "New collection"}));
+    ASSERT_NE(window.ruf, nullptr);
+    EXPECT_FALSE(window.findChild<QAction*>("mnuRUF1")->isVisible()) << "no recent file yet";
+
+    const QString path = test::scratchRoot() + "/menu & toolbar.ztw";
+    catalogue.setCurrentCollectionPath(path);
+    catalogue.MarkCollectionChanged();
+    window.toolbarSave->trigger();
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_FALSE(catalogue.CollectionChanged());
+    EXPECT_FALSE(window.toolbarSave->isVisible());
+    QAction* recent = window.findChild<QAction*>("mnuRUF1");
+    ASSERT_NE(recent, nullptr);
+    EXPECT_EQ(recent->text(), test::scratchRoot() + "/menu && toolbar.ztw");
+    EXPECT_TRUE(recent->isVisible());
+    EXPECT_EQ(fake.settings.value("Recent Files", "1"), path);
+}
+
+} // namespace
+} // namespace twinsweep
