@@ -16,6 +16,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/ui/FileListModel.h"
 #include "catalogue/ui/RemovalMenus.h"
+#include "catalogue/ui/VolumeAddingInstall.h"
 #include "duplicates/ui/ResultListView.h"
 
 namespace twinsweep {
@@ -77,6 +78,7 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     m_services.reset(new Services{prompt, *m_status, dialogs, *m_busy, pump, settings});
     resultList = new ResultListView(m_catalogue, *m_services, {Duplicates, lowerPane, query, viewMenu}, this);
     installVolumeRemoval(m_catalogue, *m_services, editMenu, popMNU);
+    installVolumeAdding(*this);
 
     connect(&m_catalogue.TreeView1, &VolumeTree::nodesChanged, this, &Form1::rebuildTree);
     connect(&m_catalogue.TreeView1, &VolumeTree::selectionChanged, this, &Form1::showTreeSelection);
