@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "Form4.h"
 #include "catalogue/Catalogue.h"
@@ -75,6 +76,8 @@ VolumeAdding* installVolumeAdding(Form1& window)
     auto* button = new QAction(window.style()->standardIcon(QStyle::SP_DirOpenIcon), "Add volume", window.Toolbar1);
     button->setObjectName("toolbarAddVolume");
     window.Toolbar1->insertAction(window.toolbarSaveSeparator, button);
+    if (auto* tool = qobject_cast<QToolButton*>(window.Toolbar1->widgetForAction(button)))
+        tool->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     QObject::connect(button, &QAction::triggered, adding, cmdFind_Click);
     return adding;
 }
