@@ -17,9 +17,9 @@ QString makeMediaFolder(const QStringList& entries)
         const QString path = root + "/" + entry;
         QDir().mkpath(path.section('/', 0, -2));
         if (entry.endsWith(".mp3", Qt::CaseInsensitive))
-            writeMp3(path, Mp3Spec{});
+            writeMp3(path, Mp3Content{});
         else if (entry.endsWith(".wav", Qt::CaseInsensitive))
-            writeWav(path, WavSpec{.dataBytes = 176400});
+            writeWav(path, WavContent{.dataBytes = 176400});
         else
             QFile(path).open(QIODevice::WriteOnly);
     }

@@ -10,7 +10,6 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/MainScanner.h"
 #include "catalogue/MediaFileReader.h"
-#include "catalogue/StopRequest.h"
 #include "catalogue/VolumeAdder.h"
 #include "catalogue/cDirEx.h"
 #include "frmfndupd.h"
@@ -47,24 +46,10 @@ VolumeAdding::VolumeAdding(Form1& window, const VolumeInfo& volumes, StopRequest
 
 VolumeAdding::~VolumeAdding() = default;
 
-namespace {
-/// Stands in for the Search window's stop request until that window owns one.
-class LocalStopFlag : public StopRequest
-{
-public:
-    void clear() override { m_requested = false; }
-    bool requested() const override { return m_requested; }
-
-private:
-    bool m_requested = false;
-};
-} // namespace
-
-VolumeAdding* installVolumeAdding(Form1& window)
+VolumeAdding* installVolumeAdding(Form1& window, StopRequest& StopFlag)
 {
     // The volume layer keeps no state, so every window can share it.
     static const SystemVolumeInfo volumes;
-    static LocalStopFlag StopFlag;
     auto* adding = new VolumeAdding(window, volumes, StopFlag);
     const auto cmdFind_Click = [adding] { adding->adder().cmdFind_Click(); };
 

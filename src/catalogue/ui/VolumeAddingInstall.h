@@ -39,7 +39,7 @@ private:
 };
 
 /// Adds "&Add volume" at the top of the Edit menu and "Add volume" as the first button
-/// of the main toolbar; both start `cmdFind_Click`.
-VolumeAdding* installVolumeAdding(Form1& window);
+/// of the main toolbar; both start `cmdFind_Click`. `StopFlag` is the Search window's.
+VolumeAdding* installVolumeAdding(Form1& window, StopRequest& StopFlag);
 
 } // namespace twinsweep

@@ -18,6 +18,8 @@
 #include "catalogue/ui/RemovalMenus.h"
 #include "catalogue/ui/VolumeAddingInstall.h"
 #include "duplicates/ui/ResultListView.h"
+#include "fileops/ui/FileOpsInstall.h"
+#include "shell/ui/SearchWindowBinding.h"
 
 namespace twinsweep {
 
@@ -78,13 +80,15 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     m_services.reset(new Services{prompt, *m_status, dialogs, *m_busy, pump, settings});
     resultList = new ResultListView(m_catalogue, *m_services, {Duplicates, lowerPane, query, viewMenu}, this);
     installVolumeRemoval(m_catalogue, *m_services, editMenu, popMNU);
-    installVolumeAdding(*this);
+    installDeleteFilesButton(*this);
 
     connect(&m_catalogue.TreeView1, &VolumeTree::nodesChanged, this, &Form1::rebuildTree);
     connect(&m_catalogue.TreeView1, &VolumeTree::selectionChanged, this, &Form1::showTreeSelection);
     connect(&m_catalogue, &Catalogue::collectionChangedChanged, this, &Form1::showCollectionChanged);
     rebuildTree();
     showCollectionChanged(m_catalogue.CollectionChanged());
+    SearchWindowBinding* search = installSearchWindow(*this);
+    installVolumeAdding(*this, search->stopFlag());
 }
 
 Form1::~Form1() = default;

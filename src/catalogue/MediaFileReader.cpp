@@ -1,0 +1,172 @@
+#include "MediaFileReader.h"
+
+#include <QFileInfo>
+
+#include "Catalogue.h"
+#include "Module1.h"
+#include "WaveInfo.h"
+#include "platform/Mp3TagReader.h"
+#include "platform/VolumeLayer.h"
+#include "platform/Services.h"
+#include "platform/SettingKeys.h"
+#include "platform/SettingsStore.h"
+#include "queue/QueryList.h"
+
+namespace twinsweep {
+
+struct MediaFileReader::TagTexts
+{
+    QString Title;
+    QString Artist;
+    QString Album;
+    QString Comment;
+    QString Year;
+};
+
+namespace {
+
+bool endsWith(const QString& name, QLatin1StringView suffix)
+{
+    return name.endsWith(suffix, Qt::CaseInsensitive);
+}
+
+/// The file's length in bytes; empty when it cannot be measured (the file is gone).
+std::optional<qint64> fileBytes(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() ? std::optional(info.size()) : std::nullopt;
+}
+
+QString numberText(std::optional<qint64> number)
+{
+    return number ? QString::number(*number) : QString();
+}
+
+} // namespace
+
+MediaFileReader::MediaFileReader(Catalogue& catalogue, QueryList& query, Mp3TagReader& tagReader, Services& services)
+    : m_catalogue(catalogue), m_query(query), m_tagReader(tagReader), m_services(services)
+{}
+
+void MediaFileReader::DirEx_CurrentFile(const QString& FolderPath, const QString& filename)
+{
+    m_services.status.setStatusText("Searching and adding media files to list. Please wait...   ");
+    Q_EMIT currentFileChanged(filename);
+    if (TargetList == ListTarget::query)
+        addToQuery(FolderPath, filename);
+    else
+        addToCollection(FolderPath, filename);
+}
+
+void MediaFileReader::addToCollection(const QString& folder, const QString& filename)
+{
+    FileRecord record;
+    record.setValue(Field::Filename, filename);
+    record.setValue(Field::Path, folder);
+    if (endsWith(filename, QLatin1StringView("mp3")))
+        readMp3(folder + filename, record);
+    else if (endsWith(filename, QLatin1StringView("wav")))
+        readWav(folder + filename, record);
+    if (const int volume = newRowsVolume(); volume > 0)
+        record.setNodeNumber(volume);
+    m_catalogue.ListFiles.push_back(std::move(record));
+}
+
+int MediaFileReader::newRowsVolume() const
+{
+    // A rescan keeps the selected volume's number; a new volume gets the next one.
+    if (m_catalogue.UpdatevolumeTag == "1")
+        return m_catalogue.TreeView1.selectedIndex();
+    return m_catalogue.TreeView1.count() + 1;
+}
+
+std::optional<double> MediaFileReader::tagChoice() const
+{
+    bool isNumber = false;
+    const double choice = m_services.settings.value(Settings::ID3).toDouble(&isNumber);
+    return isNumber ? std::optional(choice) : std::nullopt;
+}
+
+void MediaFileReader::readMp3(const QString& fullPath, FileRecord& record)
+{
+    m_tagReader.Open(fullPath);
+    record.setValue(Field::FileSize, numberText(fileBytes(fullPath)));
+
+    // Each block has its own test and every block whose test holds runs, the last one
+    // winning. The "ID3" setting is read anew for each file. A choice that is not a
+    // number cannot be compared: such a test counts as passed, so the four choice
+    // blocks all run and the ID3v1 fields, written last, remain.
+    const TagInfo& tags = m_tagReader.Tags();
+    const std::optional<double> choice = tagChoice();
+    const auto chosen = [&choice](double value, bool holds) { return !choice || (*choice == value && holds); };
+    const TagTexts v1{tags.ID3v1.Title, tags.ID3v1.Artist, tags.ID3v1.Album, tags.ID3v1.Comment, tags.ID3v1.Year};
+    const TagTexts v2{tags.ID3v2.Title, tags.ID3v2.Artist, tags.ID3v2.Album, tags.Comment, tags.ID3v2.Year};
+    if (chosen(0, tags.HasID3v1))
+        writeMp3Values(record, v1);
+    if (chosen(0, !tags.HasID3v1 && tags.HasID3v2))
+        writeMp3Values(record, v2);
+    if (chosen(1, tags.HasID3v2))
+        writeMp3Values(record, v2);
+    if (chosen(1, !tags.HasID3v2 && tags.HasID3v1))
+        writeMp3Values(record, v1);
+    if (!tags.HasID3v1 && !tags.HasID3v2)
+        writeMp3Values(record, {});
+}
+
+void MediaFileReader::writeMp3Values(FileRecord& record, const TagTexts& texts) const
+{
+    if (const std::optional<MpegHeaderInfo>& header = m_tagReader.Header()) {
+        record.setValue(Field::Duration, QString::number(header->Duration));
+        record.setValue(Field::Frequency, QString::number(header->Frequency));
+        record.setValue(Field::Bitrate, QString::number(header->Bitrate));
+        record.setValue(Field::MpegLayer, header->Layer);
+        record.setValue(Field::MpegVersion, header->Version);
+    }
+    record.setValue(Field::Title, texts.Title);
+    record.setValue(Field::Artist, texts.Artist);
+    record.setValue(Field::Album, texts.Album);
+    record.setValue(Field::Comment, texts.Comment);
+    record.setValue(Field::Year, texts.Year);
+}
+
+void MediaFileReader::readWav(const QString& fullPath, FileRecord& record)
+{
+    WaveInfo wave;
+    Module1::ReadWaveInfo(fullPath, wave);
+    const std::optional<qint64> bytes = fileBytes(fullPath);
+    record.setValue(Field::FileSize, numberText(bytes));
+    if (bytes)
+        record.setValue(Field::Duration, numberText(Module1::WaveSeconds(*bytes, wave, WaveRounding::Down)));
+    record.setValue(Field::Frequency, numberText(wave.SampleRate));
+    record.setValue(Field::Bitrate, numberText(wave.Bitrate));
+    record.setValue(Field::MpegLayer, wave.CodecName);
+}
+
+void MediaFileReader::addToQuery(const QString& folder, const QString& filename)
+{
+    const QString fullPath = folder + filename;
+    QueryRow row{filename, folder, {}, {}, false};
+    QString status;
+    if (endsWith(fullPath, QLatin1StringView("mp3"))) {
+        m_tagReader.Open(fullPath);
+        if (const std::optional<MpegHeaderInfo>& header = m_tagReader.Header())
+            row.Duration = Module1::FormatDuration(header->Duration);
+        status = "Folder contents added to query.";
+    } else if (endsWith(fullPath, QLatin1StringView("wav"))) {
+        WaveInfo wave;
+        Module1::ReadWaveInfo(fullPath, wave);
+        const std::optional<qint64> bytes = fileBytes(fullPath);
+        if (const auto seconds = bytes ? Module1::WaveSeconds(*bytes, wave, WaveRounding::NearestEven) : std::nullopt)
+            row.Duration = Module1::FormatDuration(*seconds);
+        status = "Folder contents item(s) added to query.";
+    }
+    if (!status.isEmpty()) {
+        row.Collection = SystemVolumeInfo().mountPointOf(fullPath);
+        row.Checked = true;
+    }
+    m_query.append(row);
+    if (!status.isEmpty())
+        m_services.status.setStatusText(status);
+}
+
+} // namespace twinsweep

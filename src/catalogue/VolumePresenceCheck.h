@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace twinsweep {
+
+class VolumeInfo;
+class VolumeTree;
+
+/// Whether the volume a catalogued file belongs to is the one mounted where the file
+/// lies, so that a file operation never acts on another medium mounted at the same
+/// place. Present when the serial number of the mount point holding `fullPath`
+/// equals the Tag of volume `nodeNR` read as a number, or when that Tag is exactly
+/// "Nera" (a volume without a serial number). A Tag that is not a number, a volume
+/// number that names no volume and an unreadable serial number (0) are not present.
+/// The file itself need not exist. The volume is asked anew on every call.
+bool VolumePresenceCheck(const VolumeTree& tree, const VolumeInfo& volumes, const QString& fullPath, int nodeNR);
+
+} // namespace twinsweep

@@ -1,0 +1,46 @@
+#include "FileOpSteps.h"
+
+#include "catalogue/Catalogue.h"
+#include "platform/FileLayer.h"
+#include "platform/SettingKeys.h"
+#include "platform/SettingsStore.h"
+#include "playback/modMultimedia.h"
+
+namespace twinsweep {
+
+void ReleasePlayerChannels()
+{
+    modMultimedia::CloseMedia("f1");
+    modMultimedia::CloseMedia("f2");
+}
+
+bool ClearFileAttributes(FileLayer& files, const QString& fullPath)
+{
+    return files.setAttributesNormal(fullPath);
+}
+
+bool DeleteOrRecycle(FileLayer& files, const SettingsStore& settings, const QString& fullPath)
+{
+    if (settings.value(Settings::Backup) == "0")
+        return Module1::TruncateAndDeleteFile(files, fullPath);
+    return SendToRecycle(files, fullPath);
+}
+
+bool SendToRecycle(FileLayer& files, const QString& strFile)
+{
+    return files.moveToTrash(strFile);
+}
+
+bool Module1::TruncateAndDeleteFile(FileLayer& files, const QString& path)
+{
+    return files.removeFile(path);
+}
+
+void RefreshVolumeFileList(Catalogue& catalogue, Services& services)
+{
+    // Emptied first, so the refill runs even when the list shows the selected volume.
+    catalogue.ListFiles2.clear();
+    catalogue.ClickNOD(services);
+}
+
+} // namespace twinsweep

@@ -1,0 +1,13 @@
+#pragma once
+
+class QAction;
+
+namespace twinsweep {
+
+class Form1;
+
+/// Adds the result toolbar's "Delete file(s)" button, after a separator, to the main
+/// window; it runs `Delete_Click` on the system's volumes and files.
+QAction* installDeleteFilesButton(Form1& window);
+
+} // namespace twinsweep

@@ -1,0 +1,135 @@
+#include "Mp3TagReader.h"
+
+#include <QFile>
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <string>
+
+#include <id3v1genres.h>
+#include <id3v1tag.h>
+#include <id3v2framefactory.h>
+#include <id3v2tag.h>
+#include <mpegfile.h>
+#include <tfilestream.h>
+
+namespace twinsweep {
+
+namespace {
+
+/// Windows-1252 to UTF-8. The five bytes the code page leaves undefined keep their
+/// own code (0x81 becomes U+0081), as Windows decodes them.
+std::string windows1252ToUtf8(const char* data, size_t size)
+{
+    thread_local const iconv_t converter = iconv_open("UTF-8", "CP1252");
+    std::string out(size * 3, '\0'); // no character of the code page needs more
+    char* in = const_cast<char*>(data);
+    char* target = out.data();
+    size_t inLeft = size;
+    size_t outLeft = out.size();
+    while (inLeft > 0) {
+        if (converter != iconv_t(-1) && iconv(converter, &in, &inLeft, &target, &outLeft) != size_t(-1))
+            break;
+        const auto byte = static_cast<unsigned char>(*in);
+        if (byte < 0x80) {
+            *target++ = char(byte);
+            outLeft -= 1;
+        } else {
+            *target++ = char(0xC0 | (byte >> 6));
+            *target++ = char(0x80 | (byte & 0x3F));
+            outLeft -= 2;
+        }
+        ++in;
+        --inLeft;
+    }
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+/// ID3v1 fields are 8-bit text in the Windows code page, ending at the first NUL.
+class Windows1252Fields : public TagLib::ID3v1::StringHandler
+{
+public:
+    TagLib::String parse(const TagLib::ByteVector& data) const override
+    {
+        const auto end = std::find(data.begin(), data.end(), '\0');
+        const std::string text = windows1252ToUtf8(data.data(), size_t(end - data.begin()));
+        return TagLib::String(text, TagLib::String::UTF8).stripWhiteSpace();
+    }
+};
+
+QString toQString(const TagLib::String& text)
+{
+    return QString::fromStdString(text.to8Bit(true));
+}
+
+QString yearText(unsigned int year)
+{
+    return year == 0 ? QString() : QString::number(year);
+}
+
+std::optional<MpegHeaderInfo> headerOf(const TagLib::MPEG::Properties* properties)
+{
+    // Without a frame header the library answers zeros; that is no stream at all.
+    if (properties == nullptr || properties->sampleRate() <= 0)
+        return std::nullopt;
+    static const char* const versions[] = {"1.0", "2.0", "2.5"};
+    return MpegHeaderInfo{versions[properties->version()], QString::number(properties->layer()), properties->bitrate(),
+                          properties->sampleRate(), properties->lengthInMilliseconds() / 1000};
+}
+
+ID3v1Fields fieldsOf(const TagLib::ID3v1::Tag& tag)
+{
+    return {toQString(tag.title()), toQString(tag.artist()),  toQString(tag.album()),
+            yearText(tag.year()),   toQString(tag.comment()), int(tag.genreNumber())};
+}
+
+ID3v2Fields fieldsOf(const TagLib::ID3v2::Tag& tag)
+{
+    return {toQString(tag.artist()), toQString(tag.album()), toQString(tag.title()), toQString(tag.genre()),
+            yearText(tag.year())};
+}
+
+} // namespace
+
+QString ID3v1Fields::GenreName(int code)
+{
+    return toQString(TagLib::ID3v1::genre(code));
+}
+
+Mp3TagReader::Mp3TagReader()
+{
+    static const Windows1252Fields windows1252;
+    TagLib::ID3v1::Tag::setStringHandler(&windows1252);
+}
+
+void Mp3TagReader::Open(const QString& path)
+{
+    m_header.reset();
+    m_tags = {};
+    // A read-only stream: opening for writing would tell file watchers the file changed.
+    TagLib::FileStream stream(QFile::encodeName(path).constData(), true);
+    if (!stream.isOpen())
+        return;
+    TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), true, TagLib::AudioProperties::Fast);
+    if (!file.isValid())
+        return;
+    m_header = headerOf(file.audioProperties());
+    if (file.hasID3v2Tag()) {
+        m_tags.HasID3v2 = true;
+        m_tags.ID3v2 = fieldsOf(*file.ID3v2Tag());
+        m_tags.Year = m_tags.ID3v2.Year;
+        m_tags.Comment = toQString(file.ID3v2Tag()->comment());
+    }
+    if (file.hasID3v1Tag()) {
+        m_tags.HasID3v1 = true;
+        m_tags.ID3v1 = fieldsOf(*file.ID3v1Tag());
+        if (m_tags.Year.isEmpty())
+            m_tags.Year = m_tags.ID3v1.Year;
+        if (m_tags.Comment.isEmpty())
+            m_tags.Comment = m_tags.ID3v1.Comment;
+    }
+}
+
+} // namespace twinsweep

@@ -1,0 +1,12 @@
+#include "modMultimedia.h"
+
+namespace twinsweep::modMultimedia {
+
+QString CloseMedia(const QString& alias)
+{
+    // Nothing plays yet: no channel ever holds a file open.
+    Q_UNUSED(alias);
+    return QStringLiteral("Success");
+}
+
+} // namespace twinsweep::modMultimedia

@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
+
+#include "MediaFiles.h"
+#include "TestEnvironment.h"
+#include "platform/Mp3TagReader.h"
+
+namespace twinsweep {
+namespace {
+
+using test::Mp3Content;
+using test::MpegVersion;
+using test::TagContent;
+
+QString mediaFolder()
+{
+    const QString folder = test::scratchRoot() + "/mp3-reader";
+    QDir().mkpath(folder);
+    return folder;
+}
+
+struct StreamCase
+{
+    MpegVersion version;
+    int layer;
+    int bitrate;
+    int sampleRate;
+    const char* versionText;
+};
+
+void PrintTo(const StreamCase& c, std::ostream* out)
+{
+    *out << "MPEG " << c.versionText << " layer " << c.layer << ' ' << c.bitrate << " kbit/s " << c.sampleRate << " Hz";
+}
+
+class Mp3StreamTest : public ::testing::TestWithParam<StreamCase>
+{};
+
+TEST_P(Mp3StreamTest, ReadsVersionLayerRatesAndTruncatedDuration)
+{
+    const StreamCase& c = GetParam();
+    Mp3Content content{.version = c.version, .layer = c.layer, .bitrate = c.bitrate, .sampleRate = c.sampleRate};
+    // About 2.7 seconds of frames: the duration is cut down to 2, never rounded up.
+    content.frames = int(std::ceil(2.7 * c.sampleRate / test::mpegFrameSamples(content)));
+    const QString path = mediaFolder() + "/stream.mp3";
+    test::writeMp3(path, content);
+
+    Mp3TagReader reader;
+    reader.Open(path);
+    ASSERT_TRUE(reader.Header().has_value());
+    const MpegHeaderInfo& header = *reader.Header();
+    EXPECT_EQ(header.Version, c.versionText);
+    EXPECT_EQ(header.Layer, QString::number(c.layer));
+    EXPECT_EQ(header.Bitrate, c.bitrate);
+    EXPECT_EQ(header.Frequency, c.sampleRate);
+    EXPECT_EQ(header.SampleRate(), c.sampleRate);
+    EXPECT_EQ(header.Duration, 2);
+    EXPECT_FALSE(reader.HasTag());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryVersionAndLayer, Mp3StreamTest,
+                         ::testing::Values(StreamCase{MpegVersion::Mpeg1, 3, 128, 44100, "1.0"},
+                                           StreamCase{MpegVersion::Mpeg1, 2, 192, 48000, "1.0"},
+                                           StreamCase{MpegVersion::Mpeg1, 1, 256, 32000, "1.0"},
+                                           StreamCase{MpegVersion::Mpeg2, 3, 64, 22050, "2.0"},
+                                           StreamCase{MpegVersion::Mpeg2, 2, 32, 16000, "2.0"},
+                                           StreamCase{MpegVersion::Mpeg2, 1, 64, 24000, "2.0"},
+                                           StreamCase{MpegVersion::Mpeg25, 3, 8, 8000, "2.5"},
+                                           StreamCase{MpegVersion::Mpeg25, 3, 32, 11025, "2.5"}));
+
+TEST(Mp3TagReaderTest, VariableRateFileGivesXingAverageAndLength)
+{
+    // 142,598 frames of 1,152 samples at 44,100 Hz last 3,725 s; 74.5 MB over that is 160 kbit/s.
+    Mp3Content content;
+    content.bitrate = 128;
+    content.xing = test::XingContent{142598, 74500000};
+    const QString path = mediaFolder() + "/vbr.mp3";
+    test::writeMp3(path, content);
+
+    Mp3TagReader reader;
+    reader.Open(path);
+    ASSERT_TRUE(reader.Header().has_value());
+    EXPECT_EQ(reader.Header()->Duration, 3725);
+    EXPECT_EQ(reader.Header()->Bitrate, 160);
+}
+
+TEST(Mp3TagReaderTest, Id3v1FieldsAreWindows1252)
+{
+    // TagLib writes ID3v1 text as Latin-1, so code points 0x80-0x9F land as those bytes,
+    // which the Windows code page reads as the euro and trade mark signs.
+    Mp3Content content;
+    content.id3v1 = TagContent{.title = QString("Caf\u00e9 ") + QChar(0x80) + QChar(0x99),
+                               .artist = "Artist",
+                               .album = "Album",
+                               .comment = "Comment",
+                               .genre = "Rock",
+                               .year = 1999};
+    content.id3v1->title += QChar(0x81); // undefined in the code page: kept as its own code
+    const QString path = mediaFolder() + "/v1.mp3";
+    test::writeMp3(path, content);
+
+    Mp3TagReader reader;
+    reader.Open(path);
+    const TagInfo& tags = reader.Tags();
+    ASSERT_TRUE(tags.HasID3v1);
+    EXPECT_FALSE(tags.HasID3v2);
+    EXPECT_TRUE(reader.HasTag());
+    EXPECT_EQ(tags.ID3v1.Title, QString("Caf\u00e9 \u20ac\u2122") + QChar(0x81));
+    EXPECT_EQ(tags.ID3v1.Artist, "Artist");
+    EXPECT_EQ(tags.ID3v1.Album, "Album");
+    EXPECT_EQ(tags.ID3v1.Comment, "Comment");
+    EXPECT_EQ(tags.ID3v1.Year, "1999");
+    EXPECT_EQ(tags.ID3v1.GenreCode, 17);
+    EXPECT_EQ(ID3v1Fields::GenreName(17), "Rock");
+    EXPECT_EQ(ID3v1Fields::GenreName(255), "");
+    EXPECT_EQ(reader.Tag().Comment, "Comment");
+    EXPECT_EQ(reader.Tag().Year, "1999");
+}
+
+TEST(Mp3TagReaderTest, Id3v2FieldsCommentAndGenre)
+{
+    Mp3Content content;
+    content.id3v2 = TagContent{.title = "\u03a9mega \u266b",
+                               .artist = "Artist 2",
+                               .album = "Album 2",
+                               .comment = "Long comment beyond thirty characters",
+                               .genre = "Rock",
+                               .year = 2004};
+    const QString path = mediaFolder() + "/v2.mp3";
+    test::writeMp3(path, content);
+
+    Mp3TagReader reader;
+    reader.Open(path);
+    const TagInfo& tags = reader.Tags();
+    ASSERT_TRUE(tags.HasID3v2);
+    EXPECT_FALSE(tags.HasID3v1);
+    EXPECT_EQ(tags.ID3v2.Title, "\u03a9mega \u266b");
+    EXPECT_EQ(tags.ID3v2.Artist, "Artist 2");
+    EXPECT_EQ(tags.ID3v2.Album, "Album 2");
+    EXPECT_EQ(tags.ID3v2.Year, "2004");
+    EXPECT_EQ(tags.ID3v2.Genre, "Rock");
+    EXPECT_EQ(tags.Comment, "Long comment beyond thirty characters");
+    EXPECT_EQ(tags.Year, "2004");
+    EXPECT_EQ(tags.ID3v1.GenreCode, 255);
+    ASSERT_TRUE(reader.Header().has_value());
+    EXPECT_EQ(reader.Header()->Frequency, 44100);
+}
+
+TEST(Mp3TagReaderTest, TagCommentAndYearFallBackToId3v1)
+{
+    Mp3Content content;
+    content.id3v1 = TagContent{.title = "Old", .comment = "v1 comment", .year = 1987};
+    content.id3v2 = TagContent{.title = "New"};
+    const QString path = mediaFolder() + "/both.mp3";
+    test::writeMp3(path, content);
+
+    Mp3TagReader reader;
+    reader.Open(path);
+    EXPECT_TRUE(reader.Tags().HasID3v1);
+    EXPECT_TRUE(reader.Tags().HasID3v2);
+    EXPECT_EQ(reader.Tags().ID3v2.Title, "New");
+    EXPECT_EQ(reader.Tags().ID3v1.Title, "Old");
+    EXPECT_EQ(reader.Tags().Comment, "v1 comment");
+    EXPECT_EQ(reader.Tags().Year, "1987");
+}
+
+bool isOpenInThisProcess(const QString& path)
+{
+    const QString target = QFileInfo(path).canonicalFilePath();
+    const QDir descriptors("/proc/self/fd");
+    for (const QString& name : descriptors.entryList(QDir::Files | QDir::System)) {
+        if (QFileInfo(descriptors.filePath(name)).symLinkTarget() == target)
+            return true;
+    }
+    return false;
+}
+
+TEST(Mp3TagReaderTest, OpenForgetsThePreviousFileAndKeepsNoFileOpen)
+{
+    Mp3Content tagged;
+    tagged.id3v1 = TagContent{.title = "Title", .artist = "Artist"};
+    tagged.id3v2 = TagContent{.title = "Title", .artist = "Artist"};
+    const QString taggedPath = mediaFolder() + "/tagged.mp3";
+    test::writeMp3(taggedPath, tagged);
+    const QString textPath = mediaFolder() + "/notes.mp3";
+    test::writeBytes(textPath, QByteArray("Not an MPEG stream at all, just some words.\n").repeated(50));
+
+    Mp3TagReader reader;
+    reader.Open(taggedPath);
+    ASSERT_TRUE(reader.HasTag());
+    EXPECT_FALSE(isOpenInThisProcess(taggedPath));
+
+    for (const QString& unreadable : QStringList{textPath, mediaFolder() + "/missing.mp3", mediaFolder()}) {
+        reader.Open(taggedPath);
+        reader.Open(unreadable);
+        EXPECT_FALSE(reader.Header().has_value()) << unreadable.toStdString();
+        EXPECT_FALSE(reader.HasTag());
+        EXPECT_EQ(reader.Tags().ID3v1.Title, "");
+        EXPECT_EQ(reader.Tags().ID3v2.Artist, "");
+        EXPECT_EQ(reader.Tags().ID3v1.GenreCode, 255);
+    }
+}
+
+} // namespace
+} // namespace twinsweep

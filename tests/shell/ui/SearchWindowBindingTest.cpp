@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QToolBar>
+
+#include "CollectionBuilder.h"
+#include "FakeServices.h"
+#include "QtPrinters.h"
+#include "catalogue/Catalogue.h"
+#include "controls/ui/WinXPbut.h"
+#include "controls/ui/XPCheckBox.h"
+#include "shell/ui/Form1.h"
+#include "shell/ui/SearchWindowBinding.h"
+
+namespace twinsweep {
+namespace {
+
+class SearchWindowBindingTest : public ::testing::Test
+{
+protected:
+    SearchWindowBindingTest()
+    {
+        test::addVolume(catalogue, "Rock", {"a.mp3", "A.mp3", "b.mp3"});
+        window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        binding = window->findChild<SearchWindowBinding*>();
+    }
+
+    test::FakeServices fake;
+    Catalogue catalogue;
+    std::unique_ptr<Form1> window;
+    SearchWindowBinding* binding = nullptr;
+};
+
+TEST_F(SearchWindowBindingTest, ToolsMenuAndResultToolbarOpenTheSearch)
+{
+    ASSERT_NE(binding, nullptr);
+    const QList<QAction*> tools = window->toolsMenu->actions();
+    const auto search = std::find_if(tools.begin(), tools.end(), [](QAction* a) { return a->text() == "&Search"; });
+    ASSERT_NE(search, tools.end());
+    EXPECT_EQ((*search)->shortcut(), QKeySequence(Qt::Key_F3));
+    ASSERT_FALSE(window->Toolbar2->actions().isEmpty());
+    EXPECT_EQ(window->Toolbar2->actions().first()->text(), "Search");
+}
+
+TEST_F(SearchWindowBindingTest, FindShowsTheGroupsInTheResultList)
+{
+    catalogue.showLowerList(LowerList::Query);
+    find& search = binding->findWindow();
+    search.show();
+    search.Check15->click();
+    search.Command1->click();
+    EXPECT_EQ(window->lowerPane->currentWidget(), window->Duplicates);
+    EXPECT_EQ(window->Duplicates->model()->rowCount(), 2);
+    EXPECT_EQ(window->statusPanel->text(), "2 duplicate(s) found.");
+    EXPECT_EQ(catalogue.Duplicates.row(0).ForeColor, 192u) << "the first colour of the group cycle";
+    EXPECT_TRUE(binding->List1().contains(2));
+    EXPECT_FALSE(binding->stopFlag().requested());
+}
+
+TEST_F(SearchWindowBindingTest, ClosingFromTheTitleBarUnloadsTheWindow)
+{
+    find* first = &binding->findWindow();
+    EXPECT_EQ(&binding->findWindow(), first);
+    first->show();
+    first->Check16->click();
+    first->Option5->setChecked(true);
+    ASSERT_EQ(binding->criteria().Check16, 1);
+
+    first->close();
+    EXPECT_TRUE(binding->stopFlag().requested());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // A new load starts from the initial choices, and the main window's criteria with it.
+    find& second = binding->findWindow();
+    EXPECT_TRUE(second.Option6->isChecked());
+    EXPECT_EQ(second.Check16->Value(), 0);
+    EXPECT_EQ(binding->criteria().CompareMode(), 0);
+    EXPECT_FALSE(binding->stopFlag().requested());
+}
+
+} // namespace
+} // namespace twinsweep
