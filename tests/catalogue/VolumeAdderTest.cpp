@@ -202,6 +202,16 @@ TEST_F(VolumeAdderTest, ConfirmedCancelKeepsTheFilesFoundAndStartsNoOtherPass)
     }
 }
 
+TEST_F(VolumeAdderTest, AStopRequestedDuringAPassStartsNoOtherPass)
+{
+    const QString root = test::makeMediaFolder({"a.mp3", "b.mp3", "c.wav"});
+    // The Search window's Cancel does not stop the scanner; the next pass sees it.
+    QObject::connect(&DirEx, &cDirEx::CurrentFile, [this] { StopFlag.stop = true; });
+    add(root, "Part");
+    EXPECT_EQ(rows(), (QStringList{root + "/a.mp3", root + "/b.mp3"}));
+    EXPECT_EQ(catalogue.TreeView1.count(), 1);
+}
+
 TEST_F(VolumeAdderTest, NothingFoundInTheWholeCollectionAddsNoVolume)
 {
     add(test::makeMediaFolder({"notes.txt"}));
