@@ -16,6 +16,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/ui/FileListModel.h"
 #include "catalogue/ui/RemovalMenus.h"
+#include "catalogue/ui/VolumeAddingInstall.h"
 #include "duplicates/ui/ResultListView.h"
 #include "fileops/ui/FileOpsInstall.h"
 #include "shell/ui/SearchWindowBinding.h"
@@ -87,7 +88,8 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     connect(&m_catalogue, &Catalogue::collectionChangedChanged, this, &Form1::showCollectionChanged);
     rebuildTree();
     showCollectionChanged(m_catalogue.CollectionChanged());
-    installSearchWindow(*this);
+    SearchWindowBinding* search = installSearchWindow(*this);
+    installVolumeAdding(*this, search->stopFlag());
     ruf = buildCollectionMenu(*this);
 }
 

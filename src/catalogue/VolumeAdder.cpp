@@ -1,0 +1,188 @@
+#include "VolumeAdder.h"
+
+#include <optional>
+
+#include "Catalogue.h"
+#include "MainScanner.h"
+#include "MediaFileReader.h"
+#include "StopRequest.h"
+#include "cDirEx.h"
+#include "platform/Services.h"
+#include "platform/SettingKeys.h"
+#include "platform/SettingsStore.h"
+#include "platform/VolumeLayer.h"
+
+namespace twinsweep {
+
+bool CollectionNameAccepted(const VolumeTree& tree, Prompt& prompt, const QString& name)
+{
+    const auto refuse = [&prompt](const QString& text) {
+        prompt.tell(text, MessageIcon::Exclamation);
+        return false;
+    };
+    if (name.isEmpty())
+        return refuse("Please enter collection name.");
+    for (const VolumeNode& node : tree.nodes()) {
+        if (node.Text == name)
+            return refuse("Collection with this name already exists.");
+    }
+    if (name.trimmed().isEmpty())
+        return refuse("Please enter collection name.");
+    return true;
+}
+
+namespace Module1 {
+
+QString TrimAtNull(const QString& text)
+{
+    const qsizetype nul = text.indexOf(QChar(0));
+    return nul >= 0 ? text.left(nul) : text.trimmed();
+}
+
+QString BrowseForFolder(FileDialogs& dialogs, const QString& title)
+{
+    const QString folder = dialogs.chooseFolder(title);
+    if (folder.isEmpty() || folder.endsWith('/'))
+        return folder;
+    return folder + '/';
+}
+
+} // namespace Module1
+
+qint32 GetSerialKey(const VolumeInfo& volumes, const QString& strRootPathName)
+{
+    return volumes.serialNumber(strRootPathName);
+}
+
+QString GetVolumeName(const VolumeInfo& volumes, const QString& strRootPathName)
+{
+    return volumes.label(strRootPathName);
+}
+
+namespace {
+
+/// "1", "0", "True", "False" as the settings hold them; nothing for any other text.
+std::optional<bool> readBoolean(const QString& text)
+{
+    bool isNumber = false;
+    const double number = text.trimmed().toDouble(&isNumber);
+    if (isNumber)
+        return number != 0;
+    if (text.trimmed().compare("True", Qt::CaseInsensitive) == 0)
+        return true;
+    if (text.trimmed().compare("False", Qt::CaseInsensitive) == 0)
+        return false;
+    return std::nullopt;
+}
+
+struct FilePasses
+{
+    bool mp3;
+    bool wav;
+};
+
+/// "Filetype": 0 MP3 and WAV, 1 MP3 only, 2 WAV only. A text that is no number fails
+/// both tests, which lets both passes run; any other number runs none.
+FilePasses filePasses(const QString& text)
+{
+    bool isNumber = false;
+    const double type = text.trimmed().toDouble(&isNumber);
+    if (!isNumber)
+        return {true, true};
+    return {type == 0 || type == 1, type == 0 || type == 2};
+}
+
+/// The folder as a node's Key begins: without its trailing "/", unless it is "/".
+QString keyPath(const QString& folder)
+{
+    return folder == "/" ? folder : folder.chopped(1);
+}
+
+} // namespace
+
+VolumeAdder::VolumeAdder(Catalogue& catalogue, Services& services, MainScanner& scanner, const VolumeInfo& volumes,
+                         StopRequest& StopFlag, CollectionNameWindow& Form4)
+    : m_catalogue(catalogue),
+      m_services(services),
+      m_scanner(scanner),
+      m_volumes(volumes),
+      m_stopFlag(StopFlag),
+      m_form4(Form4)
+{}
+
+void VolumeAdder::cmdFind_Click()
+{
+    AddVolume(Module1::BrowseForFolder(m_services.dialogs, "Choose Path."));
+}
+
+void VolumeAdder::AddVolume(const QString& path)
+{
+    m_stopFlag.clear();
+    if (path.isEmpty()) {
+        m_services.status.setStatusText("Canceled");
+        return;
+    }
+    const QString folder = path.endsWith('/') ? path : path + '/';
+    m_scanner.beginScan();
+    BusyGuard busy(m_services.busy);
+    m_scanner.frmfndupd.show();
+    scanPasses(folder);
+
+    const QString name = proposedName(folder);
+    m_services.status.setStatusText(QString::number(m_scanner.FoundCount) + " Item(s) added");
+    m_scanner.frmfndupd.unload();
+    // The whole collection, not this scan: a scan that finds nothing still adds an
+    // empty volume to a collection that has files.
+    if (m_catalogue.ListFiles.empty()) {
+        m_services.prompt.tell("No media files found.", MessageIcon::Exclamation);
+        m_services.status.setStatusText("No media files found. Canceled");
+        return;
+    }
+    m_form4.SetName(name);
+    const int index = addNode(folder, m_form4.showModal());
+    m_catalogue.TreeView1.select(index);
+    m_catalogue.ListFiles2.clear();
+    m_catalogue.ClickNOD(m_services);
+    m_catalogue.MarkCollectionChanged();
+}
+
+void VolumeAdder::scanPasses(const QString& folder)
+{
+    cDirEx& DirEx = m_scanner.DirEx;
+    if (const std::optional<bool> recursive = readBoolean(m_services.settings.value(Settings::RecSubDir)))
+        DirEx.setRecursiveSearch(*recursive);
+    DirEx.setCaseSensitive(false);
+    m_scanner.reader.TargetList = ListTarget::ListFiles;
+
+    const FilePasses passes = filePasses(m_services.settings.value(Settings::Filetype));
+    const auto stopPending = [this] { return m_stopFlag.requested() || m_scanner.cancelConfirmed(); };
+    if (passes.mp3 && !stopPending())
+        DirEx.SearchFile(folder + "*.mp3");
+    if (passes.wav && !stopPending())
+        DirEx.SearchFile(folder + "*.wav");
+}
+
+QString VolumeAdder::proposedName(const QString& folder) const
+{
+    const QString place = keyPath(folder);
+    if (m_volumes.mountPointOf(folder) == place) {
+        const QString label = Module1::TrimAtNull(GetVolumeName(m_volumes, place));
+        if (!label.isEmpty())
+            return label;
+    }
+    return place.section('/', -1);
+}
+
+int VolumeAdder::addNode(const QString& folder, const QString& typedName)
+{
+    VolumeTree& tree = m_catalogue.TreeView1;
+    const int index = tree.count() + 1;
+    int number = index;
+    while (tree.indexOfKey(keyPath(folder) + QString::number(number)) != 0)
+        ++number;
+    const QString text = typedName.trimmed().isEmpty() ? "Colection" + QString::number(index) : typedName;
+    const qint32 serial = GetSerialKey(m_volumes, m_volumes.mountPointOf(folder));
+    return tree.add({keyPath(folder) + QString::number(number), QString::number(serial), text});
+}
+
+} // namespace twinsweep
