@@ -3,6 +3,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <limits>
 
@@ -21,6 +22,13 @@ constexpr char16_t Blank = u' ';
 constexpr qsizetype Padding = 8;
 constexpr qint32 NoVolume = -1;
 
+constexpr auto BitCounts = [] {
+    std::array<quint8, 256> counts{};
+    for (unsigned value = 0; value < 256; ++value)
+        counts[value] = quint8(std::popcount(value));
+    return counts;
+}();
+
 /// Equal positions among the first `length` characters of `a` and `b`, or -1 as soon
 /// as more than `allowed` differ. Both may be read up to 7 characters beyond `length`.
 qsizetype countEqual(const char16_t* a, const char16_t* b, qsizetype length, qsizetype allowed)
@@ -29,10 +37,13 @@ qsizetype countEqual(const char16_t* a, const char16_t* b, qsizetype length, qsi
     for (qsizetype k = 0; k < length; k += 8) {
         const qsizetype count = std::min<qsizetype>(8, length - k);
 #if defined(__SSE2__)
+        // One bit per equal character; counted by table, as the baseline target has no
+        // population-count instruction.
         const __m128i left = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + k));
         const __m128i right = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + k));
-        const unsigned mask = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(left, right))) & ((1u << (2 * count)) - 1);
-        equal += std::popcount(mask) / 2;
+        const __m128i same = _mm_cmpeq_epi16(left, right);
+        const unsigned mask = unsigned(_mm_movemask_epi8(_mm_packs_epi16(same, same))) & ((1u << count) - 1);
+        equal += BitCounts[mask & 0xFF];
 #else
         for (qsizetype i = k; i < k + count; ++i)
             equal += a[i] == b[i] ? 1 : 0;
@@ -70,7 +81,7 @@ ScoreThreshold::ScoreThreshold(int threshold, qsizetype longest) : m_threshold(t
 }
 
 ApproxNameTable::ApproxNameTable(std::vector<QString> filenames, const std::vector<QString>& volumes)
-    : m_filenames(std::move(filenames))
+    : m_filenames(std::move(filenames)), m_buckets(1)
 {
     QHash<QString, qint32> volumeNumbers;
     m_rows.reserve(m_filenames.size());
@@ -80,35 +91,37 @@ ApproxNameTable::ApproxNameTable(std::vector<QString> filenames, const std::vect
             known != volumeNumbers.cend() ? *known : volumeNumbers.insert(volumes[row], volumeNumbers.size()).value();
         addRow(m_filenames[row], volume);
     }
-    m_chars.resize(m_chars.size() + size_t(Padding), 0);
-    if (m_byLength.empty())
-        m_byLength.resize(1);
+    for (Bucket& bucket : m_buckets)
+        bucket.names.resize(bucket.names.size() + size_t(Padding), 0);
 }
 
 void ApproxNameTable::addRow(const QString& filename, qint32 volume)
 {
     const QString name = upperTrimmed(approxBaseName(filename));
     Row row;
-    row.squeezedOffset = qint32(m_chars.size());
     row.nameLength = qint32(name.size());
     row.removalOffset = qint32(m_removals.size());
     row.volume = volume;
     // The blank pass run to the end: a blank is removed and the character that moves
     // into its place is kept without being examined.
+    std::u16string squeezed;
     for (qsizetype k = 0; k < name.size(); ++k) {
         if (name[k] == Blank) {
-            m_removals.push_back(qint32(m_chars.size()) - row.squeezedOffset + 1);
+            m_removals.push_back(qint32(squeezed.size()) + 1);
             if (++k == name.size())
                 break;
         }
-        m_chars.push_back(name[k].unicode());
+        squeezed.push_back(name[k].unicode());
     }
-    row.squeezedLength = qint32(m_chars.size()) - row.squeezedOffset;
+    row.squeezedLength = qint32(squeezed.size());
     row.removalCount = qint32(m_removals.size()) - row.removalOffset;
     m_longestName = std::max<qsizetype>(m_longestName, row.nameLength);
-    if (size_t(row.squeezedLength) >= m_byLength.size())
-        m_byLength.resize(size_t(row.squeezedLength) + 1);
-    m_byLength[size_t(row.squeezedLength)].push_back(qint32(m_rows.size()));
+    if (squeezed.size() >= m_buckets.size())
+        m_buckets.resize(squeezed.size() + 1);
+    Bucket& bucket = m_buckets[squeezed.size()];
+    bucket.rows.push_back(qint32(m_rows.size()));
+    bucket.volumes.push_back(volume);
+    bucket.names.insert(bucket.names.end(), squeezed.begin(), squeezed.end());
     m_rows.push_back(row);
 }
 
@@ -125,6 +138,7 @@ struct ApproxMatcher::Pass
     QString name; // the source name as the next comparison receives it
     qint32 excludedVolume;
     std::vector<qint32> hits;
+    std::vector<char16_t> padded; // `name`, readable beyond its end
 };
 
 ApproxMatcher::ApproxMatcher(const ApproxNameTable& table, int threshold)
@@ -135,7 +149,7 @@ std::vector<qint32> ApproxMatcher::members(qint32 source, qint32 first, bool oth
 {
     // The first comparison upper-cases and trims the source name; upper-casing twice
     // changes nothing, so later comparisons only ever remove blanks from it.
-    Pass pass{upperTrimmed(m_table.baseName(source)), otherVolumesOnly ? m_table.volume(source) : NoVolume, {}};
+    Pass pass{upperTrimmed(m_table.baseName(source)), otherVolumesOnly ? m_table.volume(source) : NoVolume, {}, {}};
     const qint32 end = m_table.size();
     qint32 position = first;
     while (position < end) {
@@ -179,15 +193,15 @@ void ApproxMatcher::decide(Pass& pass, qint32 from, qint32 to, qsizetype longest
     if (from >= to)
         return;
     const qsizetype length = pass.name.size();
-    std::vector<char16_t> name(size_t(length + Padding), 0);
-    std::copy(pass.name.utf16(), pass.name.utf16() + length, name.begin());
+    pass.padded.assign(size_t(length + Padding), 0);
+    std::copy(pass.name.utf16(), pass.name.utf16() + length, pass.padded.begin());
     // A shorter row pairs only when enough of its positions can be equal; a longer one
     // only when the source's positions can be enough of its length.
     const qsizetype last = std::min(longestSqueezed, m_table.longestSqueezed());
     for (qsizetype other = m_threshold.minimumEqual(length); other <= last; ++other) {
         if (other > length && m_threshold.minimumEqual(other) > length)
             break;
-        decideLength(pass, name.data(), other, from, to);
+        decideLength(pass, other, from, to);
     }
 }
 
@@ -195,22 +209,26 @@ void ApproxMatcher::decide(Pass& pass, qint32 from, qint32 to, qsizetype longest
 /// shorter name: a row no longer than the source is compared as its squeezed name over
 /// the source's length; a longer one over its squeezed prefix, its length being what
 /// its pass left of it.
-void ApproxMatcher::decideLength(Pass& pass, const char16_t* name, qsizetype otherLength, qint32 from, qint32 to) const
+void ApproxMatcher::decideLength(Pass& pass, qsizetype otherLength, qint32 from, qint32 to) const
 {
-    const std::vector<qint32>& rows = m_table.rowsOfLength(otherLength);
+    const ApproxNameTable::Bucket& bucket = m_table.bucket(otherLength);
     const qsizetype length = pass.name.size();
     const bool longer = otherLength > length;
     const qsizetype compared = longer ? length : otherLength;
     const qsizetype allowed = compared - m_threshold.minimumEqual(longer ? otherLength : length);
-    for (auto it = std::lower_bound(rows.begin(), rows.end(), from); it != rows.end() && *it < to; ++it) {
-        if (m_table.volume(*it) == pass.excludedVolume)
+    const qsizetype count = qsizetype(bucket.rows.size());
+    qsizetype k = std::lower_bound(bucket.rows.begin(), bucket.rows.end(), from) - bucket.rows.begin();
+    for (; k < count && bucket.rows[size_t(k)] < to; ++k) {
+        if (bucket.volumes[size_t(k)] == pass.excludedVolume)
             continue;
-        const qsizetype equal = countEqual(name, m_table.squeezed(*it), compared, allowed);
+        const qsizetype equal =
+            countEqual(pass.padded.data(), bucket.names.data() + k * otherLength, compared, allowed);
         if (equal < 0)
             continue;
-        if (longer && !m_threshold.reached(equal, m_table.lengthAfterPass(*it, length)))
+        const qint32 row = bucket.rows[size_t(k)];
+        if (longer && !m_threshold.reached(equal, m_table.lengthAfterPass(row, length)))
             continue;
-        pass.hits.push_back(*it);
+        pass.hits.push_back(row);
     }
 }
 

@@ -30,10 +30,20 @@ private:
 /// The compared rows of one search, prepared once and then only read (worker threads
 /// share it). For each row it keeps the file name, the volume, and the "squeezed" name:
 /// the upper-cased, trimmed name after the blank pass ran to its end, with the
-/// positions at which that pass removed a blank. Rows are indexed by squeezed length.
+/// positions at which that pass removed a blank. Rows are grouped by squeezed length,
+/// each group keeping its rows' names and volumes side by side for fast scanning.
 class ApproxNameTable
 {
 public:
+    /// Rows of one squeezed length, ascending, with their names `length` characters
+    /// apart (readable up to 7 characters beyond the last) and their volumes.
+    struct Bucket
+    {
+        std::vector<qint32> rows;
+        std::vector<qint32> volumes;
+        std::vector<char16_t> names;
+    };
+
     /// `filenames` and `volumes` (the `NodeNR` texts) of the compared rows, in order.
     ApproxNameTable(std::vector<QString> filenames, const std::vector<QString>& volumes);
 
@@ -42,20 +52,16 @@ public:
     /// Rows with equal `NodeNR` texts have equal volume numbers.
     qint32 volume(qint32 row) const { return m_rows[size_t(row)].volume; }
     qsizetype longestName() const { return m_longestName; }
-    qsizetype longestSqueezed() const { return qsizetype(m_byLength.size()) - 1; }
+    qsizetype longestSqueezed() const { return qsizetype(m_buckets.size()) - 1; }
 
     qsizetype squeezedLength(qint32 row) const { return m_rows[size_t(row)].squeezedLength; }
-    /// The squeezed name; it may be read up to 7 characters beyond its end.
-    const char16_t* squeezed(qint32 row) const { return m_chars.data() + m_rows[size_t(row)].squeezedOffset; }
     /// Length of the row's name after a pass that stopped behind position `stop`.
     qsizetype lengthAfterPass(qint32 row, qsizetype stop) const;
-    /// Rows of one squeezed length, ascending.
-    const std::vector<qint32>& rowsOfLength(qsizetype length) const { return m_byLength[size_t(length)]; }
+    const Bucket& bucket(qsizetype squeezedLength) const { return m_buckets[size_t(squeezedLength)]; }
 
 private:
     struct Row
     {
-        qint32 squeezedOffset = 0;
         qint32 squeezedLength = 0;
         qint32 nameLength = 0;
         qint32 removalOffset = 0;
@@ -66,9 +72,8 @@ private:
 
     std::vector<QString> m_filenames;
     std::vector<Row> m_rows;
-    std::vector<char16_t> m_chars;
     std::vector<qint32> m_removals;
-    std::vector<std::vector<qint32>> m_byLength;
+    std::vector<Bucket> m_buckets;
     qsizetype m_longestName = 0;
 };
 
@@ -92,7 +97,7 @@ private:
     qint32 firstReaching(qint32 from, qint32 to, qsizetype blank) const;
     void compareOne(Pass& pass, qint32 row) const;
     void decide(Pass& pass, qint32 from, qint32 to, qsizetype longestSqueezed) const;
-    void decideLength(Pass& pass, const char16_t* name, qsizetype length, qint32 from, qint32 to) const;
+    void decideLength(Pass& pass, qsizetype length, qint32 from, qint32 to) const;
 
     const ApproxNameTable& m_table;
     ScoreThreshold m_threshold;

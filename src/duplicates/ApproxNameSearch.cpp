@@ -123,6 +123,7 @@ void Committer::run(ApproxWorkers& workers, const std::function<bool()>& stopReq
         }
         waitFor(workers, source);
         commit(workers, source, workers.take(source));
+        workers.pass(source);
     }
 }
 

@@ -7,21 +7,17 @@ namespace twinsweep {
 namespace {
 // How many rows each worker may run ahead of the caller: enough to keep every worker
 // busy past a slow row, few enough to bound the memory of uncommitted groups.
-constexpr qsizetype RowsAheadPerThread = 32;
+constexpr qsizetype RowsAheadPerThread = 64;
+// Rows a worker claims at a time, to keep the shared counter cool.
+constexpr qsizetype RowsPerClaim = 8;
 } // namespace
 
 ApproxWorkers::ApproxWorkers(qsizetype sources, Compute compute, int threads)
-    : m_count(sources),
-      m_compute(std::move(compute)),
-      m_skipped(new std::atomic<bool>[size_t(sources)]),
-      m_results(size_t(sources)),
-      m_ready(size_t(sources), 0)
+    : m_count(sources), m_compute(std::move(compute)), m_slots(new Slot[size_t(sources)])
 {
-    for (qsizetype row = 0; row < sources; ++row)
-        m_skipped[size_t(row)].store(false, std::memory_order_relaxed);
     if (threads <= 0)
         threads = int(std::max(1u, std::thread::hardware_concurrency()));
-    threads = int(std::min<qsizetype>(threads, std::max<qsizetype>(1, sources)));
+    threads = int(std::clamp<qsizetype>(threads, 1, std::max<qsizetype>(1, sources)));
     m_window = RowsAheadPerThread * threads;
     for (int thread = 0; thread < threads; ++thread)
         m_threads.emplace_back([this] { work(); });
@@ -41,53 +37,62 @@ ApproxWorkers::~ApproxWorkers()
 void ApproxWorkers::work()
 {
     for (;;) {
-        const qsizetype source = m_next.fetch_add(1);
-        if (source >= m_count)
-            return;
-        {
-            std::unique_lock lock(m_mutex);
-            m_roomChanged.wait(lock, [&] { return m_stopping || source < m_taken + m_window; });
-            if (m_stopping)
+        const qsizetype first = m_next.fetch_add(RowsPerClaim);
+        for (qsizetype source = first; source < std::min(first + RowsPerClaim, m_count); ++source) {
+            if (!waitForRoom(source))
                 return;
+            Slot& slot = m_slots[size_t(source)];
+            publish(source, slot.skipped ? std::vector<qint32>() : m_compute(source));
         }
-        std::vector<qint32> members;
-        if (!m_skipped[size_t(source)].load(std::memory_order_relaxed))
-            members = m_compute(source);
-        {
-            std::lock_guard lock(m_mutex);
-            if (source >= m_taken)
-                m_results[size_t(source)] = std::move(members);
-            m_ready[size_t(source)] = 1;
-        }
+        if (first >= m_count)
+            return;
+    }
+}
+
+bool ApproxWorkers::waitForRoom(qsizetype source)
+{
+    const auto hasRoom = [&] { return m_stopping || source < m_passed + m_window; };
+    if (!hasRoom()) {
+        std::unique_lock lock(m_mutex);
+        ++m_workersWaiting;
+        m_roomChanged.wait(lock, hasRoom);
+        --m_workersWaiting;
+    }
+    return !m_stopping;
+}
+
+void ApproxWorkers::publish(qsizetype source, std::vector<qint32> members)
+{
+    Slot& slot = m_slots[size_t(source)];
+    // A row found placed meanwhile will never be taken: keep no memory for it.
+    if (!slot.skipped)
+        slot.members = std::move(members);
+    slot.ready = true;
+    if (m_callerWaiting) {
+        std::lock_guard lock(m_mutex);
         m_readyChanged.notify_all();
     }
 }
 
 bool ApproxWorkers::waitReady(qsizetype source, std::chrono::milliseconds timeout)
 {
+    const std::atomic<bool>& ready = m_slots[size_t(source)].ready;
+    if (ready)
+        return true;
     std::unique_lock lock(m_mutex);
-    return m_readyChanged.wait_for(lock, timeout, [&] { return m_ready[size_t(source)] != 0; });
-}
-
-std::vector<qint32> ApproxWorkers::take(qsizetype source)
-{
-    std::vector<qint32> members;
-    {
-        std::lock_guard lock(m_mutex);
-        members = std::move(m_results[size_t(source)]);
-    }
-    pass(source);
-    return members;
+    m_callerWaiting = true;
+    const bool done = m_readyChanged.wait_for(lock, timeout, [&] { return ready.load(); });
+    m_callerWaiting = false;
+    return done;
 }
 
 void ApproxWorkers::pass(qsizetype source)
 {
-    {
+    m_passed = source + 1;
+    if (m_workersWaiting > 0) {
         std::lock_guard lock(m_mutex);
-        m_results[size_t(source)] = {};
-        m_taken = std::max(m_taken, source + 1);
+        m_roomChanged.notify_all();
     }
-    m_roomChanged.notify_all();
 }
 
 } // namespace twinsweep

@@ -28,30 +28,39 @@ public:
     ApproxWorkers(const ApproxWorkers&) = delete;
     ApproxWorkers& operator=(const ApproxWorkers&) = delete;
 
-    void skip(qsizetype source) { m_skipped[size_t(source)].store(true, std::memory_order_relaxed); }
+    void skip(qsizetype source) { m_slots[size_t(source)].skipped.store(true); }
     /// Waits at most `timeout` for the members of `source`; true when they are ready.
     bool waitReady(qsizetype source, std::chrono::milliseconds timeout);
-    /// The members of a ready `source`; lets the workers move on past it.
-    std::vector<qint32> take(qsizetype source);
-    /// Lets the workers move on past `source` without taking it.
+    /// The members of a ready `source`.
+    std::vector<qint32> take(qsizetype source) { return std::move(m_slots[size_t(source)].members); }
+    /// Lets the workers run ahead of `source`, which the caller has handled.
     void pass(qsizetype source);
 
 private:
+    struct Slot
+    {
+        std::atomic<bool> skipped{false};
+        std::atomic<bool> ready{false};
+        std::vector<qint32> members; // written before `ready`, read after it
+    };
     void work();
+    bool waitForRoom(qsizetype source);
+    void publish(qsizetype source, std::vector<qint32> members);
 
     const qsizetype m_count;
     const Compute m_compute;
     qsizetype m_window = 0;
-    std::unique_ptr<std::atomic<bool>[]> m_skipped;
+    std::unique_ptr<Slot[]> m_slots;
     std::atomic<qsizetype> m_next{0};
+    std::atomic<qsizetype> m_passed{0}; // rows before this one are handled by the caller
+    std::atomic<bool> m_stopping{false};
 
+    // Sleeping is rare: each side notifies only when the other announced a wait.
     std::mutex m_mutex;
     std::condition_variable m_readyChanged;
     std::condition_variable m_roomChanged;
-    std::vector<std::vector<qint32>> m_results;
-    std::vector<char> m_ready;
-    qsizetype m_taken = 0; // rows before this one are committed or passed
-    bool m_stopping = false;
+    std::atomic<bool> m_callerWaiting{false};
+    std::atomic<int> m_workersWaiting{0};
 
     std::vector<std::thread> m_threads;
 };
