@@ -158,8 +158,9 @@ std::vector<qint32> ApproxMatcher::members(qint32 source, qint32 first, bool oth
             decide(pass, position, end, std::numeric_limits<qsizetype>::max());
             break;
         }
-        // A comparison reaches the blank (and may remove it) only when the other
-        // name still has a character at the position before it after its own pass.
+        // A comparison reaches the blank, and removes it, only when the other name,
+        // squeezed, is at least as long as the part of the source name before it;
+        // shorter names leave the source name as it is.
         const qint32 next = firstReaching(position, end, blank);
         decide(pass, position, next, blank - 1);
         if (next == end)
@@ -205,10 +206,11 @@ void ApproxMatcher::decide(Pass& pass, qint32 from, qint32 to, qsizetype longest
     }
 }
 
-/// Against a source name without a reachable blank, a row's pass runs to the end of the
-/// shorter name: a row no longer than the source is compared as its squeezed name over
-/// the source's length; a longer one over its squeezed prefix, its length being what
-/// its pass left of it.
+/// Decides the rows of one squeezed length against a source name that they leave as it
+/// is. A row's own pass then runs as far as the source name reaches: a row no longer
+/// than the source ends as its squeezed name and is measured against the source's
+/// length; a longer one shows its squeezed prefix at the source's positions and is
+/// measured against the length its pass left of it.
 void ApproxMatcher::decideLength(Pass& pass, qsizetype otherLength, qint32 from, qint32 to) const
 {
     const ApproxNameTable::Bucket& bucket = m_table.bucket(otherLength);

@@ -50,6 +50,12 @@ std::vector<Row> rowsOf(const FileList& list)
     return rows;
 }
 
+/// A stop request that is first seen at the `calls`-th test; never when negative.
+std::function<bool()> stopAtCall(int calls)
+{
+    return [calls, made = 0]() mutable { return calls >= 0 && ++made >= calls; };
+}
+
 using SearchFunction = void (*)(Catalogue&, Services&, GroupColorSource&, const ApproxSearchOptions&);
 
 struct Implementation
@@ -181,9 +187,8 @@ TEST_P(ApproxSearch, VolumeNameIsEmptyForAnUnknownVolume)
 TEST_P(ApproxSearch, StopKeepsTheGroupsFoundSoFar)
 {
     addVolume(catalogue, "Music", {"one.mp3", "one.mp3", "two.mp3", "two.mp3", "six.mp3", "six.mp3"});
-    int tests = 0;
     // The stop is requested while the third source row is handled.
-    const auto rows = search(ApproxScope::AllVolumes, 80, [&tests] { return ++tests > 3; });
+    const auto rows = search(ApproxScope::AllVolumes, 80, stopAtCall(4));
     EXPECT_EQ(rows, (std::vector<Row>{{1, true, 1}, {2, false, 1}, {3, true, 2}, {4, false, 2}}));
     EXPECT_EQ(fake.status.current, "4 duplicate(s) found.");
     EXPECT_FALSE(fake.status.progressVisible);
@@ -258,17 +263,13 @@ protected:
             options.threshold = 20 + int(random() % 81);
             options.workerThreads = 1 + int(random() % 4);
             const int stopAt = random() % 4 == 0 ? int(random() % unsigned(rows + 1)) : -1;
-            int fastTests = 0;
-            int referenceTests = 0;
             test::FakeServices fastServices;
             test::FakeServices referenceServices;
             CycleColors fastColors;
             CycleColors referenceColors;
-            options.stopRequested = [&] { return ++fastTests == stopAt || (stopAt >= 0 && fastTests > stopAt); };
+            options.stopRequested = stopAtCall(stopAt);
             FNDDPLBYNAME(fast, fastServices.services, fastColors, options);
-            options.stopRequested = [&] {
-                return ++referenceTests == stopAt || (stopAt >= 0 && referenceTests > stopAt);
-            };
+            options.stopRequested = stopAtCall(stopAt);
             test::literalFNDDPLBYNAME(reference, referenceServices.services, referenceColors, options);
             const auto context = QString("seed %1 scope %2 threshold %3 stop %4")
                                      .arg(seed)
