@@ -164,7 +164,7 @@ void Committer::yieldIfDue(qsizetype source)
 {
     if (!m_yield.due())
         return;
-    m_services.status.setProgressValue(tagFromRow(source));
+    m_services.status.setProgressValue(source + 1);
     m_yield.yieldNow();
 }
 
