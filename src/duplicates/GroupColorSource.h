@@ -4,8 +4,8 @@
 
 namespace twinsweep {
 
-/// The main window's group colour cycle as the duplicate searches use it: a call with
-/// `NextClr` true opens a new group colour, a call with false repeats the current one.
+/// The group colour cycle of the result list: `GetColor(true)` advances to the next
+/// colour for a new group, `GetColor(false)` repeats the current one.
 class GroupColorSource
 {
 public:

@@ -1,0 +1,197 @@
+#include "ApproxNameSearch.h"
+
+#include "ApproxNameIndex.h"
+#include "ApproxWorkers.h"
+#include "GroupColorSource.h"
+#include "catalogue/Catalogue.h"
+#include "platform/Services.h"
+
+namespace twinsweep {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+/// What a scope compares: the master rows of the compared list, the compared row that
+/// each source row stands for, and the rules of the scope.
+struct ScopePlan
+{
+    std::vector<qsizetype> comparedMaster;
+    std::vector<qint32> sourceRow;
+    bool fromNextRow = true;       // each source row is compared with the rows after it
+    bool otherVolumesOnly = false; // pairs need different `NodeNR` texts
+    bool membersPlaced = true;     // members, not only heads, open no group of their own
+};
+
+std::vector<qsizetype> masterRowsOf(const FileList& list)
+{
+    std::vector<qsizetype> rows;
+    rows.reserve(size_t(list.size()));
+    for (const ListRow& row : list.rows())
+        rows.push_back(rowFromTag(row.Tag));
+    return rows;
+}
+
+std::vector<qsizetype> allMasterRows(const Catalogue& catalogue)
+{
+    std::vector<qsizetype> rows(catalogue.ListFiles.size());
+    for (size_t row = 0; row < rows.size(); ++row)
+        rows[row] = qsizetype(row);
+    return rows;
+}
+
+ScopePlan planFor(const Catalogue& catalogue, ApproxScope scope)
+{
+    ScopePlan plan;
+    if (scope == ApproxScope::SelectedVolumeAgainstAll) {
+        // Only heads are kept as placed: members are rows of another list, and their
+        // positions would skip unrelated source rows.
+        plan.comparedMaster = allMasterRows(catalogue);
+        for (qsizetype master : masterRowsOf(catalogue.ListFiles2))
+            plan.sourceRow.push_back(qint32(master));
+        plan.fromNextRow = false;
+        plan.otherVolumesOnly = true;
+        plan.membersPlaced = false;
+        return plan;
+    }
+    plan.comparedMaster =
+        scope == ApproxScope::AllVolumes ? allMasterRows(catalogue) : masterRowsOf(catalogue.ListFiles2);
+    plan.sourceRow.resize(plan.comparedMaster.size());
+    for (size_t row = 0; row < plan.sourceRow.size(); ++row)
+        plan.sourceRow[row] = qint32(row);
+    return plan;
+}
+
+const FileRecord& masterRecord(const Catalogue& catalogue, qsizetype row)
+{
+    static const FileRecord none;
+    return row >= 0 && row < qsizetype(catalogue.ListFiles.size()) ? catalogue.ListFiles[size_t(row)] : none;
+}
+
+ApproxNameTable tableFor(const Catalogue& catalogue, const ScopePlan& plan)
+{
+    std::vector<QString> filenames;
+    std::vector<QString> volumes;
+    filenames.reserve(plan.comparedMaster.size());
+    volumes.reserve(plan.comparedMaster.size());
+    for (qsizetype master : plan.comparedMaster) {
+        const FileRecord& record = masterRecord(catalogue, master);
+        filenames.push_back(record.value(Field::Filename));
+        volumes.push_back(record.value(Field::NodeNR));
+    }
+    return ApproxNameTable(std::move(filenames), volumes);
+}
+
+/// Commits the groups in source order on the calling thread.
+class Committer
+{
+public:
+    Committer(Catalogue& catalogue, Services& services, GroupColorSource& colors, const ScopePlan& plan)
+        : m_catalogue(catalogue),
+          m_services(services),
+          m_colors(colors),
+          m_plan(plan),
+          m_placed(plan.sourceRow.size(), false)
+    {}
+
+    void run(ApproxWorkers& workers, const std::function<bool()>& stopRequested);
+
+private:
+    void waitFor(ApproxWorkers& workers, qsizetype source);
+    void commit(ApproxWorkers& workers, qsizetype source, const std::vector<qint32>& members);
+    ListRow resultRow(qint32 comparedRow, bool head);
+    void yieldIfDue(qsizetype source);
+
+    Catalogue& m_catalogue;
+    Services& m_services;
+    GroupColorSource& m_colors;
+    const ScopePlan& m_plan;
+    std::vector<bool> m_placed; // source rows already in a group
+    TimedYield m_yield{m_services.pump};
+};
+
+void Committer::run(ApproxWorkers& workers, const std::function<bool()>& stopRequested)
+{
+    const qsizetype sources = qsizetype(m_plan.sourceRow.size());
+    for (qsizetype source = 0; source < sources; ++source) {
+        if (stopRequested && stopRequested())
+            return;
+        yieldIfDue(source);
+        if (m_placed[size_t(source)]) {
+            workers.pass(source);
+            continue;
+        }
+        waitFor(workers, source);
+        commit(workers, source, workers.take(source));
+        workers.pass(source);
+    }
+}
+
+void Committer::waitFor(ApproxWorkers& workers, qsizetype source)
+{
+    while (!workers.waitReady(source, 10ms))
+        yieldIfDue(source);
+}
+
+void Committer::commit(ApproxWorkers& workers, qsizetype source, const std::vector<qint32>& members)
+{
+    if (members.empty())
+        return;
+    std::vector<ListRow> rows;
+    rows.reserve(members.size() + 1);
+    rows.push_back(resultRow(m_plan.sourceRow[size_t(source)], true));
+    m_placed[size_t(source)] = true;
+    for (qint32 member : members) {
+        rows.push_back(resultRow(member, false));
+        if (m_plan.membersPlaced) {
+            m_placed[size_t(member)] = true;
+            workers.skip(member);
+        }
+    }
+    m_catalogue.Duplicates.append(std::move(rows));
+}
+
+ListRow Committer::resultRow(qint32 comparedRow, bool head)
+{
+    const qsizetype master = m_plan.comparedMaster[size_t(comparedRow)];
+    const int node = masterRecord(m_catalogue, master).nodeNumber();
+    const VolumeTree& tree = m_catalogue.TreeView1;
+    const QString volume = node >= 1 && node <= tree.count() ? tree.node(node).Text : QString();
+    return ListRow{tagFromRow(master), volume, m_colors.GetColor(head), head};
+}
+
+void Committer::yieldIfDue(qsizetype source)
+{
+    if (!m_yield.due())
+        return;
+    m_services.status.setProgressValue(source + 1);
+    m_yield.yieldNow();
+}
+
+} // namespace
+
+void FNDDPLBYNAME(Catalogue& catalogue, Services& services, GroupColorSource& colors,
+                  const ApproxSearchOptions& options)
+{
+    catalogue.Duplicates.clear();
+    services.status.setStatusText("Searching for duplicates. Please wait...");
+    if (options.scope != ApproxScope::None) {
+        const ScopePlan plan = planFor(catalogue, options.scope);
+        services.status.setProgressMaximum(qint64(plan.sourceRow.size()));
+        services.status.setProgressVisible(true);
+        const ApproxNameTable table = tableFor(catalogue, plan);
+        const ApproxMatcher matcher(table, options.threshold);
+        ApproxWorkers workers(
+            qsizetype(plan.sourceRow.size()),
+            [&](qsizetype source) {
+                const qint32 row = plan.sourceRow[size_t(source)];
+                return matcher.members(row, plan.fromNextRow ? row + 1 : 0, plan.otherVolumesOnly);
+            },
+            options.workerThreads);
+        Committer(catalogue, services, colors, plan).run(workers, options.stopRequested);
+    }
+    services.status.setProgressVisible(false);
+    services.status.setStatusText(QString::number(catalogue.Duplicates.size()) + " duplicate(s) found.");
+}
+
+} // namespace twinsweep
