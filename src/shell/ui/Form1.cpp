@@ -91,6 +91,14 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     SearchWindowBinding* search = installSearchWindow(*this);
     installVolumeAdding(*this, search->stopFlag());
     ruf = buildCollectionMenu(*this);
+    hideEmptyMenus();
+}
+
+void Form1::hideEmptyMenus()
+{
+    // A menu shows only once a command in it works.
+    for (QMenu* menu : {fileMenu, editMenu, viewMenu, toolsMenu, helpMenu})
+        menu->menuAction()->setVisible(!menu->isEmpty());
 }
 
 Form1::~Form1() = default;

@@ -70,6 +70,7 @@ private:
     void buildToolbar();
     void buildViews();
     void buildStatusBar();
+    void hideEmptyMenus();
     void rebuildTree();
     void showTreeSelection(int index);
     void showCollectionChanged(bool changed);
