@@ -3,6 +3,7 @@
 #include "ApproxNameIndex.h"
 #include "ApproxWorkers.h"
 #include "GroupColorSource.h"
+#include "SkipList.h"
 #include "catalogue/Catalogue.h"
 #include "platform/Services.h"
 
@@ -86,11 +87,13 @@ ApproxNameTable tableFor(const Catalogue& catalogue, const ScopePlan& plan)
 class Committer
 {
 public:
-    Committer(Catalogue& catalogue, Services& services, GroupColorSource& colors, const ScopePlan& plan)
+    Committer(Catalogue& catalogue, Services& services, GroupColorSource& colors, const ScopePlan& plan,
+              SkipList* List1)
         : m_catalogue(catalogue),
           m_services(services),
           m_colors(colors),
           m_plan(plan),
+          m_List1(List1),
           m_placed(plan.sourceRow.size(), false)
     {}
 
@@ -99,6 +102,9 @@ public:
 private:
     void waitFor(ApproxWorkers& workers, qsizetype source);
     void commit(ApproxWorkers& workers, qsizetype source, const std::vector<qint32>& members);
+    /// Source and compared rows share their numbering except against all volumes, where
+    /// only source rows are placed.
+    void place(qsizetype row);
     ListRow resultRow(qint32 comparedRow, bool head);
     void yieldIfDue(qsizetype source);
 
@@ -106,6 +112,7 @@ private:
     Services& m_services;
     GroupColorSource& m_colors;
     const ScopePlan& m_plan;
+    SkipList* m_List1;
     std::vector<bool> m_placed; // source rows already in a group
     TimedYield m_yield{m_services.pump};
 };
@@ -140,15 +147,22 @@ void Committer::commit(ApproxWorkers& workers, qsizetype source, const std::vect
     std::vector<ListRow> rows;
     rows.reserve(members.size() + 1);
     rows.push_back(resultRow(m_plan.sourceRow[size_t(source)], true));
-    m_placed[size_t(source)] = true;
+    place(source);
     for (qint32 member : members) {
         rows.push_back(resultRow(member, false));
         if (m_plan.membersPlaced) {
-            m_placed[size_t(member)] = true;
+            place(member);
             workers.skip(member);
         }
     }
     m_catalogue.Duplicates.append(std::move(rows));
+}
+
+void Committer::place(qsizetype row)
+{
+    m_placed[size_t(row)] = true;
+    if (m_List1)
+        m_List1->append(row + 1);
 }
 
 ListRow Committer::resultRow(qint32 comparedRow, bool head)
@@ -176,6 +190,8 @@ void FNDDPLBYNAME(Catalogue& catalogue, Services& services, GroupColorSource& co
     catalogue.Duplicates.clear();
     services.status.setStatusText("Searching for duplicates. Please wait...");
     if (options.scope != ApproxScope::None) {
+        if (options.List1)
+            options.List1->clear();
         const ScopePlan plan = planFor(catalogue, options.scope);
         services.status.setProgressMaximum(qint64(plan.sourceRow.size()));
         services.status.setProgressVisible(true);
@@ -188,7 +204,7 @@ void FNDDPLBYNAME(Catalogue& catalogue, Services& services, GroupColorSource& co
                 return matcher.members(row, plan.fromNextRow ? row + 1 : 0, plan.otherVolumesOnly);
             },
             options.workerThreads);
-        Committer(catalogue, services, colors, plan).run(workers, options.stopRequested);
+        Committer(catalogue, services, colors, plan, options.List1).run(workers, options.stopRequested);
     }
     services.status.setProgressVisible(false);
     services.status.setStatusText(QString::number(catalogue.Duplicates.size()) + " duplicate(s) found.");

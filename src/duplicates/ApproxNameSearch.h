@@ -6,6 +6,7 @@ namespace twinsweep {
 
 class Catalogue;
 class GroupColorSource;
+class SkipList;
 struct Services;
 
 /// The scope buttons of the "Duplicates (Advanced)" tab.
@@ -24,6 +25,10 @@ struct ApproxSearchOptions
     std::function<bool()> stopRequested;
     /// Worker threads for the comparisons; 0 = one per processor.
     int workerThreads = 0;
+    /// The main window's `List1`, or none. Emptied when a scope's search starts, it
+    /// then gets each group's source position and its members' positions (from 1, in
+    /// the lists they come from); against all volumes only the source positions.
+    SkipList* List1 = nullptr;
 };
 
 /// The approximate file-name duplicate search. Empties `Duplicates`, scores the names of

@@ -10,6 +10,7 @@
 #include "catalogue/Catalogue.h"
 #include "duplicates/ApproxNameSearch.h"
 #include "duplicates/GroupColorSource.h"
+#include "duplicates/SkipList.h"
 
 namespace twinsweep {
 namespace {
@@ -208,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(Both, ApproxSearch,
                          [](const auto& info) { return std::string(info.param.name); });
 
 /// Random collections searched by both: the fast search must give the reference's rows,
-/// colours and closing text for every scope and threshold.
+/// colours, closing text and placed rows for every scope and threshold.
 class RandomCollections : public ::testing::Test
 {
 protected:
@@ -267,9 +268,13 @@ protected:
             test::FakeServices referenceServices;
             CycleColors fastColors;
             CycleColors referenceColors;
+            SkipList fastList1;
+            SkipList referenceList1;
             options.stopRequested = stopAtCall(stopAt);
+            options.List1 = &fastList1;
             FNDDPLBYNAME(fast, fastServices.services, fastColors, options);
             options.stopRequested = stopAtCall(stopAt);
+            options.List1 = &referenceList1;
             test::literalFNDDPLBYNAME(reference, referenceServices.services, referenceColors, options);
             const auto context = QString("seed %1 scope %2 threshold %3 stop %4")
                                      .arg(seed)
@@ -278,6 +283,7 @@ protected:
                                      .arg(stopAt);
             ASSERT_EQ(rowsOf(fast.Duplicates), rowsOf(reference.Duplicates)) << qPrintable(context);
             ASSERT_EQ(fastServices.status.current, referenceServices.status.current) << qPrintable(context);
+            ASSERT_EQ(fastList1.entries(), referenceList1.entries()) << qPrintable(context);
             for (qsizetype row = 0; row < fast.Duplicates.size(); ++row)
                 ASSERT_EQ(fast.Duplicates.row(row).Collection, reference.Duplicates.row(row).Collection);
         }

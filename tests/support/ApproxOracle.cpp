@@ -4,6 +4,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "duplicates/GroupColorSource.h"
+#include "duplicates/SkipList.h"
 #include "platform/Services.h"
 
 namespace twinsweep::test {
@@ -134,6 +135,11 @@ void literalFNDDPLBYNAME(Catalogue& catalogue, Services& services, GroupColorSou
                 if (!acrossVolumes)
                     List1.push_back(j);
             }
+        }
+        if (options.List1) {
+            options.List1->clear();
+            for (int row : List1)
+                options.List1->append(row);
         }
     }
     services.status.setProgressVisible(false);

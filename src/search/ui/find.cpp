@@ -13,6 +13,7 @@
 
 #include "controls/ui/WinXPbut.h"
 #include "controls/ui/XPCheckBox.h"
+#include "duplicates/ApproxNameSearch.h"
 #include "platform/Services.h"
 #include "search/FindState.h"
 
@@ -259,11 +260,33 @@ void find::runSearch(int tab)
         findDUPLICATES(m_environment.duplicates, m_environment.criteria,
                        duplicateScope(Option4->isChecked(), Option5->isChecked(), Option6->isChecked()));
         break;
+    case 4: runApproximateSearch(); break;
     default:
-        // The text, property and approximate searches are not built: their tabs stay hidden.
+        // The text and property searches are not built: their tabs stay hidden.
         m_environment.state.cancelas();
         break;
     }
+}
+
+/// The search ends with the steps of the exact one: results shown, the window given
+/// back with the default pointer, and the stop request emptied, also after a Cancel.
+void find::runApproximateSearch()
+{
+    const DuplicateSearchContext& context = m_environment.duplicates;
+    ApproxSearchOptions options;
+    options.scope = Option9->isChecked()   ? ApproxScope::AllVolumes
+                    : Option8->isChecked() ? ApproxScope::SelectedVolume
+                    : Option7->isChecked() ? ApproxScope::SelectedVolumeAgainstAll
+                                           : ApproxScope::None;
+    options.threshold = Slider1->value();
+    options.stopRequested = [&context] { return context.window.stopRequested(); };
+    options.List1 = &context.List1;
+    FNDDPLBYNAME(context.catalogue, context.services, context.colors, options);
+    if (context.showResults)
+        context.showResults();
+    context.window.enableControls();
+    context.services.busy.setBusy(false);
+    context.window.clearStop();
 }
 
 void find::Command1_Click()

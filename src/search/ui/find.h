@@ -40,7 +40,7 @@ public:
     // A tab stays hidden until its search is built; each switch shows one tab.
     static constexpr bool TextTabShown = false;
     static constexpr bool PropertyTabShown = false;
-    static constexpr bool AdvancedTabShown = false;
+    static constexpr bool AdvancedTabShown = true;
 
     explicit find(FindEnvironment& environment, QWidget* parent = nullptr);
 
@@ -125,6 +125,7 @@ private:
     void showControlsEnabled(bool enabled);
     bool scopeChosen(int tab) const;
     void runSearch(int tab);
+    void runApproximateSearch();
 
     FindEnvironment& m_environment;
     bool m_unloadAfterSearch = false;

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 #include "CollectionBuilder.h"
 #include "CountingColors.h"
 #include "FakeServices.h"
@@ -22,6 +24,20 @@
 
 namespace twinsweep {
 namespace {
+
+/// Runs `onNewGroup` on the user-interface thread as a search opens each group.
+class HookedColors : public test::CountingColors
+{
+public:
+    ColorValue GetColor(bool NextClr) override
+    {
+        const ColorValue color = CountingColors::GetColor(NextClr);
+        if (NextClr && onNewGroup)
+            onNewGroup();
+        return color;
+    }
+    std::function<void()> onNewGroup;
+};
 
 class FindWindowTest : public ::testing::Test
 {
@@ -61,7 +77,7 @@ protected:
     FindState state{fake.status, fake.busy};
     DuplicateCriteria criteria;
     SkipList List1;
-    test::CountingColors colors;
+    HookedColors colors;
     FindEnvironment environment{state, criteria,
                                 DuplicateSearchContext{catalogue, fake.services, colors, state, List1, {}, 0},
                                 [this] { return fake.status.progressVisible; }};
@@ -182,6 +198,27 @@ TEST_F(FindWindowTest, CancelWhileSearchingGivesTheWindowBack)
     EXPECT_EQ(window->Command2->Caption(), "Close");
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(fake.status.current, QString::number(catalogue.Duplicates.size()) + " duplicate(s) found.");
+    EXPECT_FALSE(state.stopFlag().requested());
+}
+
+TEST_F(FindWindowTest, CancelDuringTheAdvancedSearchKeepsTheGroupsFoundSoFar)
+{
+    // a/A, b/B and c/C would make three groups.
+    window->TabStrip1->setCurrentIndex(3);
+    colors.onNewGroup = [&] {
+        window->Timer1_Timer();
+        EXPECT_EQ(window->Command2->Caption(), "Cancel");
+        EXPECT_FALSE(window->TabStrip1->isEnabled() || window->Frame4->isEnabled() || window->Command1->isEnabled());
+        QTest::mouseClick(window->Command2, Qt::LeftButton);
+    };
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    EXPECT_EQ(colors.groups, 1);
+    EXPECT_EQ(catalogue.Duplicates.size(), 2);
+    EXPECT_EQ(fake.status.current, "2 duplicate(s) found.");
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Command2->Caption(), "Close");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(windowGivenBack() && window->Frame4->isEnabled());
     EXPECT_FALSE(state.stopFlag().requested());
 }
 

@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTableView>
 #include <QToolBar>
 
@@ -50,17 +52,25 @@ TEST_F(SearchWindowBindingTest, ToolsMenuAndResultToolbarOpenTheSearch)
 
 TEST_F(SearchWindowBindingTest, FindShowsTheGroupsInTheResultList)
 {
-    catalogue.showLowerList(LowerList::Query);
     find& search = binding->findWindow();
     search.show();
     search.Check15->click();
-    search.Command1->click();
-    EXPECT_EQ(window->lowerPane->currentWidget(), window->Duplicates);
-    EXPECT_EQ(window->Duplicates->model()->rowCount(), 2);
-    EXPECT_EQ(window->statusPanel->text(), "2 duplicate(s) found.");
-    EXPECT_EQ(catalogue.Duplicates.row(0).ForeColor, 192u) << "the first colour of the group cycle";
-    EXPECT_TRUE(binding->List1().contains(2));
-    EXPECT_FALSE(binding->stopFlag().requested());
+    GroupColors cycle;
+    // The exact search, then the approximate one; each finds a and A in the next colour.
+    for (const int tab : {3, 4}) {
+        SCOPED_TRACE(tab);
+        catalogue.showLowerList(LowerList::Query);
+        search.TabStrip1->setCurrentIndex(tab - 1);
+        search.Command1->click();
+        EXPECT_EQ(window->lowerPane->currentWidget(), window->Duplicates);
+        EXPECT_EQ(window->Duplicates->model()->rowCount(), 2);
+        EXPECT_EQ(window->statusPanel->text(), "2 duplicate(s) found.");
+        EXPECT_EQ(catalogue.Duplicates.row(1).ForeColor, cycle.GetColor(true));
+        EXPECT_TRUE(binding->List1().contains(2));
+        EXPECT_TRUE(search.TabStrip1->isEnabled() && search.Frame4->isEnabled() && search.Command1->isEnabled());
+        EXPECT_FALSE(binding->stopFlag().requested());
+    }
+    EXPECT_EQ(binding->List1().entries(), std::vector<qsizetype>({1, 2}));
 }
 
 TEST_F(SearchWindowBindingTest, ClosingFromTheTitleBarUnloadsTheWindow)
