@@ -53,8 +53,9 @@ bool searchCollection(const QStringList& arguments, Catalogue& catalogue, Headle
         restartClock();
         if (!loadCollection(catalogue, headless, arguments.first()))
             return false;
-        std::printf("loaded %s: %d volumes, %zu files in %.3f s\n", qPrintable(arguments.first()),
-                    catalogue.TreeView1.count(), catalogue.ListFiles.size(), elapsedSeconds());
+        // On stderr, so that a --dump on stdout holds the result rows alone.
+        std::fprintf(stderr, "loaded %s: %d volumes, %zu files in %.3f s\n", qPrintable(arguments.first()),
+                     catalogue.TreeView1.count(), catalogue.ListFiles.size(), elapsedSeconds());
         return true;
     }
     const qsizetype files = option(arguments, "--generate", "0").toLongLong();

@@ -49,11 +49,12 @@ public:
 /// defaults (MP3 and WAV files, subfolders included), and optionally saves the result.
 int runScan(const QStringList& arguments)
 {
-    if (arguments.isEmpty() || arguments.first().startsWith("--"))
-        return 2;
     const QString output = option(arguments, "--save");
-    if (arguments.contains("--save") && output.isEmpty())
+    if (arguments.isEmpty() || arguments.first().startsWith("--") ||
+        (arguments.contains("--save") && output.isEmpty())) {
+        std::fprintf(stderr, "usage: twinsweep-bench scan DIR [--save OUT.ztw]\n");
         return 2;
+    }
     HeadlessServices headless;
     Catalogue catalogue;
     cDirEx DirEx(headless.pump);
