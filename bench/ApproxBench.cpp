@@ -2,6 +2,7 @@
 
 #include "ApproxOracle.h"
 #include "Bench.h"
+#include "CollectionBench.h"
 #include "HeadlessServices.h"
 #include "catalogue/Catalogue.h"
 #include "duplicates/ApproxNameSearch.h"
@@ -154,25 +155,14 @@ void dump(const Catalogue& catalogue)
     }
 }
 
-/// The value after `--name`, or `fallback` when the option is missing.
-QString option(const QStringList& arguments, const QString& name, const QString& fallback)
-{
-    const qsizetype at = arguments.indexOf(name);
-    return at < 0 ? fallback : arguments.value(at + 1);
-}
-
 int runApprox(const QStringList& arguments)
 {
-    const qsizetype files = option(arguments, "--generate", "0").toLongLong();
-    const int volumes = std::max(1, option(arguments, "--volumes", "10").toInt());
     const int threshold = option(arguments, "--threshold", "80").toInt();
     const QString scopeText = option(arguments, "--scope", "all");
-    if (files < 1)
-        return std::fprintf(stderr, "approx: --generate N is required\n"), 2;
-
     Catalogue catalogue;
     HeadlessServices headless;
-    generate(catalogue, files, volumes);
+    if (!searchCollection(arguments, catalogue, headless, generate))
+        return 2;
     ApproxSearchOptions options;
     options.scope = parseScope(scopeText, catalogue, headless);
     options.threshold = threshold;
@@ -194,15 +184,16 @@ int runApprox(const QStringList& arguments)
     for (const ListRow& row : catalogue.Duplicates.rows())
         groups += row.Checked ? 1 : 0;
     std::fprintf(stderr,
-                 "approx%s: %lld files, %d volumes, scope %s, threshold %d: %s (%lld groups) in %.3f s, "
+                 "approx%s: %zu files, %d volumes, scope %s, threshold %d: %s (%lld groups) in %.3f s (search only), "
                  "peak %.0f MiB\n",
-                 oracle ? " (reference)" : "", static_cast<long long>(files), volumes, qPrintable(scopeText), threshold,
-                 qPrintable(headless.status.last), static_cast<long long>(groups), seconds, peakMemoryMiB());
+                 oracle ? " (reference)" : "", catalogue.ListFiles.size(), catalogue.TreeView1.count(),
+                 qPrintable(scopeText), threshold, qPrintable(headless.status.last), static_cast<long long>(groups),
+                 seconds, peakMemoryMiB());
     return 0;
 }
 
 const Registration registration{{"approx",
-                                 "approx --generate N [--volumes V] [--threshold 80] "
+                                 "approx FILE.ztw|--generate N [--volumes V] [--threshold 80] "
                                  "[--scope all|volume:N|volume-vs-all:N] [--dump] [--oracle]",
                                  runApprox}};
 

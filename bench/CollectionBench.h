@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 #include "catalogue/CollectionCommands.h"
 
@@ -24,5 +27,20 @@ double residentBytes();
 
 /// Loads `path` with the program's own command; prints why when it fails.
 bool loadCollection(Catalogue& catalogue, HeadlessServices& headless, const QString& path);
+/// Saves the collection to `path` with the program's own command; prints why when it fails.
+bool saveCollection(Catalogue& catalogue, HeadlessServices& headless, const QString& path);
+
+/// The value after `--name`, or `fallback` when the option is missing.
+QString option(const QStringList& arguments, const QString& name, const QString& fallback = {});
+
+/// Fills a catalogue with `files` synthetic files on `volumes` volumes.
+using CollectionGenerator = std::function<void(Catalogue& catalogue, qsizetype files, int volumes)>;
+
+/// The collection a search command runs on: the FILE.ztw given as first argument,
+/// loaded as Open does (the time it took is printed on its own line), or else
+/// `--generate N [--volumes V]` filled by `generate`. False, with the reason printed,
+/// when neither is given or the file does not load.
+bool searchCollection(const QStringList& arguments, Catalogue& catalogue, HeadlessServices& headless,
+                      const CollectionGenerator& generate);
 
 } // namespace twinsweep::bench

@@ -4,6 +4,7 @@
 
 #include "../tests/duplicates/DuplicateOracle.h"
 #include "Bench.h"
+#include "CollectionBench.h"
 #include "HeadlessServices.h"
 #include "catalogue/Catalogue.h"
 #include "duplicates/DuplicateSearch.h"
@@ -104,12 +105,6 @@ private:
     std::mt19937 m_random{20240607};
 };
 
-QString option(const QStringList& arguments, const QString& name, const QString& fallback = {})
-{
-    const qsizetype at = arguments.indexOf(name);
-    return at >= 0 && at + 1 < arguments.size() ? arguments[at + 1] : fallback;
-}
-
 DuplicateCriteria criteriaFrom(const QString& text)
 {
     const QStringList names = text.split(',');
@@ -152,12 +147,14 @@ void dump(const Catalogue& catalogue)
 
 int runDups(const QStringList& arguments)
 {
-    const qsizetype files = option(arguments, "--generate", "100000").toLongLong();
-    const int volumes = option(arguments, "--volumes", "10").toInt();
     const DuplicateCriteria criteria = criteriaFrom(option(arguments, "--criteria", "name,property,tag"));
     Catalogue catalogue;
-    SyntheticCollection(files, volumes).fill(catalogue);
     HeadlessServices headless;
+    const auto generate = [](Catalogue& target, qsizetype files, int volumes) {
+        SyntheticCollection(files, volumes).fill(target);
+    };
+    if (!searchCollection(arguments, catalogue, headless, generate))
+        return 2;
     const DuplicateScope scope = scopeFrom(option(arguments, "--scope", "all"), catalogue, headless.services);
 
     NoWindow window;
@@ -166,9 +163,10 @@ int runDups(const QStringList& arguments)
     restartClock();
     const std::clock_t cpu = std::clock();
     findDUPLICATES({catalogue, headless.services, colors, window, List1, {}}, criteria, scope);
-    std::printf("dups: %lld files, %d volumes, compare mode %d: %s in %.3f s (cpu %.3f s), peak %.0f MiB\n",
-                static_cast<long long>(files), volumes, criteria.CompareMode(), qPrintable(headless.status.last),
-                elapsedSeconds(), double(std::clock() - cpu) / CLOCKS_PER_SEC, peakMemoryMiB());
+    std::printf("dups: %zu files, %d volumes, compare mode %d: %s in %.3f s (search only, cpu %.3f s), peak %.0f MiB\n",
+                catalogue.ListFiles.size(), catalogue.TreeView1.count(), criteria.CompareMode(),
+                qPrintable(headless.status.last), elapsedSeconds(), double(std::clock() - cpu) / CLOCKS_PER_SEC,
+                peakMemoryMiB());
     if (arguments.contains("--oracle"))
         timeOracle(catalogue, criteria, scope);
     if (arguments.contains("--dump"))
@@ -178,8 +176,8 @@ int runDups(const QStringList& arguments)
 
 const Registration registration{
     {"dups",
-     "dups --generate N [--volumes V] --criteria name,property,tag --scope all|volume:N|volume-vs-all:N [--dump] "
-     "[--oracle]",
+     "dups FILE.ztw|--generate N [--volumes V] [--criteria name,property,tag] [--scope all|volume:N|volume-vs-all:N] "
+     "[--dump] [--oracle]",
      runDups}};
 
 } // namespace

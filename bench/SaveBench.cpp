@@ -17,13 +17,9 @@ int runSave(const QStringList& arguments)
     Catalogue catalogue;
     if (!loadCollection(catalogue, headless, arguments[0]))
         return 1;
-    catalogue.setCurrentCollectionPath(arguments[1]);
-    NoRecentFiles recent;
     restartClock();
-    if (!Save1_Click(catalogue, headless.services, recent)) {
-        std::fprintf(stderr, "%s\n", qPrintable(headless.status.last));
+    if (!saveCollection(catalogue, headless, arguments[1]))
         return 1;
-    }
     std::printf("save: %d volumes, %lld files in %.3f s, peak %.0f MiB\n", catalogue.TreeView1.count(),
                 static_cast<long long>(catalogue.ListFiles.size()), elapsedSeconds(), peakMemoryMiB());
     return 0;

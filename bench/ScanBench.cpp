@@ -1,0 +1,90 @@
+#include <QFileInfo>
+
+#include <cstdio>
+
+#include "Bench.h"
+#include "CollectionBench.h"
+#include "HeadlessServices.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/MainScanner.h"
+#include "catalogue/MediaFileReader.h"
+#include "catalogue/StopRequest.h"
+#include "catalogue/VolumeAdder.h"
+#include "catalogue/cDirEx.h"
+#include "platform/Mp3TagReader.h"
+#include "platform/VolumeLayer.h"
+#include "queue/QueryList.h"
+
+namespace twinsweep::bench {
+namespace {
+
+class NoScanningWindow : public ScanningWindow
+{
+public:
+    void show() override {}
+    void unload() override {}
+    void setDirectory(const QString&) override {}
+    void setFile(const QString&) override {}
+};
+
+/// The name window answered with OK: the proposed name is taken.
+class AcceptedName : public CollectionNameWindow
+{
+public:
+    void SetName(const QString& Name) override { m_name = Name; }
+    QString showModal() override { return m_name; }
+
+private:
+    QString m_name;
+};
+
+class NeverStop : public StopRequest
+{
+public:
+    void clear() override {}
+    bool requested() const override { return false; }
+};
+
+/// Adds a folder as a new volume the way Edit > Add volume does, with the options'
+/// defaults (MP3 and WAV files, subfolders included), and optionally saves the result.
+int runScan(const QStringList& arguments)
+{
+    const QString output = option(arguments, "--save");
+    if (arguments.isEmpty() || arguments.first().startsWith("--") ||
+        (arguments.contains("--save") && output.isEmpty())) {
+        std::fprintf(stderr, "usage: twinsweep-bench scan DIR [--save OUT.ztw]\n");
+        return 2;
+    }
+    HeadlessServices headless;
+    Catalogue catalogue;
+    cDirEx DirEx(headless.pump);
+    Mp3TagReader tagReader;
+    QueryList query;
+    MediaFileReader reader(catalogue, query, tagReader, headless.services);
+    NoScanningWindow frmfndupd;
+    MainScanner scanner(headless.services, DirEx, reader, frmfndupd);
+    const SystemVolumeInfo volumes;
+    NeverStop StopFlag;
+    AcceptedName Form4;
+    VolumeAdder adder(catalogue, headless.services, scanner, volumes, StopFlag, Form4);
+
+    restartClock();
+    adder.AddVolume(QFileInfo(arguments.first()).absoluteFilePath());
+    const double seconds = elapsedSeconds();
+    const auto files = qsizetype(catalogue.ListFiles.size());
+    std::printf("scan: %lld files (%s) in %.3f s, %.0f files/s, peak %.0f MiB\n", static_cast<long long>(files),
+                qPrintable(headless.status.last), seconds, seconds > 0 ? double(files) / seconds : 0.0,
+                peakMemoryMiB());
+    if (output.isEmpty())
+        return 0;
+    restartClock();
+    if (!saveCollection(catalogue, headless, output))
+        return 1;
+    std::printf("saved %s in %.3f s\n", qPrintable(output), elapsedSeconds());
+    return 0;
+}
+
+const Registration registration{{"scan", "scan DIR [--save OUT.ztw]", runScan}};
+
+} // namespace
+} // namespace twinsweep::bench
