@@ -4,31 +4,13 @@
 #include "Bench.h"
 #include "CollectionBench.h"
 #include "HeadlessServices.h"
+#include "Random.h"
 #include "catalogue/Catalogue.h"
 #include "duplicates/ApproxNameSearch.h"
 #include "duplicates/GroupColorSource.h"
 
 namespace twinsweep::bench {
 namespace {
-
-/// A small deterministic random source (splitmix64), the same on every platform.
-class Random
-{
-public:
-    explicit Random(quint64 seed) : m_state(seed) {}
-    quint64 next()
-    {
-        quint64 z = (m_state += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    int below(int bound) { return int(next() % quint64(bound)); }
-    bool chance(int percent) { return below(100) < percent; }
-
-private:
-    quint64 m_state;
-};
 
 /// File names in the usual "Artist - Title" styles, with near-duplicates of earlier
 /// names (case, blanks, one character, a copy number, another extension).

@@ -215,6 +215,31 @@ VolumeNode splitTreeLine(const QString& rest)
     return {LeftOfComma(rest), LeftOfComma(rest2), RightOfComma(rest2)};
 }
 
+namespace {
+
+/// Reads `path` unit by unit, yielding by time, and hands each unit to `handle`,
+/// the end too; false with `error` set when the file cannot be read.
+template <typename Handler> bool readUnits(const QString& path, EventPump& pump, QString& error, Handler&& handle)
+{
+    QFile file(path);
+    if (!openForReading(file, error))
+        return false;
+    TimedYield yield(pump);
+    BlockReader reader(file);
+    for (BlockReader::Unit unit = reader.next(); unit != BlockReader::Unit::End; unit = reader.next()) {
+        if (unit == BlockReader::Unit::Failed) {
+            error = file.errorString();
+            return false;
+        }
+        handle(reader, unit);
+        yield.maybeYield();
+    }
+    handle(reader, BlockReader::Unit::End);
+    return true;
+}
+
+} // namespace
+
 void SaveTree(const VolumeTree& tree, LineWriter& out)
 {
     for (const VolumeNode& node : tree.nodes())
@@ -223,25 +248,18 @@ void SaveTree(const VolumeTree& tree, LineWriter& out)
 
 bool LoadTree(const QString& path, EventPump& pump, TreeLines& tree, QString& error)
 {
-    QFile file(path);
-    if (!openForReading(file, error))
-        return false;
     tree = {};
     std::vector<QByteArray> lines;
-    TimedYield yield(pump);
-    BlockReader reader(file);
-    for (BlockReader::Unit unit = reader.next(); unit != BlockReader::Unit::End; unit = reader.next()) {
-        if (unit == BlockReader::Unit::Failed) {
-            error = file.errorString();
-            return false;
-        }
-        yield.maybeYield();
+    const bool read = readUnits(path, pump, error, [&](const BlockReader& reader, BlockReader::Unit unit) {
         if (unit == BlockReader::Unit::TreeLine)
             lines.push_back(reader.treeLine().toByteArray());
+        else if (unit == BlockReader::Unit::End)
+            tree.utf8 = reader.isUtf8();
         else
             ++tree.blocks;
-    }
-    tree.utf8 = reader.isUtf8();
+    });
+    if (!read)
+        return false;
     // The text of the tree lines is known only now that every byte was seen.
     QSet<QString> keys;
     for (const QByteArray& line : lines) {
@@ -259,25 +277,13 @@ namespace {
 bool loadRecords(const QString& path, const TreeLines& tree, EventPump& pump, std::vector<FileRecord>& records,
                  QString& error)
 {
-    QFile file(path);
-    if (!openForReading(file, error))
-        return false;
     records.reserve(size_t(tree.blocks));
     preferHugePages(records.data(), records.capacity() * sizeof(FileRecord));
     TextPool pool(tree.utf8, FieldCount);
-    TimedYield yield(pump);
-    BlockReader reader(file);
-    for (BlockReader::Unit unit = reader.next(); unit != BlockReader::Unit::End; unit = reader.next()) {
-        if (unit == BlockReader::Unit::Failed) {
-            error = file.errorString();
-            return false;
-        }
-        if (unit != BlockReader::Unit::Record)
-            continue;
-        records.push_back(makeRecord(reader.values(), pool));
-        yield.maybeYield();
-    }
-    return true;
+    return readUnits(path, pump, error, [&](const BlockReader& reader, BlockReader::Unit unit) {
+        if (unit == BlockReader::Unit::Record)
+            records.push_back(makeRecord(reader.values(), pool));
+    });
 }
 
 } // namespace
