@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -116,6 +118,25 @@ void Form1::buildStatusBar()
 }
 
 namespace {
+/// Hands a finished in-place edit of a volume name to the rename rule instead of
+/// writing it into the tree, so that a refused name (an unchanged one included) is
+/// never shown; an accepted one reaches the tree through the catalogue.
+class VolumeNameDelegate : public QStyledItemDelegate
+{
+public:
+    using Handler = std::function<void(int index, const QString& name)>;
+    VolumeNameDelegate(Handler onEdited, QObject* parent) : QStyledItemDelegate(parent), m_onEdited(std::move(onEdited))
+    {}
+    void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override
+    {
+        if (const auto* line = qobject_cast<QLineEdit*>(editor))
+            m_onEdited(index.row() + 1, line->text());
+    }
+
+private:
+    Handler m_onEdited;
+};
+
 QTableView* makeFileView(QWidget* parent, FileListModel* model, const QString& name)
 {
     auto* view = new QTableView(parent);
@@ -179,7 +200,11 @@ void Form1::buildViews()
     connect(TreeView1, &QTreeWidget::itemClicked, this, &Form1::ClickNOD);
     connect(TreeView1, &QTreeWidget::itemActivated, this, &Form1::ClickNOD);
     connect(TreeView1, &QTreeWidget::customContextMenuRequested, this, &Form1::TreeView1_MouseDown);
-    connect(TreeView1, &QTreeWidget::itemChanged, this, &Form1::treeItemEdited);
+    TreeView1->setItemDelegate(new VolumeNameDelegate(
+        [this](int index, const QString& name) {
+            m_catalogue.TreeView1_AfterLabelEdit(m_services->prompt, index, name);
+        },
+        TreeView1));
 }
 
 void Form1::buildMenus()
@@ -254,17 +279,6 @@ void Form1::Renamevolume_Click()
 {
     if (QTreeWidgetItem* item = TreeView1->currentItem())
         TreeView1->editItem(item);
-}
-
-void Form1::treeItemEdited(QTreeWidgetItem* item)
-{
-    if (m_rebuildingTree)
-        return;
-    const int index = TreeView1->indexOfTopLevelItem(item) + 1;
-    if (index < 1)
-        return;
-    if (m_catalogue.TreeView1_AfterLabelEdit(m_services->prompt, index, item->text(0)))
-        rebuildTree(); // refused: the node shows its old name again
 }
 
 void Form1::TreeView1_MouseDown(const QPoint& position)

@@ -75,7 +75,6 @@ private:
     void showTreeSelection(int index);
     void showCollectionChanged(bool changed);
     void TreeView1_MouseDown(const QPoint& position);
-    void treeItemEdited(QTreeWidgetItem* item);
 
     Catalogue& m_catalogue;
     std::unique_ptr<MainStatus> m_status;

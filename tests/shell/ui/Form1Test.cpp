@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
@@ -24,6 +25,18 @@ protected:
         test::addVolume(catalogue, "Jazz", {"c.mp3"});
         window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
         window->show();
+    }
+    /// Renames the first volume in place, as the user types a name and presses Enter.
+    void renameFirstVolume(const QString& name)
+    {
+        window->TreeView1->setCurrentItem(window->TreeView1->topLevelItem(0));
+        window->Renamevolume_Click();
+        auto* editor = window->TreeView1->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        editor->setText(name);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the view commits the edit from its event queue
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void clickVolume(int index)
     {
@@ -52,7 +65,7 @@ TEST_F(Form1Test, ClickingAVolumeFillsTheFileList)
 TEST_F(Form1Test, SaveButtonsFollowTheChangedState)
 {
     EXPECT_FALSE(window->toolbarSave->isVisible());
-    window->TreeView1->topLevelItem(0)->setText(0, "Blues");
+    renameFirstVolume("Blues");
     EXPECT_TRUE(window->toolbarSave->isVisible());
     EXPECT_TRUE(window->toolbarSaveSeparator->isVisible());
     EXPECT_EQ(catalogue.TreeView1.node(1).Text, "Blues");
@@ -60,9 +73,13 @@ TEST_F(Form1Test, SaveButtonsFollowTheChangedState)
 
 TEST_F(Form1Test, RefusedRenameShowsTheOldName)
 {
-    window->TreeView1->topLevelItem(0)->setText(0, "Jazz");
-    EXPECT_EQ(fake.prompt.texts(), QStringList{"Collection with this name already exists."});
-    EXPECT_EQ(window->TreeView1->topLevelItem(0)->text(0), "Rock");
+    for (const QString refused : {"Jazz", "Rock"}) {
+        fake.prompt.shown.clear();
+        renameFirstVolume(refused);
+        EXPECT_EQ(fake.prompt.texts(), QStringList{"Collection with this name already exists."})
+            << refused.toStdString();
+        EXPECT_EQ(window->TreeView1->topLevelItem(0)->text(0), "Rock");
+    }
     EXPECT_FALSE(catalogue.CollectionChanged());
 }
 
