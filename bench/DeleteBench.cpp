@@ -10,6 +10,7 @@
 #include "catalogue/Catalogue.h"
 #include "fileops/DeleteCheckedResults.h"
 #include "fileops/FileOpSteps.h"
+#include "playback/modMultimedia.h"
 #include "platform/FileLayer.h"
 #include "platform/SettingKeys.h"
 #include "platform/VolumeLayer.h"
@@ -127,7 +128,8 @@ int runDelete(const QStringList& arguments)
         for (int volume = 1; volume <= catalogue.TreeView1.count(); ++volume)
             catalogue.TreeView1.setNodeTag(volume, tag);
     }
-    FileOpsContext ops{catalogue, services, volumes, files};
+    modMultimedia channels;
+    FileOpsContext ops{catalogue, services, volumes, files, channels};
 
     restartClock();
     Delete_Click(ops);

@@ -76,7 +76,7 @@ void Delete_Click(FileOpsContext& ops)
         ui.status.setStatusText("Calceled");
         return;
     }
-    ReleasePlayerChannels();
+    ReleasePlayerChannels(ops.channels);
     BusyGuard busy(ui.busy);
     ops.catalogue.MarkCollectionChanged();
     const DeleteCounts counts = deleteCheckedFiles(ops);

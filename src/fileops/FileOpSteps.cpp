@@ -4,14 +4,14 @@
 #include "platform/FileLayer.h"
 #include "platform/SettingKeys.h"
 #include "platform/SettingsStore.h"
-#include "playback/modMultimedia.h"
+#include "fileops/MediaChannels.h"
 
 namespace twinsweep {
 
-void ReleasePlayerChannels()
+void ReleasePlayerChannels(MediaChannels& channels)
 {
-    modMultimedia::CloseMedia("f1");
-    modMultimedia::CloseMedia("f2");
+    channels.CloseMedia("f1");
+    channels.CloseMedia("f2");
 }
 
 bool ClearFileAttributes(FileLayer& files, const QString& fullPath)

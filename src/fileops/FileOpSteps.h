@@ -6,22 +6,24 @@ namespace twinsweep {
 
 class Catalogue;
 class FileLayer;
+class MediaChannels;
 class SettingsStore;
 class VolumeInfo;
 struct Services;
 
 /// What a file operation acts on and through: the collection, the user interface,
-/// the volumes and the files on disk.
+/// the volumes, the files on disk and the playback channels that may hold them open.
 struct FileOpsContext
 {
     Catalogue& catalogue;
     Services& services;
     const VolumeInfo& volumes;
     FileLayer& files;
+    MediaChannels& channels;
 };
 
 /// Closes both playback channels, "f1" then "f2", so that no catalogued file stays open.
-void ReleasePlayerChannels();
+void ReleasePlayerChannels(MediaChannels& channels);
 
 /// Gives the file normal attributes before it is deleted or moved; the change stays
 /// when that fails. False when the file is missing or cannot be changed.

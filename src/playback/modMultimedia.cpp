@@ -1,12 +1,12 @@
 #include "modMultimedia.h"
 
-namespace twinsweep::modMultimedia {
+namespace twinsweep {
 
-QString CloseMedia(const QString& alias)
+QString modMultimedia::CloseMedia(const QString& alias)
 {
     // Nothing plays yet: no channel ever holds a file open.
     Q_UNUSED(alias);
     return QStringLiteral("Success");
 }
 
-} // namespace twinsweep::modMultimedia
+} // namespace twinsweep

@@ -1,11 +1,15 @@
 #pragma once
 
-#include <QString>
+#include "fileops/MediaChannels.h"
 
-namespace twinsweep::modMultimedia {
+namespace twinsweep {
 
-/// Closes the playback channel `alias` ("f1" or "f2"), which stops what plays on it
-/// and releases its file. Returns "Success" or the error text of the failing command.
-QString CloseMedia(const QString& alias);
+/// The two playback channels "f1" and "f2".
+class modMultimedia : public MediaChannels
+{
+public:
+    /// Closes the channel `alias`, which stops what plays on it and releases its file.
+    QString CloseMedia(const QString& alias) override;
+};
 
-} // namespace twinsweep::modMultimedia
+} // namespace twinsweep

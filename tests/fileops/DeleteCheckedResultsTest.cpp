@@ -10,6 +10,7 @@
 #include "ScratchFiles.h"
 #include "fileops/DeleteCheckedResults.h"
 #include "fileops/FileOpSteps.h"
+#include "fileops/MediaChannels.h"
 #include "platform/FileLayer.h"
 #include "platform/SettingKeys.h"
 
@@ -38,6 +39,18 @@ public:
     QStringList lockedAttributes;
     bool fullTrash = false;
     QStringList deletes;
+};
+
+/// Playback channels that remember which were closed.
+class RecordingChannels : public MediaChannels
+{
+public:
+    QString CloseMedia(const QString& alias) override
+    {
+        closed << alias;
+        return "Success";
+    }
+    QStringList closed;
 };
 
 /// Two volumes of real files on one fake medium: Rock (a, b, c) and Jazz (a, d).
@@ -79,7 +92,7 @@ protected:
     void deleteChecked(MessageAnswer answer = MessageAnswer::Yes)
     {
         fake.prompt.answers.push_back(answer);
-        FileOpsContext ops{catalogue, fake.services, volumes, files};
+        FileOpsContext ops{catalogue, fake.services, volumes, files, channels};
         Delete_Click(ops);
     }
     QString path(const QString& relative) const { return root + '/' + relative; }
@@ -103,6 +116,7 @@ protected:
     test::FakeServices fake;
     test::FakeVolumeInfo volumes;
     ScriptedFileLayer files;
+    RecordingChannels channels;
     Catalogue catalogue;
 };
 
@@ -124,6 +138,7 @@ TEST_F(DeleteCheckedResultsTest, NoAtTheQuestionChangesNothing)
     EXPECT_EQ(catalogue.Duplicates.size(), 2);
     EXPECT_FALSE(catalogue.CollectionChanged());
     EXPECT_EQ(fake.busy.timesBusy, 0);
+    EXPECT_TRUE(channels.closed.isEmpty());
 }
 
 struct BackupCase
@@ -155,6 +170,7 @@ TEST_P(DeleteByBackupSetting, CheckedFilesLeaveDiskCollectionAndEveryList)
     EXPECT_EQ(filesOf(catalogue.ListFiles2), QStringList{path("Rock/c.mp3")});
     EXPECT_EQ(test::readFile(path("Jazz/a.mp3")), "Jazza.mp3");
 
+    EXPECT_EQ(channels.closed, (QStringList{"f1", "f2"})) << "no channel may hold a file open";
     EXPECT_EQ(fake.status.current, "2 of 2 files deleted successfully.");
     EXPECT_TRUE(fake.status.history.contains("Done")) << "the volume file list was refilled";
     EXPECT_TRUE(catalogue.CollectionChanged());

@@ -13,7 +13,7 @@
 
 namespace twinsweep {
 
-QAction* installDeleteFilesButton(Form1& window)
+QAction* installDeleteFilesButton(Form1& window, MediaChannels& channels)
 {
     // Both layers keep no state, so every window can share them.
     static const SystemVolumeInfo volumes;
@@ -23,8 +23,8 @@ QAction* installDeleteFilesButton(Form1& window)
     button->setObjectName("DeleteFiles");
     if (auto* tool = qobject_cast<QToolButton*>(window.Toolbar2->widgetForAction(button)))
         tool->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    QObject::connect(button, &QAction::triggered, &window, [&window] {
-        FileOpsContext ops{window.catalogue(), window.services(), volumes, files};
+    QObject::connect(button, &QAction::triggered, &window, [&window, &channels] {
+        FileOpsContext ops{window.catalogue(), window.services(), volumes, files, channels};
         Delete_Click(ops);
     });
     return button;

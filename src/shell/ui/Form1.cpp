@@ -21,6 +21,7 @@
 #include "catalogue/ui/VolumeAddingInstall.h"
 #include "duplicates/ui/ResultListView.h"
 #include "fileops/ui/FileOpsInstall.h"
+#include "playback/modMultimedia.h"
 #include "shell/ui/SearchWindowBinding.h"
 #include "shell/ui/CollectionMenu.h"
 
@@ -81,9 +82,10 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     m_status = std::make_unique<MainStatus>(statusPanel, ProgressBar1);
     m_busy = std::make_unique<MainBusy>(this);
     m_services.reset(new Services{prompt, *m_status, dialogs, *m_busy, pump, settings});
+    m_channels = std::make_unique<modMultimedia>();
     resultList = new ResultListView(m_catalogue, *m_services, {Duplicates, lowerPane, query, viewMenu}, this);
     installVolumeRemoval(m_catalogue, *m_services, editMenu, popMNU);
-    installDeleteFilesButton(*this);
+    installDeleteFilesButton(*this, *m_channels);
 
     connect(&m_catalogue.TreeView1, &VolumeTree::nodesChanged, this, &Form1::rebuildTree);
     connect(&m_catalogue.TreeView1, &VolumeTree::selectionChanged, this, &Form1::showTreeSelection);

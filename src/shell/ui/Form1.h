@@ -20,6 +20,7 @@ namespace twinsweep {
 
 class Catalogue;
 class FileListModel;
+class modMultimedia;
 class ResultListView;
 class RUF;
 
@@ -80,6 +81,7 @@ private:
     std::unique_ptr<MainStatus> m_status;
     std::unique_ptr<MainBusy> m_busy;
     std::unique_ptr<Services> m_services;
+    std::unique_ptr<modMultimedia> m_channels; // the playback channels "f1" and "f2"
     FileListModel* m_filesModel = nullptr;
     FileListModel* m_duplicatesModel = nullptr;
     bool m_rebuildingTree = false;
