@@ -10,7 +10,7 @@
 #include "platform/Services.h"
 #include "platform/SettingKeys.h"
 #include "platform/SettingsStore.h"
-#include "queue/QueryList.h"
+#include "catalogue/QueryRows.h"
 
 namespace twinsweep {
 
@@ -44,7 +44,7 @@ QString numberText(std::optional<qint64> number)
 
 } // namespace
 
-MediaFileReader::MediaFileReader(Catalogue& catalogue, QueryList& query, Mp3TagReader& tagReader, Services& services)
+MediaFileReader::MediaFileReader(Catalogue& catalogue, QueryRowSink& query, Mp3TagReader& tagReader, Services& services)
     : m_catalogue(catalogue), m_query(query), m_tagReader(tagReader), m_services(services)
 {}
 

@@ -10,7 +10,7 @@ namespace twinsweep {
 class Catalogue;
 class FileRecord;
 class Mp3TagReader;
-class QueryList;
+class QueryRowSink;
 struct Services;
 
 /// The list a scan fills: the collection's master list while a volume is added,
@@ -26,7 +26,7 @@ class MediaFileReader : public QObject
     Q_OBJECT
 public:
     /// `tagReader` is the main window's one reader, shared with the other tools.
-    MediaFileReader(Catalogue& catalogue, QueryList& query, Mp3TagReader& tagReader, Services& services);
+    MediaFileReader(Catalogue& catalogue, QueryRowSink& query, Mp3TagReader& tagReader, Services& services);
 
     /// Set by whoever starts a scan.
     ListTarget TargetList = ListTarget::ListFiles;
@@ -50,7 +50,7 @@ private:
     int newRowsVolume() const;
 
     Catalogue& m_catalogue;
-    QueryList& m_query;
+    QueryRowSink& m_query;
     Mp3TagReader& m_tagReader;
     Services& m_services;
 };

@@ -5,20 +5,12 @@
 
 #include <vector>
 
+#include "catalogue/QueryRows.h"
+
 namespace twinsweep {
 
-/// One row of the query list (the play queue).
-struct QueryRow
-{
-    QString Filename;
-    QString Path;         // folder ending in "/"
-    QString Duration;     // "mm:ss"
-    QString Collection;   // the volume's name, or the mount point of a file from outside the collection
-    bool Checked = false; // still to be played
-};
-
 /// The query list's rows as plain data; every change is announced for the item model.
-class QueryList : public QObject
+class QueryList : public QObject, public QueryRowSink
 {
     Q_OBJECT
 public:
@@ -26,7 +18,7 @@ public:
     bool isEmpty() const { return m_rows.empty(); }
     const QueryRow& row(qsizetype index) const { return m_rows[size_t(index)]; }
 
-    void append(const QueryRow& row);
+    void append(const QueryRow& row) override;
     void clear();
 
 Q_SIGNALS:

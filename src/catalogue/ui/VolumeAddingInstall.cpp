@@ -15,7 +15,6 @@
 #include "frmfndupd.h"
 #include "platform/Mp3TagReader.h"
 #include "platform/VolumeLayer.h"
-#include "queue/QueryList.h"
 #include "shell/ui/Form1.h"
 
 namespace twinsweep {
@@ -26,16 +25,14 @@ struct VolumeAdding::Parts
     explicit Parts(Form1& window) : DirEx(window.services().pump) {}
     cDirEx DirEx;
     Mp3TagReader tagReader;
-    QueryList query;
     std::unique_ptr<MediaFileReader> reader;
 };
 
-VolumeAdding::VolumeAdding(Form1& window, const VolumeInfo& volumes, StopRequest& StopFlag)
+VolumeAdding::VolumeAdding(Form1& window, const VolumeInfo& volumes, StopRequest& StopFlag, QueryRowSink& query)
     : QObject(&window), m_parts(std::make_unique<Parts>(window))
 {
     Services& services = window.services();
-    m_parts->reader =
-        std::make_unique<MediaFileReader>(window.catalogue(), m_parts->query, m_parts->tagReader, services);
+    m_parts->reader = std::make_unique<MediaFileReader>(window.catalogue(), query, m_parts->tagReader, services);
     m_frmfndupd = new ScanningWindowHost(&window);
     m_frmfndupd->setParent(this);
     m_form4 = new Form4(window.catalogue().TreeView1, services.prompt, &window);
@@ -46,11 +43,11 @@ VolumeAdding::VolumeAdding(Form1& window, const VolumeInfo& volumes, StopRequest
 
 VolumeAdding::~VolumeAdding() = default;
 
-VolumeAdding* installVolumeAdding(Form1& window, StopRequest& StopFlag)
+VolumeAdding* installVolumeAdding(Form1& window, StopRequest& StopFlag, QueryRowSink& query)
 {
     // The volume layer keeps no state, so every window can share it.
     static const SystemVolumeInfo volumes;
-    auto* adding = new VolumeAdding(window, volumes, StopFlag);
+    auto* adding = new VolumeAdding(window, volumes, StopFlag, query);
     const auto cmdFind_Click = [adding] { adding->adder().cmdFind_Click(); };
 
     auto* cmdFind = new QAction("&Add volume", window.editMenu);

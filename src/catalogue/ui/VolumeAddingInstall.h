@@ -9,6 +9,7 @@ namespace twinsweep {
 class Form1;
 class Form4;
 class MainScanner;
+class QueryRowSink;
 class StopRequest;
 class ScanningWindowHost;
 class VolumeAdder;
@@ -21,7 +22,7 @@ class VolumeAdding : public QObject
 {
     Q_OBJECT
 public:
-    VolumeAdding(Form1& window, const VolumeInfo& volumes, StopRequest& StopFlag);
+    VolumeAdding(Form1& window, const VolumeInfo& volumes, StopRequest& StopFlag, QueryRowSink& query);
     ~VolumeAdding() override;
 
     MainScanner& scanner() { return *m_scanner; }
@@ -39,7 +40,8 @@ private:
 };
 
 /// Adds "&Add volume" at the top of the Edit menu and "Add volume" as the first button
-/// of the main toolbar; both start `cmdFind_Click`. `StopFlag` is the Search window's.
-VolumeAdding* installVolumeAdding(Form1& window, StopRequest& StopFlag);
+/// of the main toolbar; both start `cmdFind_Click`. `StopFlag` is the Search window's;
+/// `query` takes the rows of a folder scanned for the query list.
+VolumeAdding* installVolumeAdding(Form1& window, StopRequest& StopFlag, QueryRowSink& query);
 
 } // namespace twinsweep

@@ -22,6 +22,7 @@
 #include "duplicates/ui/ResultListView.h"
 #include "fileops/ui/FileOpsInstall.h"
 #include "playback/modMultimedia.h"
+#include "queue/QueryList.h"
 #include "shell/ui/SearchWindowBinding.h"
 #include "shell/ui/CollectionMenu.h"
 
@@ -83,6 +84,7 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     m_busy = std::make_unique<MainBusy>(this);
     m_services.reset(new Services{prompt, *m_status, dialogs, *m_busy, pump, settings});
     m_channels = std::make_unique<modMultimedia>();
+    m_queryRows = std::make_unique<QueryList>();
     resultList = new ResultListView(m_catalogue, *m_services, {Duplicates, lowerPane, query, viewMenu}, this);
     installVolumeRemoval(m_catalogue, *m_services, editMenu, popMNU);
     installDeleteFilesButton(*this, *m_channels);
@@ -93,7 +95,7 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     rebuildTree();
     showCollectionChanged(m_catalogue.CollectionChanged());
     SearchWindowBinding* search = installSearchWindow(*this);
-    installVolumeAdding(*this, search->stopFlag());
+    installVolumeAdding(*this, search->stopFlag(), *m_queryRows);
     ruf = buildCollectionMenu(*this);
     hideEmptyMenus();
 }

@@ -21,6 +21,7 @@ namespace twinsweep {
 class Catalogue;
 class FileListModel;
 class modMultimedia;
+class QueryList;
 class ResultListView;
 class RUF;
 
@@ -82,6 +83,7 @@ private:
     std::unique_ptr<MainBusy> m_busy;
     std::unique_ptr<Services> m_services;
     std::unique_ptr<modMultimedia> m_channels; // the playback channels "f1" and "f2"
+    std::unique_ptr<QueryList> m_queryRows;    // the query list's rows
     FileListModel* m_filesModel = nullptr;
     FileListModel* m_duplicatesModel = nullptr;
     bool m_rebuildingTree = false;
