@@ -44,7 +44,8 @@ void Catalogue::ClickNOD(Services& services)
     TimedYield yield(services.pump);
     const qsizetype total = qsizetype(ListFiles.size());
     std::vector<ListRow> rows;
-    for (qsizetype row = 0; row < total; ++row) {
+    // The window is disabled while this yields; the size test still guards each row.
+    for (qsizetype row = 0; row < total && row < qsizetype(ListFiles.size()); ++row) {
         if (yield.due()) {
             const int percent = int(double(tagFromRow(row)) / double(total) * 100.0);
             services.status.setStatusText("Reading collection's data... " + QString::number(percent) + "% done.");

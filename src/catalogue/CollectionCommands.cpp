@@ -105,16 +105,21 @@ bool Loadlist(Catalogue& catalogue, Services& services, RecentCollections& recen
     return true;
 }
 
+bool offerToSaveChanges(Catalogue& catalogue, Services& services, RecentCollections& recent)
+{
+    if (!catalogue.CollectionChanged())
+        return true;
+    const MessageAnswer answer = services.prompt.ask("Collention has changed. Do you want to save changes?",
+                                                     MessageIcon::Question, MessageButtons::YesNoCancel, 1);
+    if (answer == MessageAnswer::Cancel)
+        return false;
+    return answer != MessageAnswer::Yes || Save1_Click(catalogue, services, recent);
+}
+
 bool Newlist_Click(Catalogue& catalogue, Services& services, RecentCollections& recent)
 {
-    if (catalogue.CollectionChanged()) {
-        const MessageAnswer answer = services.prompt.ask("Collention has changed. Do you want to save changes?",
-                                                         MessageIcon::Question, MessageButtons::YesNoCancel, 1);
-        if (answer == MessageAnswer::Cancel)
-            return false;
-        if (answer == MessageAnswer::Yes && !Save1_Click(catalogue, services, recent))
-            return false;
-    }
+    if (!offerToSaveChanges(catalogue, services, recent))
+        return false;
     catalogue.clearCollection();
     catalogue.setCurrentCollectionPath({});
     catalogue.setCollectionChanged(false);

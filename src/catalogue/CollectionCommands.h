@@ -32,6 +32,10 @@ void Load_Click(Catalogue& catalogue, Services& services, RecentCollections& rec
 /// Replaces the collection with the content of `Filname` (".ztw" is appended to it
 /// when it lacks the extension). Returns whether the file was loaded.
 bool Loadlist(Catalogue& catalogue, Services& services, RecentCollections& recent, QString& Filname);
+/// Asks "Collention has changed. Do you want to save changes?" when the collection is
+/// changed and saves on Yes. Returns false when the user cancelled or the save that was
+/// asked for did not happen; the caller then keeps the collection as it is.
+bool offerToSaveChanges(Catalogue& catalogue, Services& services, RecentCollections& recent);
 /// "New": offers to save a changed collection, then empties it. Returns false when
 /// the user cancelled or the save that was asked for did not happen: nothing is
 /// emptied then, and a caller that was about to replace the collection stops.

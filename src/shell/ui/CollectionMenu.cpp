@@ -33,7 +33,12 @@ public:
 private:
     void refresh()
     {
-        qDeleteAll(m_entries);
+        // The entry that was clicked may be the one running now: let it finish first.
+        for (QAction* entry : std::as_const(m_entries)) {
+            m_form.fileMenu->removeAction(entry);
+            entry->setParent(nullptr);
+            entry->deleteLater();
+        }
         m_entries.clear();
         const QStringList& captions = m_recent.captions();
         for (int index = 1; index <= captions.size(); ++index) {

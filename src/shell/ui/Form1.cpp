@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/CollectionCommands.h"
 #include "catalogue/ui/FileListModel.h"
 #include "catalogue/ui/RemovalMenus.h"
 #include "catalogue/ui/VolumeAddingInstall.h"
@@ -24,6 +26,7 @@
 #include "playback/modMultimedia.h"
 #include "queue/QueryList.h"
 #include "shell/ui/SearchWindowBinding.h"
+#include "shell/RUF.h"
 #include "shell/ui/CollectionMenu.h"
 
 namespace twinsweep {
@@ -98,6 +101,15 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     installVolumeAdding(*this, search->stopFlag(), *m_queryRows);
     ruf = buildCollectionMenu(*this);
     hideEmptyMenus();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (!isEnabled() || !offerToSaveChanges(m_catalogue, *m_services, *ruf)) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void Form1::hideEmptyMenus()

@@ -64,6 +64,11 @@ public:
     ResultListView* resultList = nullptr;
     RUF* ruf = nullptr; // the recent collections
 
+protected:
+    /// Closing offers to save a changed collection; nothing closes while a long
+    /// operation runs.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     class MainStatus;
     class MainBusy;

@@ -83,5 +83,14 @@ TEST_F(Form1Test, RefusedRenameShowsTheOldName)
     EXPECT_FALSE(catalogue.CollectionChanged());
 }
 
+TEST_F(Form1Test, ClosingAChangedCollectionAsksFirst)
+{
+    catalogue.MarkCollectionChanged();
+    fake.prompt.answers = {MessageAnswer::Cancel, MessageAnswer::No};
+    EXPECT_FALSE(window->close()) << "Cancel keeps the program running";
+    EXPECT_EQ(fake.prompt.texts(), QStringList{"Collention has changed. Do you want to save changes?"});
+    EXPECT_TRUE(window->close()) << "No closes without saving";
+}
+
 } // namespace
 } // namespace twinsweep
