@@ -5,6 +5,7 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 #include <id3v1genres.h>
@@ -75,7 +76,9 @@ std::optional<MpegHeaderInfo> headerOf(const TagLib::MPEG::Properties* propertie
     if (properties == nullptr || properties->sampleRate() <= 0)
         return std::nullopt;
     static const char* const versions[] = {"1.0", "2.0", "2.5"};
-    return MpegHeaderInfo{versions[properties->version()], QString::number(properties->layer()), properties->bitrate(),
+    const auto version = size_t(properties->version());
+    const QString versionText = version < std::size(versions) ? versions[version] : "";
+    return MpegHeaderInfo{versionText, QString::number(properties->layer()), properties->bitrate(),
                           properties->sampleRate(), properties->lengthInMilliseconds() / 1000};
 }
 
