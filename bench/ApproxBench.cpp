@@ -3,6 +3,7 @@
 #include "ApproxOracle.h"
 #include "Bench.h"
 #include "CollectionBench.h"
+#include "CountingColors.h"
 #include "HeadlessServices.h"
 #include "Random.h"
 #include "catalogue/Catalogue.h"
@@ -86,21 +87,6 @@ private:
     std::vector<QString> m_names;
 };
 
-/// The colour cycle by index (1 to 7), so a dump shows each row's colour index.
-class IndexColors : public GroupColorSource
-{
-public:
-    ColorValue GetColor(bool NextClr) override
-    {
-        if (NextClr)
-            m_index = m_index % 7 + 1;
-        return m_index;
-    }
-
-private:
-    ColorValue m_index = 0;
-};
-
 void generate(Catalogue& catalogue, qsizetype files, int volumes)
 {
     for (int volume = 1; volume <= volumes; ++volume)
@@ -151,7 +137,7 @@ int runApprox(const QStringList& arguments)
     if (options.scope == ApproxScope::None)
         return std::fprintf(stderr, "approx: bad --scope %s\n", qPrintable(scopeText)), 2;
 
-    IndexColors colors;
+    test::CycleColors colors;
     const bool oracle = arguments.contains("--oracle");
     restartClock();
     if (oracle)

@@ -6,6 +6,7 @@
 
 #include "ApproxOracle.h"
 #include "CollectionBuilder.h"
+#include "CountingColors.h"
 #include "FakeServices.h"
 #include "catalogue/Catalogue.h"
 #include "duplicates/ApproxNameSearch.h"
@@ -16,19 +17,7 @@ namespace twinsweep {
 namespace {
 
 using test::addVolume;
-
-/// Colour values are the cycle's index, so rows show which group colour they took.
-class CycleColors : public GroupColorSource
-{
-public:
-    ColorValue GetColor(bool NextClr) override
-    {
-        if (NextClr)
-            index = index % 7 + 1;
-        return index;
-    }
-    ColorValue index = 0;
-};
+using test::CycleColors;
 
 struct Row
 {

@@ -18,4 +18,18 @@ public:
     ColorValue groups = 0;
 };
 
+/// The seven-colour cycle by index (1 to 7, 0 before the first group), so a row shows
+/// which colour of the cycle it took.
+class CycleColors : public GroupColorSource
+{
+public:
+    ColorValue GetColor(bool NextClr) override
+    {
+        if (NextClr)
+            index = index % 7 + 1;
+        return index;
+    }
+    ColorValue index = 0;
+};
+
 } // namespace twinsweep::test
