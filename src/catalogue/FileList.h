@@ -25,6 +25,10 @@ struct ListRow
     bool Checked = false;
 };
 
+/// Orders `rows` by the file names of their master records, case ignored; rows with
+/// equal names keep their order. A row whose Tag names no master row sorts as "".
+void sortByFileName(std::vector<ListRow>& rows, const std::vector<FileRecord>& master);
+
 /// A visible list of files (`ListFiles2`, `Duplicates`): plain rows that item models
 /// present. Every change is announced, so views follow a million rows without copies.
 class FileList : public QObject
@@ -58,6 +62,12 @@ public:
     /// list are passed over) and announces them as one change.
     void toggleChecked(const std::vector<qsizetype>& indexes);
     void setForeColor(qsizetype index, ColorValue color);
+
+    /// A sorted list keeps its rows in the order of their file names (case ignored;
+    /// equal names in master order), through every fill; switching sorting off leaves
+    /// the rows where they are.
+    bool isSorted() const { return m_sorted; }
+    void setSorted(bool sorted);
     /// Rewrites every Tag through `map` (old Tag -> new Tag) in one pass; rows whose
     /// map result is 0 are removed. Used when master rows are dropped.
     template <typename Map> void remapTags(Map map);
@@ -72,6 +82,7 @@ Q_SIGNALS:
 private:
     const std::vector<FileRecord>& m_master;
     bool m_withCollection;
+    bool m_sorted = false;
     std::vector<ListRow> m_rows;
 };
 

@@ -61,20 +61,6 @@ QString GetVolumeName(const VolumeInfo& volumes, const QString& strRootPathName)
 
 namespace {
 
-/// "1", "0", "True", "False" as the settings hold them; nothing for any other text.
-std::optional<bool> readBoolean(const QString& text)
-{
-    bool isNumber = false;
-    const double number = text.trimmed().toDouble(&isNumber);
-    if (isNumber)
-        return number != 0;
-    if (text.trimmed().compare("True", Qt::CaseInsensitive) == 0)
-        return true;
-    if (text.trimmed().compare("False", Qt::CaseInsensitive) == 0)
-        return false;
-    return std::nullopt;
-}
-
 struct FilePasses
 {
     bool mp3;
@@ -92,13 +78,29 @@ FilePasses filePasses(const QString& text)
     return {type == 0 || type == 1, type == 0 || type == 2};
 }
 
-/// The folder as a node's Key begins: without its trailing "/", unless it is "/".
+} // namespace
+
 QString keyPath(const QString& folder)
 {
     return folder == "/" ? folder : folder.chopped(1);
 }
 
-} // namespace
+void ScanVolumeFolder(MainScanner& scanner, const SettingsStore& settings, const StopRequest& StopFlag,
+                      const QString& folder)
+{
+    cDirEx& DirEx = scanner.DirEx;
+    if (const std::optional<bool> recursive = readBoolean(settings.value(Settings::RecSubDir)))
+        DirEx.setRecursiveSearch(*recursive);
+    DirEx.setCaseSensitive(false);
+    scanner.reader.TargetList = ListTarget::ListFiles;
+
+    const FilePasses passes = filePasses(settings.value(Settings::Filetype));
+    const auto stopPending = [&] { return StopFlag.requested() || scanner.cancelConfirmed(); };
+    if (passes.mp3 && !stopPending())
+        DirEx.SearchFile(folder + "*.mp3");
+    if (passes.wav && !stopPending())
+        DirEx.SearchFile(folder + "*.wav");
+}
 
 VolumeAdder::VolumeAdder(Catalogue& catalogue, Services& services, MainScanner& scanner, const VolumeInfo& volumes,
                          StopRequest& StopFlag, CollectionNameWindow& Form4)
@@ -126,7 +128,7 @@ void VolumeAdder::AddVolume(const QString& path)
     m_scanner.beginScan();
     BusyGuard busy(m_services.busy);
     m_scanner.frmfndupd.show();
-    scanPasses(folder);
+    ScanVolumeFolder(m_scanner, m_services.settings, m_stopFlag, folder);
 
     const QString name = proposedName(folder);
     m_services.status.setStatusText(QString::number(m_scanner.FoundCount) + " Item(s) added");
@@ -144,22 +146,6 @@ void VolumeAdder::AddVolume(const QString& path)
     m_catalogue.ListFiles2.clear();
     m_catalogue.ClickNOD(m_services);
     m_catalogue.MarkCollectionChanged();
-}
-
-void VolumeAdder::scanPasses(const QString& folder)
-{
-    cDirEx& DirEx = m_scanner.DirEx;
-    if (const std::optional<bool> recursive = readBoolean(m_services.settings.value(Settings::RecSubDir)))
-        DirEx.setRecursiveSearch(*recursive);
-    DirEx.setCaseSensitive(false);
-    m_scanner.reader.TargetList = ListTarget::ListFiles;
-
-    const FilePasses passes = filePasses(m_services.settings.value(Settings::Filetype));
-    const auto stopPending = [this] { return m_stopFlag.requested() || m_scanner.cancelConfirmed(); };
-    if (passes.mp3 && !stopPending())
-        DirEx.SearchFile(folder + "*.mp3");
-    if (passes.wav && !stopPending())
-        DirEx.SearchFile(folder + "*.wav");
 }
 
 QString VolumeAdder::proposedName(const QString& folder) const

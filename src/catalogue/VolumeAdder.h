@@ -8,6 +8,7 @@ class Catalogue;
 class FileDialogs;
 class MainScanner;
 class Prompt;
+class SettingsStore;
 class StopRequest;
 class VolumeInfo;
 class VolumeTree;
@@ -42,6 +43,15 @@ qint32 GetSerialKey(const VolumeInfo& volumes, const QString& strRootPathName);
 /// Label of the volume mounted at `strRootPathName`; "" when it has none.
 QString GetVolumeName(const VolumeInfo& volumes, const QString& strRootPathName);
 
+/// The folder as a node's Key begins: without its trailing "/", unless it is "/".
+QString keyPath(const QString& folder);
+
+/// The MP3 and WAV passes of a scan of `folder` (ending in "/") into the master list,
+/// as "RecSubDir" and "Filetype" choose; a pass is skipped once a stop is pending (the
+/// stop request, or a Cancel confirmed in the scanning window).
+void ScanVolumeFolder(MainScanner& scanner, const SettingsStore& settings, const StopRequest& StopFlag,
+                      const QString& folder);
+
 /// Adding a folder or a whole mounted volume to the collection as a new volume: the
 /// folder picker, the MP3 and WAV passes of the scan, the name window and the new node.
 class VolumeAdder
@@ -59,7 +69,6 @@ public:
     void AddVolume(const QString& path);
 
 private:
-    void scanPasses(const QString& folder);
     QString proposedName(const QString& folder) const;
     int addNode(const QString& folder, const QString& typedName);
 

@@ -1,7 +1,6 @@
 #include "ResultList.h"
 
 #include "catalogue/Catalogue.h"
-#include "platform/KeyCodes.h"
 #include "platform/Services.h"
 
 namespace twinsweep {
@@ -33,10 +32,7 @@ RightClick Duplicates_MouseUp(int Button, int Shift, qsizetype rowCount, qsizety
         click.openQuerylist = true;
         return click;
     }
-    if (Shift == 0 && selectedCount <= 1)
-        click.selection = RightClickSelection::SelectOnlyHit;
-    else if (Shift == ShiftState::Ctrl)
-        click.selection = RightClickSelection::ToggleHit;
+    click.selection = rightClickSelection(Shift, selectedCount);
     click.openMeniu = true;
     return click;
 }

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "catalogue/ListCommands.h"
+
 namespace twinsweep {
 
 class Catalogue;
@@ -23,13 +25,6 @@ void removefl_Click(FileList& Duplicates, Services& services, const std::vector<
 /// Shows the result list in the lower pane instead of the query list. The searches
 /// end with the same step.
 void serachsel_Click(Catalogue& catalogue);
-
-/// What a right-button release over the result list does to the selection.
-enum class RightClickSelection {
-    Keep,          // the selection stays as it is
-    SelectOnlyHit, // only the row under the pointer is selected (none when there is no row there)
-    ToggleHit,     // the row under the pointer changes its selection
-};
 
 struct RightClick
 {

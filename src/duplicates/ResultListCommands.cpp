@@ -4,20 +4,6 @@
 
 namespace twinsweep {
 
-void ResultListCommands::add(const QString& handler, Command command)
-{
-    m_commands.insert(handler, std::move(command));
-}
-
-bool ResultListCommands::run(const QString& handler, const std::vector<qsizetype>& selectedRows) const
-{
-    const auto found = m_commands.constFind(handler);
-    if (found == m_commands.constEnd())
-        return false;
-    found.value()(selectedRows);
-    return true;
-}
-
 const QList<MenuEntry>& MeniuEntries()
 {
     static const QList<MenuEntry> entries{
@@ -51,32 +37,9 @@ const QList<MenuEntry>& querylistEntries()
     return entries;
 }
 
-QList<MenuEntry> shownEntries(const QList<MenuEntry>& entries, const ResultListCommands& commands)
-{
-    QList<MenuEntry> shown;
-    const MenuEntry* separator = nullptr;
-    for (const MenuEntry& entry : entries) {
-        if (entry.isSeparator()) {
-            separator = shown.isEmpty() ? nullptr : &entry;
-        } else if (commands.contains(entry.handler)) {
-            if (separator)
-                shown.append(*separator);
-            shown.append(entry);
-            separator = nullptr;
-        }
-    }
-    return shown;
-}
-
 QString keyCommand(int KeyCode, int Shift)
 {
-    struct Route
-    {
-        int keyCode;
-        int shift;
-        const char* handler;
-    };
-    static constexpr Route routes[]{
+    static constexpr KeyRoute routes[]{
         {VirtualKey::A, ShiftState::Ctrl, KeyCommand::SelectAll},
         {VirtualKey::Return, 0, "Play1_Click"},
         {VirtualKey::Return, ShiftState::Ctrl, "winampplay1_Click"},
@@ -85,11 +48,7 @@ QString keyCommand(int KeyCode, int Shift)
         {VirtualKey::Delete, ShiftState::Shift, "removefrmc_Click"},
         {VirtualKey::Escape, 0, KeyCommand::StopPlayback},
     };
-    for (const Route& route : routes) {
-        if (route.keyCode == KeyCode && route.shift == Shift)
-            return QString::fromLatin1(route.handler);
-    }
-    return {};
+    return routedCommand(routes, KeyCode, Shift);
 }
 
 } // namespace twinsweep

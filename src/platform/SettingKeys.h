@@ -24,6 +24,10 @@ inline constexpr Setting Volume{"Options", "Volume", "70"};      // playback vol
 inline constexpr const char* RecentFiles = "Recent Files";
 inline constexpr Setting noRUF{"Config", "noRUF", "0"};         // number of recent entries
 inline constexpr Setting MAX_FILES{"Config", "MAX_FILES", "3"}; // most entries kept, 1 to 20
+// View options of the lists ("True" or "False")
+inline constexpr Setting GridLines{"View", "Grid lines", "True"};     // ListFiles2 and Duplicates
+inline constexpr Setting HotTracking{"View", "HotTracking", "False"}; // ListFiles2, Duplicates, TreeView1
+inline constexpr Setting Sorted{"View", "Sorted", "False"};           // ListFiles2 and TreeView1
 } // namespace Settings
 
 } // namespace twinsweep

@@ -86,4 +86,18 @@ void SettingsStore::sync()
     m_file.sync();
 }
 
+std::optional<bool> readBoolean(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    bool isNumber = false;
+    const double number = trimmed.toDouble(&isNumber);
+    if (isNumber)
+        return number != 0;
+    if (trimmed.compare("True", Qt::CaseInsensitive) == 0)
+        return true;
+    if (trimmed.compare("False", Qt::CaseInsensitive) == 0)
+        return false;
+    return std::nullopt;
+}
+
 } // namespace twinsweep

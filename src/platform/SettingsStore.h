@@ -4,6 +4,8 @@
 #include <QSettings>
 #include <QString>
 
+#include <optional>
+
 namespace twinsweep {
 
 struct Setting;
@@ -38,5 +40,14 @@ private:
     QSettings m_file;
     QHash<QString, QString> m_storedNames; // lower-cased "section/key" -> name in the file
 };
+
+/// A Boolean setting as stored: "True", "False" (any case) or a number (0 is false);
+/// nothing for any other text.
+std::optional<bool> readBoolean(const QString& text);
+/// "True" or "False", as Booleans are stored.
+inline QString booleanText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 } // namespace twinsweep

@@ -8,6 +8,7 @@
 
 #include "catalogue/CollectionRemoval.h"
 #include "catalogue/ui/ListSelection.h"
+#include "catalogue/ui/RoutedListInput.h"
 #include "platform/Services.h"
 #include "platform/ui/KeyMapping.h"
 
@@ -89,7 +90,8 @@ bool ResultListView::eventFilter(QObject* watched, QEvent* event)
 {
     QTableView* view = m_widgets.Duplicates;
     if (watched == view && event->type() == QEvent::KeyPress)
-        return Duplicates_KeyDown(toWinKey(static_cast<const QKeyEvent&>(*event)));
+        return routeKeyPress(m_commands, keyCommand, toWinKey(static_cast<const QKeyEvent&>(*event)),
+                             m_catalogue.Duplicates.size(), [this] { return selectedRows(); });
     if (watched != view->viewport())
         return false;
     switch (event->type()) {
@@ -106,16 +108,6 @@ bool ResultListView::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-bool ResultListView::Duplicates_KeyDown(const WinKey& key)
-{
-    const QString command = keyCommand(key.keyCode, key.shift);
-    if (command.isEmpty())
-        return false; // navigation and the other keys stay the view's own
-    if (!m_catalogue.Duplicates.isEmpty())
-        m_commands.run(command, selectedRows());
-    return true;
-}
-
 void ResultListView::Duplicates_MouseUp(const QMouseEvent& event)
 {
     const RightClick click = twinsweep::Duplicates_MouseUp(
@@ -125,44 +117,15 @@ void ResultListView::Duplicates_MouseUp(const QMouseEvent& event)
         popup(querylist, querylistEntries(), globalPosition);
         return;
     }
-    applyRightClick(click.selection, m_widgets.Duplicates->indexAt(event.position().toPoint()).row());
+    applyRightClick(m_widgets.Duplicates, click.selection, event.position().toPoint());
     if (click.openMeniu)
         popup(Meniu, MeniuEntries(), globalPosition);
 }
 
-void ResultListView::applyRightClick(RightClickSelection selection, int hitRow)
-{
-    QItemSelectionModel* model = m_widgets.Duplicates->selectionModel();
-    const QModelIndex hit = m_widgets.Duplicates->model()->index(hitRow, 0);
-    switch (selection) {
-    case RightClickSelection::Keep: return;
-    case RightClickSelection::SelectOnlyHit:
-        if (hit.isValid())
-            model->setCurrentIndex(hit, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        else
-            model->clearSelection();
-        return;
-    case RightClickSelection::ToggleHit:
-        if (hit.isValid())
-            model->select(hit, QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
-        return;
-    }
-}
-
 void ResultListView::popup(QMenu* menu, const QList<MenuEntry>& entries, const QPoint& globalPosition)
 {
-    // Built at each opening, so commands plugged in later show up.
-    menu->clear();
-    for (const MenuEntry& entry : shownEntries(entries, m_commands)) {
-        QAction* action = entry.isSeparator() ? menu->addSeparator() : menu->addAction(entry.caption);
-        action->setObjectName(entry.name);
-        if (!entry.isSeparator()) {
-            connect(action, &QAction::triggered, this,
-                    [this, handler = entry.handler] { m_commands.run(handler, selectedRows()); });
-        }
-    }
-    if (!menu->isEmpty())
-        menu->popup(globalPosition);
+    popupRoutedMenu(
+        menu, entries, m_commands, [this] { return selectedRows(); }, globalPosition);
 }
 
 } // namespace twinsweep

@@ -16,8 +16,6 @@ class QTableView;
 
 namespace twinsweep {
 
-struct WinKey;
-
 /// The main window's widgets the result list works with.
 struct ResultListWidgets
 {
@@ -56,9 +54,7 @@ private:
     void registerOwnCommands();
     void buildWindowMenu(QMenu* viewMenu);
     void showLowerList(LowerList list);
-    bool Duplicates_KeyDown(const WinKey& key);
     void Duplicates_MouseUp(const QMouseEvent& event);
-    void applyRightClick(RightClickSelection selection, int hitRow);
     void popup(QMenu* menu, const QList<MenuEntry>& entries, const QPoint& globalPosition);
 
     Catalogue& m_catalogue;

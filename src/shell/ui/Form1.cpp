@@ -19,8 +19,10 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/CollectionCommands.h"
 #include "catalogue/ui/FileListModel.h"
+#include "catalogue/ui/HotTracking.h"
 #include "catalogue/ui/RemovalMenus.h"
 #include "catalogue/ui/VolumeAddingInstall.h"
+#include "catalogue/ui/VolumeFileListView.h"
 #include "duplicates/ui/ResultListView.h"
 #include "fileops/ui/FileOpsInstall.h"
 #include "playback/modMultimedia.h"
@@ -89,6 +91,7 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     m_channels = std::make_unique<modMultimedia>();
     m_queryRows = std::make_unique<QueryList>();
     resultList = new ResultListView(m_catalogue, *m_services, {Duplicates, lowerPane, query, viewMenu}, this);
+    installVolumeFileList(*this);
     installVolumeRemoval(m_catalogue, *m_services, editMenu, popMNU);
     installDeleteFilesButton(*this, *m_channels);
 
@@ -134,19 +137,21 @@ void Form1::buildStatusBar()
 }
 
 namespace {
+/// Each tree item keeps its node's Index, which a sorted tree no longer shows by position.
+constexpr int NodeIndexRole = Qt::UserRole;
+
 /// Hands a finished in-place edit of a volume name to the rename rule instead of
 /// writing it into the tree, so that a refused name (an unchanged one included) is
 /// never shown; an accepted one reaches the tree through the catalogue.
-class VolumeNameDelegate : public QStyledItemDelegate
+class VolumeNameDelegate : public HotTrackDelegate
 {
 public:
     using Handler = std::function<void(int index, const QString& name)>;
-    VolumeNameDelegate(Handler onEdited, QObject* parent) : QStyledItemDelegate(parent), m_onEdited(std::move(onEdited))
-    {}
+    VolumeNameDelegate(Handler onEdited, QObject* parent) : HotTrackDelegate(parent), m_onEdited(std::move(onEdited)) {}
     void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override
     {
         if (const auto* line = qobject_cast<QLineEdit*>(editor))
-            m_onEdited(index.row() + 1, line->text());
+            m_onEdited(index.data(NodeIndexRole).toInt(), line->text());
     }
 
 private:
@@ -211,7 +216,7 @@ void Form1::buildViews()
 
     connect(TreeView1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (!m_rebuildingTree)
-            m_catalogue.TreeView1.select(item ? TreeView1->indexOfTopLevelItem(item) + 1 : 0);
+            m_catalogue.TreeView1.select(item ? item->data(0, NodeIndexRole).toInt() : 0);
     });
     connect(TreeView1, &QTreeWidget::itemClicked, this, &Form1::ClickNOD);
     connect(TreeView1, &QTreeWidget::itemActivated, this, &Form1::ClickNOD);
@@ -266,24 +271,46 @@ void Form1::rebuildTree()
     m_rebuildingTree = true;
     TreeView1->clear();
     const VolumeTree& tree = m_catalogue.TreeView1;
-    for (const VolumeNode& node : tree.nodes()) {
-        auto* item = new QTreeWidgetItem(TreeView1, {node.Text});
+    for (int index = 1; index <= tree.count(); ++index) {
+        auto* item = new QTreeWidgetItem(TreeView1, {tree.node(index).Text});
+        item->setData(0, NodeIndexRole, index);
         item->setFlags(item->flags() | Qt::ItemIsEditable);
         item->setIcon(0, style()->standardIcon(QStyle::SP_DriveCDIcon));
     }
     if (tree.selectedIndex() > 0)
-        TreeView1->setCurrentItem(TreeView1->topLevelItem(tree.selectedIndex() - 1));
+        TreeView1->setCurrentItem(treeItem(tree.selectedIndex()));
     m_rebuildingTree = false;
 }
 
 void Form1::showTreeSelection(int index)
 {
-    QTreeWidgetItem* item = index > 0 ? TreeView1->topLevelItem(index - 1) : nullptr;
+    QTreeWidgetItem* item = treeItem(index);
     if (item == TreeView1->currentItem())
         return;
     m_rebuildingTree = true;
     TreeView1->setCurrentItem(item);
     m_rebuildingTree = false;
+}
+
+QTreeWidgetItem* Form1::treeItem(int index) const
+{
+    for (int position = 0; position < TreeView1->topLevelItemCount(); ++position) {
+        QTreeWidgetItem* item = TreeView1->topLevelItem(position);
+        if (item->data(0, NodeIndexRole).toInt() == index)
+            return item;
+    }
+    return nullptr;
+}
+
+void Form1::setTreeSorted(bool sorted)
+{
+    if (sorted == TreeView1->isSortingEnabled())
+        return;
+    TreeView1->setSortingEnabled(sorted);
+    if (sorted)
+        TreeView1->sortItems(0, Qt::AscendingOrder);
+    else
+        rebuildTree(); // back to the order of the nodes
 }
 
 void Form1::ClickNOD()

@@ -24,6 +24,7 @@ class modMultimedia;
 class QueryList;
 class ResultListView;
 class RUF;
+class VolumeFileListView;
 
 /// The main window: shows the collection that `Catalogue` owns, composes the menus,
 /// toolbar, lists and status bar, and forwards commands to the subsystems.
@@ -41,6 +42,8 @@ public:
     /// Refills the volume file list for the selected volume (see `Catalogue::ClickNOD`).
     void ClickNOD();
     void Renamevolume_Click();
+    /// Shows the volumes by name, or in the order of their nodes.
+    void setTreeSorted(bool sorted);
 
     // Widgets other windows and later commands reach, named as the program names them.
     QTreeWidget* TreeView1 = nullptr;
@@ -62,6 +65,8 @@ public:
     QMenu* popMNU = nullptr;
     /// The result list's menus, keys and routing table.
     ResultListView* resultList = nullptr;
+    /// The volume file list's look, menu `Meniu1`, keys and routing table.
+    VolumeFileListView* volumeFileList = nullptr;
     RUF* ruf = nullptr; // the recent collections
 
 protected:
@@ -82,6 +87,7 @@ private:
     void showTreeSelection(int index);
     void showCollectionChanged(bool changed);
     void TreeView1_MouseDown(const QPoint& position);
+    QTreeWidgetItem* treeItem(int index) const;
 
     Catalogue& m_catalogue;
     std::unique_ptr<MainStatus> m_status;

@@ -1,0 +1,57 @@
+#include "RoutedListInput.h"
+
+#include <QAbstractItemView>
+#include <QMenu>
+
+#include "platform/KeyCodes.h"
+
+namespace twinsweep {
+
+void applyRightClick(QAbstractItemView* view, RightClickSelection selection, const QPoint& position)
+{
+    QItemSelectionModel* model = view->selectionModel();
+    const QModelIndex hit = view->indexAt(position);
+    switch (selection) {
+    case RightClickSelection::Keep: return;
+    case RightClickSelection::SelectOnlyHit:
+        if (hit.isValid())
+            model->setCurrentIndex(hit, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        else
+            model->clearSelection();
+        return;
+    case RightClickSelection::ToggleHit:
+        if (hit.isValid())
+            model->select(hit, QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
+        return;
+    }
+}
+
+void popupRoutedMenu(QMenu* menu, const QList<MenuEntry>& entries, const ListCommands& commands,
+                     const std::function<std::vector<qsizetype>()>& selectedRows, const QPoint& globalPosition)
+{
+    menu->clear();
+    for (const MenuEntry& entry : shownEntries(entries, commands)) {
+        QAction* action = entry.isSeparator() ? menu->addSeparator() : menu->addAction(entry.caption);
+        action->setObjectName(entry.name);
+        if (!entry.isSeparator()) {
+            QObject::connect(action, &QAction::triggered, menu, [&commands, selectedRows, handler = entry.handler] {
+                commands.run(handler, selectedRows());
+            });
+        }
+    }
+    if (!menu->isEmpty())
+        menu->popup(globalPosition);
+}
+
+bool routeKeyPress(const ListCommands& commands, QString (*keyCommand)(int KeyCode, int Shift), const WinKey& key,
+                   qsizetype rowCount, const std::function<std::vector<qsizetype>()>& selectedRows)
+{
+    const QString command = keyCommand(key.keyCode, key.shift);
+    if (command.isEmpty())
+        return false;
+    if (rowCount > 0)
+        commands.run(command, selectedRows());
+    return true;
+}
+
+} // namespace twinsweep

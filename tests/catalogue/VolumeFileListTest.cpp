@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include "CollectionBuilder.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/VolumeFileList.h"
+#include "platform/KeyCodes.h"
+
+namespace twinsweep {
+namespace {
+
+QStringList names(const QList<MenuEntry>& entries)
+{
+    QStringList result;
+    for (const MenuEntry& entry : entries)
+        result << entry.name;
+    return result;
+}
+
+TEST(Meniu1Test, EntriesShowOnceTheirCommandIsRegisteredInTheirOrder)
+{
+    ListCommands commands;
+    EXPECT_TRUE(shownEntries(Meniu1Entries(), commands).isEmpty());
+
+    commands.add("removefl1_Click", {});
+    EXPECT_EQ(names(shownEntries(Meniu1Entries(), commands)), QStringList{"removefl1"});
+
+    for (const char* handler : {"editid3a_Click", "play_Click", "Copy1_Click", "Moveto1_Click"})
+        commands.add(handler, {});
+    EXPECT_EQ(names(shownEntries(Meniu1Entries(), commands)),
+              (QStringList{"play", "t0", "Copy1", "space3", "Moveto1", "space4", "removefl1", "t7", "editid3a"}));
+
+    for (const MenuEntry& entry : Meniu1Entries())
+        commands.add(entry.handler, {});
+    const QList<MenuEntry> all = shownEntries(Meniu1Entries(), commands);
+    EXPECT_EQ(all.size(), 16);
+    QStringList captions;
+    for (const MenuEntry& entry : all)
+        captions << entry.caption;
+    EXPECT_EQ(captions, (QStringList{"Play", "Play in WinAmp", "Enqueue in WinAmp", "Add to query", "-",
+                                     "Copy Shortcut", "-", "Copy to...", "Copy file to clipboard", "Rename file",
+                                     "Move to...", "Delete file", "-", "Remove from collection", "-", "Edit ID3 tag"}));
+}
+
+TEST(ListFiles2KeysTest, EachKeyAndShiftStateStartsItsCommand)
+{
+    using namespace VirtualKey;
+    using namespace ShiftState;
+    struct Case
+    {
+        int keyCode;
+        int shift;
+        QString command;
+    };
+    const Case cases[]{
+        {A, Ctrl, KeyCommand::SelectAll},
+        {Return, 0, "play_Click"},
+        {Return, Ctrl, "winampplay_Click"},
+        {Return, Shift, "winampenq_Click"},
+        {Delete, 0, "Deletefilea1_Click"},
+        {Delete, Shift, "removefl1_Click"},
+        {Escape, 0, KeyCommand::StopPlayback},
+        {A, Ctrl + Shift, {}},
+        {Return, Alt, {}},
+        {Return, Ctrl + Shift, {}},
+        {Delete, Ctrl, {}},
+        {Escape, Ctrl, {}},
+        {A, 0, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ListFiles2KeyCommand(c.keyCode, c.shift), c.command) << c.keyCode << " with " << c.shift;
+}
+
+TEST(ListFiles2MouseTest, RightReleaseRules)
+{
+    using RC = RightClickSelection;
+    struct Case
+    {
+        const char* what;
+        int button;
+        int shift;
+        qsizetype rows;
+        qsizetype selected;
+        std::optional<RC> result;
+    };
+    const Case cases[]{
+        {"empty list opens nothing", 2, 0, 0, 0, std::nullopt},
+        {"left button does nothing", 1, 0, 3, 1, std::nullopt},
+        {"one selected moves to the hit", 2, 0, 3, 1, RC::SelectOnlyHit},
+        {"none selected takes the hit", 2, 0, 3, 0, RC::SelectOnlyHit},
+        {"two selected stay", 2, 0, 3, 2, RC::Keep},
+        {"Ctrl toggles the hit", 2, ShiftState::Ctrl, 3, 2, RC::ToggleHit},
+        {"Shift keeps", 2, ShiftState::Shift, 3, 1, RC::Keep},
+        {"Ctrl+Shift keeps", 2, ShiftState::Ctrl + ShiftState::Shift, 3, 1, RC::Keep},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ListFiles2_MouseUp(c.button, c.shift, c.rows, c.selected), c.result) << c.what;
+}
+
+TEST(ListFiles2MouseTest, LeftPressPreparesADragOnlyWithinTheText)
+{
+    struct Case
+    {
+        const char* what;
+        int button;
+        double x;
+        double selectedWidth;
+        double hitWidth;
+        bool reaches;
+        bool drags;
+    };
+    const Case cases[]{
+        {"inside both texts", 1, 10.5, 40.9, 30.2, true, true},
+        {"right of the selected text", 1, 41, 40.9, 80, false, false},
+        {"at the selected text's whole width", 1, 40, 40.9, 80, false, false},
+        {"no row selected", 1, 0, 0, 80, false, false},
+        {"right button", 2, 5, 40, 80, false, false},
+        {"beyond the hit row's shorter text", 1, 30.7, 40, 30.9, true, false},
+    };
+    for (const Case& c : cases) {
+        const bool reaches = pressReachesSelectedText(c.button, c.x, c.selectedWidth);
+        EXPECT_EQ(reaches, c.reaches) << c.what;
+        EXPECT_EQ(reaches && pressStartsFileDrag(c.x, c.hitWidth), c.drags) << c.what;
+    }
+}
+
+TEST(ListFiles2MouseTest, DragPayloadCarriesTheTag)
+{
+    EXPECT_EQ(draggedFileTag(draggedFilePayload(1234567)), 1234567);
+    for (const char* bad : {"", "x", "-3", "0", "12a"})
+        EXPECT_EQ(draggedFileTag(bad), 0) << bad;
+}
+
+class SortedFileListTest : public ::testing::Test
+{
+protected:
+    SortedFileListTest() { test::addVolume(catalogue, "Rock", {"b.mp3", "A.mp3", "c.mp3", "a.mp3", "B.mp3"}); }
+    QStringList shown() const
+    {
+        QStringList texts;
+        for (qsizetype row = 0; row < catalogue.ListFiles2.size(); ++row)
+            texts << catalogue.ListFiles2.text(row, 0) + "#" + QString::number(catalogue.ListFiles2.row(row).Tag);
+        return texts;
+    }
+    void fill(std::vector<qsizetype> tags)
+    {
+        std::vector<ListRow> rows;
+        for (const qsizetype tag : tags)
+            rows.push_back({tag, {}, SystemWindowText, false});
+        catalogue.ListFiles2.assign(std::move(rows));
+    }
+    Catalogue catalogue;
+};
+
+TEST_F(SortedFileListTest, SortingIgnoresCaseAndKeepsEqualNamesInMasterOrder)
+{
+    fill({1, 2, 3, 4, 5});
+    catalogue.ListFiles2.setSorted(true);
+    EXPECT_EQ(shown(), (QStringList{"A.mp3#2", "a.mp3#4", "b.mp3#1", "B.mp3#5", "c.mp3#3"}));
+
+    catalogue.ListFiles2.setSorted(false);
+    EXPECT_EQ(shown(), (QStringList{"A.mp3#2", "a.mp3#4", "b.mp3#1", "B.mp3#5", "c.mp3#3"}))
+        << "switching off leaves the rows; the caller refills";
+}
+
+TEST_F(SortedFileListTest, ASortedListStaysSortedThroughEveryFill)
+{
+    catalogue.ListFiles2.setSorted(true);
+    fill({3, 1, 2});
+    EXPECT_EQ(shown(), (QStringList{"A.mp3#2", "b.mp3#1", "c.mp3#3"}));
+    catalogue.ListFiles2.append(
+        std::vector<ListRow>{{5, {}, SystemWindowText, false}, {4, {}, SystemWindowText, false}});
+    EXPECT_EQ(shown(), (QStringList{"A.mp3#2", "a.mp3#4", "b.mp3#1", "B.mp3#5", "c.mp3#3"}));
+
+    std::vector<ListRow> rows{{99, {}, SystemWindowText, false}, {1, {}, SystemWindowText, false}};
+    sortByFileName(rows, catalogue.ListFiles);
+    EXPECT_EQ(rows[0].Tag, 99) << "a Tag without a master row sorts first, as an empty name";
+}
+
+} // namespace
+} // namespace twinsweep
