@@ -11,7 +11,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("Twinsweep");
     QApplication::setOrganizationName("twinsweep");
-    QApplication::setApplicationVersion(TWINSWEEP_VERSION);
 
     twinsweep::SettingsStore settings(twinsweep::SettingsStore::defaultFilePath());
     twinsweep::Catalogue catalogue;

@@ -65,9 +65,9 @@ bool autoOpenRecent(const SettingsStore& settings)
     return equalsOneOrUnreadable(settings, Settings::AOpen);
 }
 
-QString startupCaption(int major, int minor, int revision, const QString& notice)
+QString startupCaption(const QString& version, const QString& notice)
 {
-    return QStringLiteral("T w i n s w e e p  (v. %1.%2.%3)   |   ").arg(major).arg(minor).arg(revision) + notice;
+    return QStringLiteral("T w i n s w e e p  (v. ") + version + QStringLiteral(")   |   ") + notice;
 }
 
 } // namespace twinsweep

@@ -38,6 +38,6 @@ void storeWindow(SettingsStore& settings, StoredWindowState state, double width,
 bool autoOpenRecent(const SettingsStore& settings);
 
 /// The status bar text at start: "T w i n s w e e p  (v. 1.0.7)   |   " and the notice.
-QString startupCaption(int major, int minor, int revision, const QString& notice);
+QString startupCaption(const QString& version, const QString& notice);
 
 } // namespace twinsweep

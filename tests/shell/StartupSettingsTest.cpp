@@ -96,7 +96,7 @@ TEST_F(StartupSettingsTest, ShutdownKeepsTheSizeOnlyOfANormalWindow)
 
 TEST_F(StartupSettingsTest, StatusCaption)
 {
-    EXPECT_EQ(startupCaption(1, 0, 7, "(c) us"), "T w i n s w e e p  (v. 1.0.7)   |   (c) us");
+    EXPECT_EQ(startupCaption("1.0.7", "(c) us"), "T w i n s w e e p  (v. 1.0.7)   |   (c) us");
 }
 
 TEST(ListColumnsTest, CaptionsAreThoseOfTheLists)

@@ -1,16 +1,15 @@
 #include "Startup.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QTableView>
 #include <QToolBar>
-#include <QVersionNumber>
 
 #include "catalogue/CollectionCommands.h"
 #include "catalogue/VolumeAdder.h"
 #include "catalogue/ui/VolumeAddingInstall.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
+#include "shell/AppInfo.h"
 #include "shell/CommandLine.h"
 #include "shell/RUF.h"
 #include "shell/StartupSettings.h"
@@ -20,12 +19,6 @@
 namespace twinsweep {
 
 namespace {
-
-QString statusCaption()
-{
-    const QVersionNumber version = QVersionNumber::fromString(QCoreApplication::applicationVersion());
-    return startupCaption(version.majorVersion(), version.minorVersion(), version.microVersion(), ClosingNotice);
-}
 
 Qt::WindowStates windowStateOf(StoredWindowState state)
 {
@@ -80,7 +73,7 @@ void Form_Load(Form1& form, const QString& commandLine)
     runStep(hooks.resetPositionSlider);
     form.PlayerVolume = storedPlayerVolume(settings);
     runStep(hooks.placeVolumeKnob, form.PlayerVolume);
-    form.statusPanel->setText(statusCaption());
+    form.statusPanel->setText(startupCaption(AppInfo::versionText(), AppInfo::Copyright));
     form.FormLoaded = false;
     applyColumnWidths(form.ListFiles2, ListColumns::ListFiles2, settings);
     applyColumnWidths(form.Duplicates, ListColumns::Duplicates, settings);

@@ -14,7 +14,4 @@ class Form1;
 /// `Form1::lifecycle`. `commandLine` is the program's arguments joined by blanks.
 void Form_Load(Form1& form, const QString& commandLine);
 
-/// The closing notice of the status bar caption.
-inline constexpr const char* ClosingNotice = "Copyright (c) the Twinsweep developers";
-
 } // namespace twinsweep
