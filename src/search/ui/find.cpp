@@ -16,6 +16,8 @@
 #include "duplicates/ApproxNameSearch.h"
 #include "platform/Services.h"
 #include "search/FindState.h"
+#include "search/HitPass.h"
+#include "search/TextSearch.h"
 
 namespace twinsweep {
 
@@ -52,6 +54,36 @@ QComboBox* list(const QStringList& items, bool editable = false)
 }
 
 const QStringList Operators{"<", "=", ">"};
+
+/// The list of the search term box; clearing it keeps the text typed in the box.
+class ComboTermList : public TermList
+{
+public:
+    explicit ComboTermList(QComboBox* combo) : m_combo(combo) {}
+    int ListCount() const override { return m_combo->count(); }
+    QString list(int index) const override { return m_combo->itemText(index); }
+    void AddItem(const QString& item) override
+    {
+        if (!item.isEmpty())
+            keepingTheText([&] { m_combo->addItem(item); });
+    }
+    void Clear() override
+    {
+        keepingTheText([&] { m_combo->clear(); });
+    }
+
+private:
+    /// A plain combo box would show the first item added, or nothing after clearing.
+    template <typename Change> void keepingTheText(Change change)
+    {
+        const QString typed = m_combo->currentText();
+        change();
+        m_combo->setCurrentIndex(-1);
+        m_combo->setEditText(typed);
+    }
+
+    QComboBox* m_combo;
+};
 
 } // namespace
 
@@ -103,6 +135,8 @@ QGroupBox* find::buildTextFrame()
     nam = new QComboBox;
     nam->setObjectName("nam");
     nam->setEditable(true);
+    // Only a search adds a term to the list, so the list stays the history file's mirror.
+    nam->setInsertPolicy(QComboBox::NoInsert);
     Check18 = new XPCheckBox("Extra fast (but not exhaustive)");
     Check1 = new XPCheckBox("Mach case");
     options = stackedGroup("Options", {Check18, Check1}, nullptr);
@@ -224,6 +258,7 @@ void find::showControlsEnabled(bool enabled)
 void find::Form_Load()
 {
     m_environment.state.Form_Load();
+    loadHistory();
     // A new load starts with no criterion checked; the main window's boxes follow, so
     // that a search never goes by criteria the window does not show.
     m_environment.criteria = {Check15->Value(), Check16->Value(), Check17->Value()};
@@ -234,9 +269,17 @@ int find::selectedTab() const
     return TabStrip1->currentIndex() + 1;
 }
 
+void find::loadHistory()
+{
+    ComboTermList items(nam);
+    SearchHistory(m_environment.historyPath).reload(items);
+}
+
 void find::TabStrip1_Click()
 {
     const int tab = selectedTab();
+    if (tab == 1)
+        loadHistory();
     Frame1->setVisible(tab == 1);
     Frame2->setVisible(tab == 2);
     Frame3->setVisible(tab == 3);
@@ -256,13 +299,14 @@ bool find::scopeChosen(int tab) const
 void find::runSearch(int tab)
 {
     switch (tab) {
+    case 1: runTextSearch(); break;
     case 3:
         findDUPLICATES(m_environment.duplicates, m_environment.criteria,
                        duplicateScope(Option4->isChecked(), Option5->isChecked(), Option6->isChecked()));
         break;
     case 4: runApproximateSearch(); break;
     default:
-        // The text and property searches are not built: their tabs stay hidden.
+        // The property search is not built: its tab stays hidden.
         m_environment.state.cancelas();
         break;
     }
@@ -287,6 +331,18 @@ void find::runApproximateSearch()
     context.window.enableControls();
     context.services.busy.setBusy(false);
     context.window.clearStop();
+}
+
+void find::runTextSearch()
+{
+    const DuplicateSearchContext& duplicates = m_environment.duplicates;
+    const ListSearchContext context{duplicates.catalogue, duplicates.services, duplicates.window,
+                                    duplicates.showResults, duplicates.yieldIntervalMs};
+    const TextSearchChoices choices{nam->currentText(),   Option1->isChecked(), Option2->isChecked(),
+                                    Option3->isChecked(), Check1->Value() == 1, Check18->Value() == 1};
+    ComboTermList items(nam);
+    const SearchHistory history(m_environment.historyPath);
+    findNAME(context, choices, {items, history, m_environment.openUrl});
 }
 
 void find::Command1_Click()
