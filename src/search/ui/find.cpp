@@ -16,7 +16,7 @@
 #include "duplicates/ApproxNameSearch.h"
 #include "platform/Services.h"
 #include "search/FindState.h"
-#include "search/HitPass.h"
+#include "search/PropertySearch.h"
 #include "search/TextSearch.h"
 
 namespace twinsweep {
@@ -48,6 +48,7 @@ QComboBox* list(const QStringList& items, bool editable = false)
 {
     auto* combo = new QComboBox;
     combo->setEditable(editable);
+    combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
     combo->setCurrentIndex(-1);
     return combo;
@@ -236,17 +237,21 @@ void find::connectCheckBoxes()
             Check1->setValue(0);
         Check1->setEnabled(Check18->Value() != 1);
     });
-    const auto enablesLists = [this](XPCheckBox* box, QComboBox* first, QComboBox* second) {
-        connect(box, &XPCheckBox::Click, this, [box, first, second] {
-            first->setEnabled(box->Value() == 1);
-            second->setEnabled(box->Value() == 1);
+    for (const auto& [box, operators, values] : conditionRows()) {
+        connect(box, &XPCheckBox::Click, this, [box, operators, values] {
+            operators->setEnabled(box->Value() == 1);
+            values->setEnabled(box->Value() == 1);
         });
-    };
-    enablesLists(Check2, Combo1, Combo2);
-    enablesLists(Check3, Combo3, Combo4);
-    enablesLists(Check4, Combo5, Combo6);
-    enablesLists(Check6, Combo9, Combo8);
-    enablesLists(Check7, Combo10, Combo11);
+    }
+}
+
+std::array<std::tuple<XPCheckBox*, QComboBox*, QComboBox*>, PropertyRowCount> find::conditionRows() const
+{
+    return {{{Check2, Combo1, Combo2},
+             {Check3, Combo3, Combo4},
+             {Check4, Combo5, Combo6},
+             {Check6, Combo9, Combo8},
+             {Check7, Combo10, Combo11}}};
 }
 
 void find::showControlsEnabled(bool enabled)
@@ -300,15 +305,12 @@ void find::runSearch(int tab)
 {
     switch (tab) {
     case 1: runTextSearch(); break;
+    case 2: runPropertySearch(); break;
     case 3:
         findDUPLICATES(m_environment.duplicates, m_environment.criteria,
                        duplicateScope(Option4->isChecked(), Option5->isChecked(), Option6->isChecked()));
         break;
-    case 4: runApproximateSearch(); break;
-    default:
-        // The property search is not built: its tab stays hidden.
-        m_environment.state.cancelas();
-        break;
+    default: runApproximateSearch(); break;
     }
 }
 
@@ -333,16 +335,33 @@ void find::runApproximateSearch()
     context.window.clearStop();
 }
 
-void find::runTextSearch()
+ListSearchContext find::listSearchContext() const
 {
     const DuplicateSearchContext& duplicates = m_environment.duplicates;
-    const ListSearchContext context{duplicates.catalogue, duplicates.services, duplicates.window,
-                                    duplicates.showResults, duplicates.yieldIntervalMs};
+    return {duplicates.catalogue, duplicates.services, duplicates.window, duplicates.showResults,
+            duplicates.yieldIntervalMs};
+}
+
+void find::runTextSearch()
+{
     const TextSearchChoices choices{nam->currentText(),   Option1->isChecked(), Option2->isChecked(),
                                     Option3->isChecked(), Check1->Value() == 1, Check18->Value() == 1};
     ComboTermList items(nam);
     const SearchHistory history(m_environment.historyPath);
-    findNAME(context, choices, {items, history, m_environment.openUrl});
+    findNAME(listSearchContext(), choices, {items, history, m_environment.openUrl});
+}
+
+void find::runPropertySearch()
+{
+    PropertySearchChoices choices;
+    const auto rows = conditionRows();
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const auto& [box, operators, values] = rows[row];
+        choices.conditions[row] = {box->Value() == 1, operators->currentText(), values->currentText()};
+    }
+    choices.Option11 = Option11->isChecked();
+    choices.Option12 = Option12->isChecked();
+    findProperty(listSearchContext(), choices);
 }
 
 void find::Command1_Click()

@@ -3,9 +3,13 @@
 #include <QDialog>
 #include <QUrl>
 
+#include <array>
 #include <functional>
+#include <tuple>
 
 #include "duplicates/DuplicateSearch.h"
+#include "search/HitPass.h"
+#include "search/PropertySearch.h"
 #include "search/SearchHistory.h"
 
 class QComboBox;
@@ -45,7 +49,7 @@ class find : public QDialog
 public:
     // A tab stays hidden until its search is built; each switch shows one tab.
     static constexpr bool TextTabShown = true;
-    static constexpr bool PropertyTabShown = false;
+    static constexpr bool PropertyTabShown = true;
     static constexpr bool AdvancedTabShown = true;
 
     explicit find(FindEnvironment& environment, QWidget* parent = nullptr);
@@ -133,6 +137,10 @@ private:
     void runSearch(int tab);
     void runApproximateSearch();
     void runTextSearch();
+    void runPropertySearch();
+    ListSearchContext listSearchContext() const;
+    /// Each condition row of the "Property" tab: its check box, operator and value boxes.
+    std::array<std::tuple<XPCheckBox*, QComboBox*, QComboBox*>, PropertyRowCount> conditionRows() const;
     /// Fills the list of `nam` from the search history, emptying it first.
     void loadHistory();
 

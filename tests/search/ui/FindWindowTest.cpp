@@ -157,6 +157,29 @@ TEST_F(FindWindowTest, OnWebOpensTheSiteAndSearchesNothing)
     EXPECT_TRUE(windowGivenBack());
 }
 
+TEST_F(FindWindowTest, PropertySearchReadsTheCheckedRows)
+{
+    catalogue.ListFiles[2].setValue(Field::Bitrate, "160");
+    window->TabStrip1->setCurrentIndex(1);
+    window->Check2->click();
+    window->Combo1->setCurrentText(">");
+    window->Combo2->setCurrentText("128 Kbit/s");
+    window->Check4->click();
+    window->Combo5->setCurrentText(">");
+    window->Combo6->setEditText("1000");
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    ASSERT_EQ(catalogue.Duplicates.size(), 1);
+    EXPECT_EQ(catalogue.Duplicates.row(0).Tag, 3);
+    EXPECT_EQ(fake.status.current, "1 item(s) found.");
+    EXPECT_TRUE(windowGivenBack() && window->Frame2->isEnabled());
+
+    window->Combo6->setEditText("Size in bytes");
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    EXPECT_EQ(fake.prompt.texts(), QStringList{"Not all needed options selected!"});
+    EXPECT_EQ(catalogue.Duplicates.size(), 1);
+    EXPECT_TRUE(windowGivenBack());
+}
+
 TEST_F(FindWindowTest, TabsShowTheirFrame)
 {
     for (int tab = 1; tab <= 4; ++tab) {
