@@ -17,7 +17,6 @@
 #include <QVBoxLayout>
 
 #include "catalogue/Catalogue.h"
-#include "catalogue/CollectionCommands.h"
 #include "catalogue/ui/FileListModel.h"
 #include "catalogue/ui/RemovalMenus.h"
 #include "catalogue/ui/VolumeAddingInstall.h"
@@ -28,6 +27,10 @@
 #include "shell/ui/SearchWindowBinding.h"
 #include "shell/RUF.h"
 #include "shell/ui/CollectionMenu.h"
+#include "shell/ui/MainWindowLayout.h"
+#include "shell/ui/Optionsfrm.h"
+#include "shell/ui/Shutdown.h"
+#include "shell/ui/Toolbars.h"
 
 namespace twinsweep {
 
@@ -98,18 +101,26 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     rebuildTree();
     showCollectionChanged(m_catalogue.CollectionChanged());
     SearchWindowBinding* search = installSearchWindow(*this);
-    installVolumeAdding(*this, search->stopFlag(), *m_queryRows);
+    volumeAdding = installVolumeAdding(*this, search->stopFlag(), *m_queryRows);
     ruf = buildCollectionMenu(*this);
+    installOptionsWindow(*this);
     hideEmptyMenus();
 }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (!isEnabled() || !offerToSaveChanges(m_catalogue, *m_services, *ruf)) {
+    if (!Form_Unload(*this)) {
         event->ignore();
         return;
     }
     QMainWindow::closeEvent(event);
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    MainWindowLayout layout(*this);
+    Form_Resize(FormLoaded, layout);
 }
 
 void Form1::hideEmptyMenus()
@@ -249,16 +260,14 @@ void Form1::buildToolbar()
     Toolbar1 = addToolBar("Toolbar1");
     Toolbar1->setObjectName("Toolbar1");
     Toolbar1->setMovable(false);
-    toolbarSaveSeparator = Toolbar1->addSeparator();
-    toolbarSave = Toolbar1->addAction("Save");
-    toolbarSave->setObjectName("toolbarSave");
-    toolbarSave->setToolTip("Save collection");
+    toolbars = new Toolbars(Toolbar1, Toolbar2, this);
+    toolbarSave = toolbars->button(ToolbarCommand::Save);
+    toolbarSaveSeparator = toolbars->separatorBefore(ToolbarCommand::Save);
 }
 
 void Form1::showCollectionChanged(bool changed)
 {
-    toolbarSaveSeparator->setVisible(changed);
-    toolbarSave->setVisible(changed);
+    toolbars->setShown(ToolbarCommand::Save, changed);
 }
 
 void Form1::rebuildTree()
