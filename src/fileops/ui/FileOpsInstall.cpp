@@ -5,6 +5,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "catalogue/Catalogue.h"
 #include "fileops/DeleteCheckedResults.h"
 #include "fileops/FileOpSteps.h"
 #include "platform/FileLayer.h"
@@ -23,6 +24,9 @@ QAction* installDeleteFilesButton(Form1& window, MediaChannels& channels)
     button->setObjectName("DeleteFiles");
     if (auto* tool = qobject_cast<QToolButton*>(window.Toolbar2->widgetForAction(button)))
         tool->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto followLowerList = [button](LowerList shown) { button->setEnabled(shown == LowerList::Duplicates); };
+    followLowerList(window.catalogue().shownLowerList());
+    QObject::connect(&window.catalogue(), &Catalogue::lowerListChanged, button, followLowerList);
     QObject::connect(button, &QAction::triggered, &window, [&window, &channels] {
         FileOpsContext ops{window.catalogue(), window.services(), volumes, files, channels};
         Delete_Click(ops);

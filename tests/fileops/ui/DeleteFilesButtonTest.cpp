@@ -13,6 +13,7 @@
 #include "ScratchFiles.h"
 #include "catalogue/Catalogue.h"
 #include "platform/VolumeLayer.h"
+#include "duplicates/ui/ResultListView.h"
 #include "shell/ui/Form1.h"
 
 namespace twinsweep {
@@ -61,6 +62,14 @@ TEST(DeleteFilesButtonTest, DeletesTheCheckedResultsOfTheMainWindow)
     EXPECT_EQ(window.ListFiles2->model()->rowCount(), 2);
     EXPECT_TRUE(window.toolbarSave->isVisible()) << "the collection has changed";
     EXPECT_TRUE(window.isEnabled());
+
+    window.resultList->querysel_Click();
+    EXPECT_FALSE(button->isEnabled()) << "the results are hidden behind the query list";
+    button->trigger();
+    EXPECT_EQ(fake.prompt.texts().size(), 1);
+    EXPECT_TRUE(QFile::exists(folder + "three.mp3"));
+    window.resultList->serachsel_Click();
+    EXPECT_TRUE(button->isEnabled());
 }
 
 } // namespace
