@@ -63,13 +63,12 @@ TEST(DeleteFilesButtonTest, DeletesTheCheckedResultsOfTheMainWindow)
     EXPECT_TRUE(window.toolbarSave->isVisible()) << "the collection has changed";
     EXPECT_TRUE(window.isEnabled());
 
+    // With the query list in the lower pane the checked results are out of sight.
     window.resultList->querysel_Click();
-    EXPECT_FALSE(button->isEnabled()) << "the results are hidden behind the query list";
+    fake.prompt.answers.push_back(MessageAnswer::Yes);
     button->trigger();
-    EXPECT_EQ(fake.prompt.texts().size(), 1);
+    EXPECT_EQ(fake.prompt.texts().size(), 1) << "no second question";
     EXPECT_TRUE(QFile::exists(folder + "three.mp3"));
-    window.resultList->serachsel_Click();
-    EXPECT_TRUE(button->isEnabled());
 }
 
 } // namespace
