@@ -38,7 +38,8 @@ VolumeFileListView::VolumeFileListView(Catalogue& catalogue, Services& services,
     // The right click has selection rules of its own, so the view's default must not see it.
     view->setContextMenuPolicy(Qt::PreventContextMenu);
     view->installEventFilter(this);
-    view->viewport()->installEventFilter(this);
+    m_viewport = view->viewport();
+    m_viewport->installEventFilter(this);
     connect(view->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int section) { ListFiles2_ColumnClick(section + 1); });
 }
@@ -141,11 +142,12 @@ void VolumeFileListView::ListFiles2_ColumnClick(int column)
 
 bool VolumeFileListView::eventFilter(QObject* watched, QEvent* event)
 {
-    QTableView* view = m_widgets.ListFiles2;
-    if (watched == view && event->type() == QEvent::KeyPress)
+    // Events still arrive while the view is being destroyed, when it is no longer a
+    // scroll area: compare pointers only, never ask the view for its viewport here.
+    if (watched == m_widgets.ListFiles2 && event->type() == QEvent::KeyPress)
         return routeKeyPress(m_commands, ListFiles2KeyCommand, toWinKey(static_cast<const QKeyEvent&>(*event)),
                              m_catalogue.ListFiles2.size(), [this] { return selectedRows(); });
-    if (watched != view->viewport())
+    if (watched != m_viewport)
         return false;
     const auto& mouse = static_cast<const QMouseEvent&>(*event);
     switch (event->type()) {

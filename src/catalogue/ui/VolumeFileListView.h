@@ -88,6 +88,7 @@ private:
     Services& m_services;
     VolumeFileListWidgets m_widgets;
     ListCommands m_commands;
+    QObject* m_viewport = nullptr; // the list's viewport, compared against, never called
     QPoint m_pressPosition;
 };
 

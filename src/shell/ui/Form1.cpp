@@ -161,8 +161,16 @@ public:
     VolumeNameDelegate(Handler onEdited, QObject* parent) : HotTrackDelegate(parent), m_onEdited(std::move(onEdited)) {}
     void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override
     {
-        if (const auto* line = qobject_cast<QLineEdit*>(editor))
-            m_onEdited(index.data(NodeIndexRole).toInt(), line->text());
+        // The rename rebuilds the tree, which must wait until the view has closed its
+        // editor: the rule runs once control is back in the event loop.
+        if (const auto* line = qobject_cast<QLineEdit*>(editor)) {
+            QMetaObject::invokeMethod(
+                parent(),
+                [onEdited = m_onEdited, node = index.data(NodeIndexRole).toInt(), name = line->text()] {
+                    onEdited(node, name);
+                },
+                Qt::QueuedConnection);
+        }
     }
 
 private:
