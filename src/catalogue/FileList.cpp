@@ -1,33 +1,112 @@
 #include "FileList.h"
 
 #include <algorithm>
-#include <numeric>
+
+#include "platform/HugePages.h"
 
 namespace twinsweep {
 
+namespace {
+
+char16_t foldedUnit(char16_t unit)
+{
+    if (unit < 0x80)
+        return unit >= 'A' && unit <= 'Z' ? char16_t(unit + ('a' - 'A')) : unit;
+    return char16_t(QChar::toCaseFolded(char32_t(unit)));
+}
+
+/// A row's name in the sort: `Width` folded characters from an offset on, packed four
+/// to a number (zeros past the end), so comparisons never touch the texts.
+struct NameKey
+{
+    static constexpr qsizetype Width = 16;
+    quint64 chunk[Width / 4];
+    const QString* name;
+    qsizetype position; // in the list before sorting: equal names keep their order
+
+    void load(qsizetype offset)
+    {
+        std::fill(std::begin(chunk), std::end(chunk), 0);
+        const char16_t* text = reinterpret_cast<const char16_t*>(name->constData());
+        const qsizetype end = qMin(name->size(), offset + Width);
+        for (qsizetype i = offset; i < end; ++i)
+            chunk[(i - offset) / 4] |= quint64(foldedUnit(text[i])) << (16 * (3 - (i - offset) % 4));
+    }
+    bool sameChunk(const NameKey& other) const { return std::equal(std::begin(chunk), std::end(chunk), other.chunk); }
+    bool operator<(const NameKey& other) const
+    {
+        for (size_t i = 0; i < std::size(chunk); ++i) {
+            if (chunk[i] != other.chunk[i])
+                return chunk[i] < other.chunk[i];
+        }
+        return position < other.position;
+    }
+};
+
+/// Sorts by `NameKey::Width` characters at a time: each run that agrees so far and goes
+/// on is loaded with its next characters and sorted again, so each name is read once per level.
+void sortNameKeys(std::vector<NameKey>& keys)
+{
+    struct Run
+    {
+        size_t first, last;
+        qsizetype offset;
+    };
+    std::vector<Run> pending{{0, keys.size(), 0}};
+    while (!pending.empty()) {
+        const Run run = pending.back();
+        pending.pop_back();
+        for (size_t i = run.first; i < run.last; ++i)
+            keys[i].load(run.offset);
+        std::sort(keys.begin() + qsizetype(run.first), keys.begin() + qsizetype(run.last));
+        for (size_t begin = run.first; begin < run.last;) {
+            size_t end = begin + 1;
+            bool goesOn = keys[begin].name->size() > run.offset + NameKey::Width;
+            for (; end < run.last && keys[end].sameChunk(keys[begin]); ++end)
+                goesOn = goesOn || keys[end].name->size() > run.offset + NameKey::Width;
+            if (end - begin > 1 && goesOn)
+                pending.push_back({begin, end, run.offset + NameKey::Width});
+            begin = end;
+        }
+    }
+}
+
+/// Puts `rows[order[i]]` at place i for every i, in place; `order` is used up.
+void permuteRows(std::vector<ListRow>& rows, std::vector<NameKey>& order)
+{
+    for (size_t start = 0; start < rows.size(); ++start) {
+        if (order[start].position < 0)
+            continue;
+        ListRow carried = std::move(rows[start]);
+        size_t place = start;
+        for (;;) {
+            const size_t from = size_t(order[place].position);
+            order[place].position = -1;
+            if (from == start) {
+                rows[place] = std::move(carried);
+                break;
+            }
+            rows[place] = std::move(rows[from]);
+            place = from;
+        }
+    }
+}
+
+} // namespace
+
 void sortByFileName(std::vector<ListRow>& rows, const std::vector<FileRecord>& master)
 {
-    // Each name is folded once: a case-blind compare per pair costs several times more
-    // over the twenty million comparisons of a million rows.
-    const auto fileName = [&master](const ListRow& row) -> QString {
-        const qsizetype masterRow = rowFromTag(row.Tag);
-        if (masterRow < 0 || masterRow >= qsizetype(master.size()))
-            return {};
-        return master[size_t(masterRow)].value(Field::Filename).toCaseFolded();
-    };
-    std::vector<QString> keys;
+    static const QString noName;
+    std::vector<NameKey> keys;
     keys.reserve(rows.size());
-    for (const ListRow& row : rows)
-        keys.push_back(fileName(row));
-    std::vector<qsizetype> order(rows.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&keys](qsizetype a, qsizetype b) { return keys[size_t(a)] < keys[size_t(b)]; });
-    std::vector<ListRow> sorted;
-    sorted.reserve(rows.size());
-    for (const qsizetype from : order)
-        sorted.push_back(std::move(rows[size_t(from)]));
-    rows = std::move(sorted);
+    preferHugePages(keys.data(), keys.capacity() * sizeof(NameKey));
+    for (size_t at = 0; at < rows.size(); ++at) {
+        const qsizetype masterRow = rowFromTag(rows[at].Tag);
+        const bool known = masterRow >= 0 && masterRow < qsizetype(master.size());
+        keys.push_back({{}, known ? &master[size_t(masterRow)].value(Field::Filename) : &noName, qsizetype(at)});
+    }
+    sortNameKeys(keys);
+    permuteRows(rows, keys);
 }
 
 FileList::FileList(const std::vector<FileRecord>& master, bool withCollectionColumn)

@@ -7,6 +7,7 @@
 #include "FakeVolumeInfo.h"
 #include "MediaFolder.h"
 #include "QtPrinters.h"
+#include "ScanFakes.h"
 #include "TestEnvironment.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/MainScanner.h"
@@ -21,31 +22,8 @@
 namespace twinsweep {
 namespace {
 
-/// The scanning window: what it was shown and whether it is loaded.
-class FakeScanningWindow : public ScanningWindow
-{
-public:
-    void show() override
-    {
-        loaded = true;
-        ++shows;
-    }
-    void unload() override { loaded = false; }
-    void setDirectory(const QString& caption) override
-    {
-        if (loaded)
-            directories << caption;
-    }
-    void setFile(const QString& caption) override
-    {
-        if (loaded)
-            files << caption;
-    }
-    bool loaded = false;
-    int shows = 0;
-    QStringList directories;
-    QStringList files;
-};
+using test::FakeScanningWindow;
+using test::TestStopFlag;
 
 /// The name window: records the proposed names and answers from a script ("" = its
 /// close box).
@@ -65,14 +43,6 @@ public:
     QStringList proposed;
     std::deque<QString> answers;
     int shows = 0;
-};
-
-class TestStopFlag : public StopRequest
-{
-public:
-    void clear() override { stop = false; }
-    bool requested() const override { return stop; }
-    bool stop = true; // left over from an earlier Cancel
 };
 
 class VolumeAdderTest : public ::testing::Test

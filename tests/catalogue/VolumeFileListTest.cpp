@@ -176,5 +176,35 @@ TEST_F(SortedFileListTest, ASortedListStaysSortedThroughEveryFill)
     EXPECT_EQ(rows[0].Tag, 99) << "a Tag without a master row sorts first, as an empty name";
 }
 
+TEST(SortByFileNameTest, MatchesAPlainCaseFoldedStableSort)
+{
+    // Names share long beginnings (past the characters compared at once) and differ in case.
+    const QString alphabet = QString::fromUtf8("aAbB \u00e9\u00c9-0");
+    quint64 state = 13;
+    const auto next = [&state](int below) {
+        state = state * 6364136223846793005ull + 1442695040888963407ull;
+        return int((state >> 33) % quint64(below));
+    };
+    std::vector<FileRecord> master;
+    for (int row = 0; row < 3000; ++row) {
+        QString name = next(3) == 0 ? QString() : QString("01 - The Same Long Beginning ").left(next(30));
+        for (int length = next(12); length > 0; --length)
+            name += alphabet[next(int(alphabet.size()))];
+        master.push_back(test::makeRecord(name, "/m/", 1));
+    }
+    std::vector<ListRow> rows;
+    for (qsizetype tag = qsizetype(master.size()); tag >= 1; --tag)
+        rows.push_back({tag, {}, SystemWindowText, false});
+    std::vector<ListRow> expected = rows;
+    std::stable_sort(expected.begin(), expected.end(), [&master](const ListRow& a, const ListRow& b) {
+        return master[size_t(a.Tag - 1)].value(Field::Filename).toCaseFolded() <
+               master[size_t(b.Tag - 1)].value(Field::Filename).toCaseFolded();
+    });
+    sortByFileName(rows, master);
+    ASSERT_EQ(rows.size(), expected.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        ASSERT_EQ(rows[i].Tag, expected[i].Tag) << "at " << i;
+}
+
 } // namespace
 } // namespace twinsweep

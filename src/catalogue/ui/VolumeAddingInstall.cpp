@@ -8,6 +8,7 @@
 #include "catalogue/MainScanner.h"
 #include "catalogue/MediaFileReader.h"
 #include "catalogue/VolumeAdder.h"
+#include "catalogue/VolumeUpdater.h"
 #include "catalogue/cDirEx.h"
 #include "frmfndupd.h"
 #include "platform/Mp3TagReader.h"
@@ -36,10 +37,28 @@ VolumeAdding::VolumeAdding(Form1& window, const VolumeInfo& volumes, StopRequest
     m_form4 = new Form4(window.catalogue().TreeView1, services.prompt, &window);
     m_scanner = new MainScanner(services, m_parts->DirEx, *m_parts->reader, *m_frmfndupd, this);
     m_adder = std::make_unique<VolumeAdder>(window.catalogue(), services, *m_scanner, volumes, StopFlag, *m_form4);
+    m_updater = std::make_unique<VolumeUpdater>(window.catalogue(), services, *m_scanner, volumes, StopFlag);
     connect(m_frmfndupd, &ScanningWindowHost::cancelClicked, m_scanner, &MainScanner::frmfndupd_Cancel);
 }
 
 VolumeAdding::~VolumeAdding() = default;
+
+namespace {
+void installVolumeUpdating(Form1& window, VolumeUpdater& updater, QAction* cmdFind)
+{
+    const auto Updatevolume_Click = [&updater] { updater.Updatevolume_Click(); };
+    auto* Updatevolume = new QAction("&Update volume", window.editMenu);
+    Updatevolume->setObjectName("Updatevolume");
+    const QList<QAction*> entries = window.editMenu->actions();
+    window.editMenu->insertAction(entries.value(entries.indexOf(cmdFind) + 1), Updatevolume);
+    QObject::connect(Updatevolume, &QAction::triggered, window.editMenu, Updatevolume_Click);
+
+    auto* upd = new QAction("Update", window.popMNU);
+    upd->setObjectName("upd");
+    window.popMNU->insertAction(window.popMNU->actions().value(0), upd);
+    QObject::connect(upd, &QAction::triggered, window.popMNU, Updatevolume_Click);
+}
+} // namespace
 
 VolumeAdding* installVolumeAdding(Form1& window, StopRequest& StopFlag, QueryRowSink& query)
 {
@@ -54,6 +73,7 @@ VolumeAdding* installVolumeAdding(Form1& window, StopRequest& StopFlag, QueryRow
     QObject::connect(cmdFind, &QAction::triggered, adding, cmdFind_Click);
 
     window.toolbars->add(ToolbarCommand::AddVolume, cmdFind_Click);
+    installVolumeUpdating(window, adding->updater(), cmdFind);
     return adding;
 }
 

@@ -14,6 +14,7 @@ class StopRequest;
 class ScanningWindowHost;
 class VolumeAdder;
 class VolumeInfo;
+class VolumeUpdater;
 
 /// The main window's scanning machinery (the folder scanner `DirEx`, the media reader,
 /// the scanning window) and the road of adding a volume, with the name window. Owned
@@ -27,6 +28,7 @@ public:
 
     MainScanner& scanner() { return *m_scanner; }
     VolumeAdder& adder() { return *m_adder; }
+    VolumeUpdater& updater() { return *m_updater; }
     ScanningWindowHost& scanningWindow() { return *m_frmfndupd; }
     Form4& nameWindow() { return *m_form4; }
 
@@ -37,10 +39,12 @@ private:
     Form4* m_form4;
     MainScanner* m_scanner;
     std::unique_ptr<VolumeAdder> m_adder;
+    std::unique_ptr<VolumeUpdater> m_updater;
 };
 
 /// Adds "&Add volume" at the top of the Edit menu and "Add volume" as the first button
-/// of the main toolbar; both start `cmdFind_Click`. `StopFlag` is the Search window's;
+/// of the main toolbar; both start `cmdFind_Click`. Adds "&Update volume" after it and
+/// "Update" at the top of the volume tree's menu; both start `Updatevolume_Click`. `StopFlag` is the Search window's;
 /// `query` takes the rows of a folder scanned for the query list.
 VolumeAdding* installVolumeAdding(Form1& window, StopRequest& StopFlag, QueryRowSink& query);
 
