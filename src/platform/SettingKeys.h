@@ -20,6 +20,11 @@ inline constexpr Setting Filetype{"Options", "Filetype", "0"};   // 0 MP3 and WA
 inline constexpr Setting RecSubDir{"Options", "RecSubDir", "1"}; // scan subfolders
 inline constexpr Setting Crossfade{"Options", "Crossfade", "5"}; // seconds, 0 = none
 inline constexpr Setting Volume{"Options", "Volume", "70"};      // playback volume in per cent
+// Query list column widths in twips, keyed by the header text; never written
+inline constexpr Setting List3Filename{"List3", "Filename", "4000"};
+inline constexpr Setting List3Path{"List3", "Path", "2000"};
+inline constexpr Setting List3Duration{"List3", "Duration", "1185"};
+inline constexpr Setting List3Collection{"List3", "Collection", "4000"};
 // Recent collections: the paths are kept in this section under the keys "1", "2", ...
 inline constexpr const char* RecentFiles = "Recent Files";
 inline constexpr Setting noRUF{"Config", "noRUF", "0"};         // number of recent entries
