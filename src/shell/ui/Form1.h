@@ -27,6 +27,7 @@ class QueryList;
 class QueryListView;
 class ResultListView;
 class RUF;
+class Toolbars;
 
 /// The main window: shows the collection that `Catalogue` owns, composes the menus,
 /// toolbar, lists and status bar, and forwards commands to the subsystems.
@@ -59,6 +60,8 @@ public:
     QAction* toolbarSaveSeparator = nullptr; // button 2
     QAction* toolbarSave = nullptr;          // button 3
     QToolBar* Toolbar2 = nullptr;            // result toolbar above the lower pane
+    /// Where a subsystem plugs in the command of a button of either toolbar.
+    Toolbars* toolbars = nullptr;
     QMenu* fileMenu = nullptr;
     QMenu* editMenu = nullptr;
     QMenu* viewMenu = nullptr;
