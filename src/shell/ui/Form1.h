@@ -43,6 +43,8 @@ public:
     Services& services() { return *m_services; }
     /// The playback channels "f1" and "f2".
     modMultimedia& multimedia() { return *m_channels; }
+    /// The query list's rows and Tag.
+    QueryList& queryRows() { return *m_queryRows; }
 
     /// Refills the volume file list for the selected volume (see `Catalogue::ClickNOD`).
     void ClickNOD();
