@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <functional>
+
+#include <QHash>
 #include <limits>
 
 #include "QueryList.h"
@@ -35,17 +37,22 @@ QString volumeName(const VolumeTree& tree, const QString& nodeNumber)
     return tree.node(int(index)).Text;
 }
 
-/// A checked query row for row `index` of a file list, with `collection` as its volume.
-QueryRow queryRow(const FileList& list, qsizetype index, const QString& collection)
+/// Duration texts by the seconds they were made from: a long list repeats a few
+/// hundred durations, so each is formatted and stored once.
+class DurationTexts
 {
-    QueryRow row;
-    row.Filename = list.text(index, int(Field::Filename));
-    row.Path = list.text(index, int(Field::Path));
-    row.Duration = durationText(list.text(index, int(Field::Duration)));
-    row.Collection = collection;
-    row.Checked = true;
-    return row;
-}
+public:
+    const QString& operator()(const QString& seconds)
+    {
+        auto found = m_texts.find(seconds);
+        if (found == m_texts.end())
+            found = m_texts.insert(seconds, durationText(seconds));
+        return found.value();
+    }
+
+private:
+    QHash<QString, QString> m_texts;
+};
 
 /// Checked query rows for the selected rows of a file list; `collectionOf` names a row's volume.
 std::vector<QueryRow> queryRows(const FileList& list, const std::vector<qsizetype>& selectedRows,
@@ -53,9 +60,12 @@ std::vector<QueryRow> queryRows(const FileList& list, const std::vector<qsizetyp
 {
     std::vector<QueryRow> rows;
     rows.reserve(selectedRows.size());
+    DurationTexts durations;
     for (qsizetype index : selectedRows) {
-        if (index >= 0 && index < list.size())
-            rows.push_back(queryRow(list, index, collectionOf(index)));
+        if (index < 0 || index >= list.size())
+            continue;
+        rows.push_back({list.text(index, int(Field::Filename)), list.text(index, int(Field::Path)),
+                        durations(list.text(index, int(Field::Duration))), collectionOf(index), true});
     }
     return rows;
 }
