@@ -1,25 +1,11 @@
 #include "Player.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "modMultimedia.h"
-#include "platform/SettingKeys.h"
-#include "platform/SettingsStore.h"
 #include "queue/QueryList.h"
 
 namespace twinsweep {
 
-int readPlayerVolume(const SettingsStore& settings)
-{
-    bool isNumber = false;
-    const double volume = std::nearbyint(settings.value(Settings::Volume).toDouble(&isNumber));
-    if (!isNumber)
-        return 70;
-    return int(std::clamp(volume, 0.0, 100.0));
-}
-
-Player::Player(modMultimedia& channels, QueryList& query, EventPump& pump, int PlayerVolume)
+Player::Player(modMultimedia& channels, QueryList& query, EventPump& pump, const int& PlayerVolume)
     : m_channels(channels), m_query(query), m_pump(pump), m_volume(PlayerVolume)
 {}
 

@@ -8,28 +8,23 @@ namespace twinsweep {
 
 class EventPump;
 class QueryList;
-class SettingsStore;
 class modMultimedia;
-
-/// The playback volume 0 to 100 that start-up reads from the settings ("Volume",
-/// 70 when missing or not a number, at most 100).
-int readPlayerVolume(const SettingsStore& settings);
 
 /// Starts files on the channel "f1": whatever plays is closed first, the file plays
 /// whole at the playback volume, and the query list is recoloured.
 class Player : public QueryPlayer
 {
 public:
-    Player(modMultimedia& channels, QueryList& query, EventPump& pump, int PlayerVolume);
+    /// `PlayerVolume` is the main window's playback volume (0 to 100), read at each start.
+    Player(modMultimedia& channels, QueryList& query, EventPump& pump, const int& PlayerVolume);
 
     void playmedia(const QString& path) override;
-    int PlayerVolume() const { return m_volume; }
 
 private:
     modMultimedia& m_channels;
     QueryList& m_query;
     EventPump& m_pump;
-    int m_volume;
+    const int& m_volume;
 };
 
 } // namespace twinsweep

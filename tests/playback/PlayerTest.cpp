@@ -3,24 +3,12 @@
 #include "FakeMultimedia.h"
 #include "FakeServices.h"
 #include "ScratchFiles.h"
-#include "platform/SettingKeys.h"
 #include "playback/Player.h"
 #include "playback/modMultimedia.h"
 #include "queue/QueryList.h"
 
 namespace twinsweep {
 namespace {
-
-TEST(PlayerVolume, IsReadAsAWholeNumberUpTo100)
-{
-    test::FakeServices fake;
-    EXPECT_EQ(readPlayerVolume(fake.settings), 70);
-    const std::pair<const char*, int> cases[]{{"55", 55}, {"150", 100}, {"-3", 0}, {"49.5", 50}, {"loud", 70}};
-    for (const auto& [stored, volume] : cases) {
-        fake.settings.setValue(Settings::Volume, stored);
-        EXPECT_EQ(readPlayerVolume(fake.settings), volume) << stored;
-    }
-}
 
 TEST(Player, StartsTheFileOnF1AfterClosingBothChannels)
 {
@@ -36,16 +24,18 @@ TEST(Player, StartsTheFileOnF1AfterClosingBothChannels)
     test::writeFile(first);
     test::writeFile(second);
 
-    Player player(channels, query, fake.pump, 60);
+    int volume = 60;
+    Player player(channels, query, fake.pump, volume);
     player.playmedia(first);
     media.advance(1000);
+    volume = 40;
     player.playmedia(second);
 
     EXPECT_EQ(media.interpreter.path("f1"), second);
     EXPECT_EQ(channels.GetMediaMode("f1"), "playing");
     EXPECT_EQ(channels.GetMediaPosition("f1"), 0);
     EXPECT_EQ(channels.GetMediaMode("f2"), "ERROR");
-    EXPECT_EQ(media.channel("f1")->left, 600);
+    EXPECT_EQ(media.channel("f1")->left, 400) << "the volume is read at each start";
     EXPECT_EQ(query.row(1).ForeColor, PlayingColor);
 }
 

@@ -10,10 +10,7 @@
 #include "catalogue/ui/ListSelection.h"
 #include "duplicates/ui/ResultListView.h"
 #include "platform/MediaChannels.h"
-#include "platform/SettingKeys.h"
-#include "platform/SettingsStore.h"
 #include "platform/Services.h"
-#include "platform/Twips.h"
 #include "platform/ui/KeyMapping.h"
 #include "queue/QueryCommands.h"
 #include "queue/QueryList.h"
@@ -41,16 +38,6 @@ void QueryListView::setUpView()
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
     m_view->horizontalHeader()->setHighlightSections(false);
-    const Setting widths[]{Settings::List3Filename, Settings::List3Path, Settings::List3Duration,
-                           Settings::List3Collection};
-    const SettingsStore& settings = m_wiring.services.settings;
-    for (int column = 0; column < 4; ++column) {
-        bool isNumber = false;
-        double twips = settings.value(widths[column]).toDouble(&isNumber);
-        if (!isNumber || twips < 0)
-            twips = QString(widths[column].fallback).toDouble();
-        m_view->setColumnWidth(column, twipsToPixels(twips, m_view->logicalDpiX()));
-    }
     // The right click has selection rules of its own, so the view's default must not see it.
     m_view->setContextMenuPolicy(Qt::PreventContextMenu);
     m_view->installEventFilter(this);

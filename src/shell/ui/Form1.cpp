@@ -17,7 +17,6 @@
 #include <QVBoxLayout>
 
 #include "catalogue/Catalogue.h"
-#include "catalogue/CollectionCommands.h"
 #include "catalogue/ui/FileListModel.h"
 #include "catalogue/ui/RemovalMenus.h"
 #include "catalogue/ui/VolumeAddingInstall.h"
@@ -32,6 +31,9 @@
 #include "shell/ui/SearchWindowBinding.h"
 #include "shell/RUF.h"
 #include "shell/ui/CollectionMenu.h"
+#include "shell/ui/MainWindowLayout.h"
+#include "shell/ui/Optionsfrm.h"
+#include "shell/ui/Shutdown.h"
 #include "shell/ui/Toolbars.h"
 
 namespace twinsweep {
@@ -93,12 +95,12 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     m_services.reset(new Services{prompt, *m_status, dialogs, *m_busy, pump, settings});
     m_mci = std::make_unique<MciInterpreter>(QtPlaybackChannel::factory());
     m_channels = std::make_unique<modMultimedia>(*m_mci);
-    m_channels->CloseAllMedia();
+    lifecycle.CloseAllMedia = [this] { m_channels->CloseAllMedia(); };
     m_queryRows = std::make_unique<QueryList>();
     resultList = new ResultListView(m_catalogue, *m_services, {Duplicates, lowerPane, query, viewMenu}, this);
     installVolumeRemoval(m_catalogue, *m_services, editMenu, popMNU);
     installDeleteFilesButton(*this, *m_channels);
-    m_player = std::make_unique<Player>(*m_channels, *m_queryRows, pump, readPlayerVolume(settings));
+    m_player = std::make_unique<Player>(*m_channels, *m_queryRows, pump, PlayerVolume);
     queryList = installQueryList(*this, *m_queryRows, *m_player, *m_channels);
     resultList->commands().add(KeyCommand::StopPlayback, [this](const auto&) { ReleasePlayerChannels(*m_channels); });
 
@@ -108,19 +110,26 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     rebuildTree();
     showCollectionChanged(m_catalogue.CollectionChanged());
     SearchWindowBinding* search = installSearchWindow(*this);
-    installVolumeAdding(*this, search->stopFlag(), *m_queryRows);
+    volumeAdding = installVolumeAdding(*this, search->stopFlag(), *m_queryRows);
     ruf = buildCollectionMenu(*this);
+    installOptionsWindow(*this);
     hideEmptyMenus();
 }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (!isEnabled() || !offerToSaveChanges(m_catalogue, *m_services, *ruf)) {
+    if (!Form_Unload(*this)) {
         event->ignore();
         return;
     }
-    m_channels->CloseAllMedia();
     QMainWindow::closeEvent(event);
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    MainWindowLayout layout(*this);
+    Form_Resize(FormLoaded, layout);
 }
 
 void Form1::hideEmptyMenus()

@@ -12,8 +12,6 @@
 #include "catalogue/Catalogue.h"
 #include "duplicates/ui/ResultListView.h"
 #include "platform/MediaChannels.h"
-#include "platform/SettingKeys.h"
-#include "platform/Twips.h"
 #include "queue/QueryCommands.h"
 #include "queue/QueryList.h"
 #include "queue/ui/QueryListView.h"
@@ -47,8 +45,6 @@ class QueryListViewTest : public ::testing::Test
 protected:
     QueryListViewTest()
     {
-        fake.settings.setValue(Settings::List3Path, "1500");
-        fake.settings.setValue(Settings::List3Duration, "wide");
         folder = test::freshFolder("queryview") + "/";
         test::writeFile(folder + "there.mp3");
         for (const char* name : {"a.mp3", "there.mp3", "c.mp3", "d.mp3"})
@@ -171,15 +167,6 @@ TEST_F(QueryListViewTest, MenuCommandsActOnTheSelectedRow)
     EXPECT_EQ(rows.row(2).Filename, "d.mp3");
     queryList->queryclear->trigger();
     EXPECT_TRUE(rows.isEmpty());
-}
-
-TEST_F(QueryListViewTest, ColumnWidthsComeFromTheSettingsInTwips)
-{
-    const int dpi = view->logicalDpiX();
-    EXPECT_EQ(view->columnWidth(0), twipsToPixels(4000, dpi));
-    EXPECT_EQ(view->columnWidth(1), twipsToPixels(1500, dpi));
-    EXPECT_EQ(view->columnWidth(2), twipsToPixels(1185, dpi)) << "a width that is no number reads as the default";
-    EXPECT_EQ(view->columnWidth(3), twipsToPixels(4000, dpi));
 }
 
 TEST(QueryListInMainWindow, ResultRowsGoToTheQueryListWhichTheViewMenuSwitches)
