@@ -21,6 +21,9 @@ public:
     void append(const QueryRow& row) override;
     void clear();
 
+    /// The list's tag: the 1-based index of the row now playing, as decimal text.
+    QString Tag = QStringLiteral("1");
+
 Q_SIGNALS:
     void aboutToReset();
     void wasReset();
