@@ -17,7 +17,6 @@
 #include <QVBoxLayout>
 
 #include "catalogue/Catalogue.h"
-#include "catalogue/CollectionCommands.h"
 #include "catalogue/ui/FileListModel.h"
 #include "catalogue/ui/RemovalMenus.h"
 #include "catalogue/ui/VolumeAddingInstall.h"
@@ -31,6 +30,9 @@
 #include "shell/ui/CollectionMenu.h"
 #include "shell/ui/HelpCommands.h"
 #include "shell/ui/InterfaceTimer.h"
+#include "shell/ui/MainWindowLayout.h"
+#include "shell/ui/Optionsfrm.h"
+#include "shell/ui/Shutdown.h"
 #include "shell/ui/ViewToggles.h"
 #include "shell/ui/Toolbars.h"
 
@@ -103,9 +105,10 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     rebuildTree();
     showCollectionChanged(m_catalogue.CollectionChanged());
     SearchWindowBinding* search = installSearchWindow(*this);
-    installVolumeAdding(*this, search->stopFlag(), *m_queryRows);
+    volumeAdding = installVolumeAdding(*this, search->stopFlag(), *m_queryRows);
     ruf = buildCollectionMenu(*this);
-    viewToggles = installViewToggles(*this);
+    installOptionsWindow(*this);
+    installViewToggles(*this);
     help = installHelpCommands(*this);
     toolbars->add(ToolbarCommand::ClearList, [this] { ClearList_Click(m_catalogue, *m_queryRows, *m_status); });
     Timer1 = new InterfaceTimer(*this, *m_queryRows);
@@ -114,11 +117,18 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (!isEnabled() || !offerToSaveChanges(m_catalogue, *m_services, *ruf)) {
+    if (!Form_Unload(*this)) {
         event->ignore();
         return;
     }
     QMainWindow::closeEvent(event);
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    MainWindowLayout layout(*this);
+    Form_Resize(FormLoaded, layout);
 }
 
 void Form1::hideEmptyMenus()

@@ -16,6 +16,7 @@ HelpCommands::HelpCommands(Form1& window) : QObject(&window), m_window(window)
 {
     buildMenu();
     window.toolbars->add(ToolbarCommand::About, [this] { About_Click(); });
+    window.lifecycle.showAboutBox = [this] { About_Click(); };
 }
 
 void HelpCommands::buildMenu()

@@ -53,28 +53,31 @@ QAction* ViewToggles::entry(const QString& name) const
 }
 
 namespace {
-/// Shows `widget` as the setting says (a text that is no Boolean keeps it shown) and
-/// adds the switch that shows or hides it and stores the choice.
-void addShowSwitch(ViewToggles& toggles, const char* name, QWidget* widget, SettingsStore& settings,
-                   const Setting& setting)
+/// Adds the switch that shows or hides `widget` and stores the choice; start-up sets
+/// both as the setting says (a text that is no Boolean leaves the widget shown).
+void addShowSwitch(Form1& window, const char* name, QWidget* widget, const Setting& setting)
 {
-    const bool shown = readBoolean(settings.value(setting)).value_or(true);
-    widget->setVisible(shown);
-    toggles.add(name, shown, [widget, &settings, &setting](bool checked) {
+    SettingsStore& settings = window.services().settings;
+    QAction* toggle = window.viewToggles->add(name, true, [widget, &settings, &setting](bool checked) {
         widget->setVisible(checked);
         settings.setValue(setting, booleanText(checked));
+    });
+    window.lifecycle.viewOptions.push_back([toggle, widget, &settings, &setting] {
+        if (const std::optional<bool> shown = readBoolean(settings.value(setting))) {
+            toggle->setChecked(*shown);
+            widget->setVisible(*shown);
+        }
     });
 }
 } // namespace
 
 ViewToggles* installViewToggles(Form1& window)
 {
-    auto* toggles = new ViewToggles(window.viewMenu, &window);
-    SettingsStore& settings = window.services().settings;
+    window.viewToggles = new ViewToggles(window.viewMenu, &window);
     // The toolbar's choice is stored too, so that it lasts like the status bar's.
-    addShowSwitch(*toggles, ViewToggle::Toolbar, window.Toolbar1, settings, Settings::Toolbar1);
-    addShowSwitch(*toggles, ViewToggle::Statusbar, window.statusBar(), settings, Settings::StatusBar1);
-    return toggles;
+    addShowSwitch(window, ViewToggle::Toolbar, window.Toolbar1, Settings::Toolbar1);
+    addShowSwitch(window, ViewToggle::Statusbar, window.statusBar(), Settings::StatusBar1);
+    return window.viewToggles;
 }
 
 } // namespace twinsweep

@@ -17,6 +17,7 @@
 #include "shell/ToolbarLayout.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/HelpCommands.h"
+#include "shell/ui/Startup.h"
 #include "shell/ui/Toolbars.h"
 #include "shell/ui/ViewToggles.h"
 #include "shell/ui/frmAbout.h"
@@ -74,7 +75,10 @@ TEST_F(ViewAndHelpTest, TheStatusBarChoiceLastsToTheNextStart)
         window->viewToggles->entry(ViewToggle::Toolbar)->trigger();
         EXPECT_FALSE(window->Toolbar1->isVisible());
     }
-    auto again = makeWindow();
+    auto again = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    Form_Load(*again, {});
+    ASSERT_NE(again->help->aboutBox(), nullptr) << "start-up greets with the about box";
+    EXPECT_TRUE(again->help->aboutBox()->isVisible());
     EXPECT_FALSE(again->statusBar()->isVisible());
     EXPECT_FALSE(again->viewToggles->entry(ViewToggle::Statusbar)->isChecked());
     EXPECT_FALSE(again->Toolbar1->isVisible());
