@@ -163,8 +163,13 @@ public:
     {}
     void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override
     {
-        if (const auto* line = qobject_cast<QLineEdit*>(editor))
-            m_onEdited(index.row() + 1, line->text());
+        // The rename rebuilds the tree, which must wait until the view has closed its
+        // editor: the rule runs once control is back in the event loop.
+        if (const auto* line = qobject_cast<QLineEdit*>(editor)) {
+            QMetaObject::invokeMethod(
+                parent(), [onEdited = m_onEdited, row = index.row(), name = line->text()] { onEdited(row + 1, name); },
+                Qt::QueuedConnection);
+        }
     }
 
 private:

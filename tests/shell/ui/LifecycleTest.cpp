@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
+#include <QToolBar>
 #include <QTreeWidget>
 
 #include "CollectionBuilder.h"
@@ -27,13 +28,18 @@ namespace {
 class LifecycleTest : public ::testing::Test
 {
 protected:
-    /// A new run of the program on the settings of the last one.
-    Form1& start(const QString& commandLine = {})
+    /// A new main window on the settings of the last run, not loaded yet.
+    Form1& create()
     {
         window.reset();
         catalogue = std::make_unique<Catalogue>();
         window = std::make_unique<Form1>(*catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
-        recordSteps(window->lifecycle);
+        return *window;
+    }
+    /// A new run of the program on the settings of the last one.
+    Form1& start(const QString& commandLine = {})
+    {
+        recordSteps(create().lifecycle);
         Form_Load(*window, commandLine);
         return *window;
     }
@@ -147,6 +153,19 @@ TEST_F(LifecycleTest, AFolderOnTheCommandLineIsScannedIn)
     ASSERT_EQ(catalogue->TreeView1.count(), 1);
     EXPECT_EQ(catalogue->TreeView1.node(1).Text, "Argument");
     EXPECT_EQ(window->ListFiles2->model()->rowCount(), 2);
+}
+
+TEST_F(LifecycleTest, AHiddenToolbarGivesItsRoomToThePanesOnlyWhenTheWindowIsRestored)
+{
+    for (const char* restore : {"1", "0"}) {
+        fake.settings.setValue("Options", "RestWind", restore);
+        create();
+        bool moved = false;
+        window->lifecycle.viewOptions = {[this] { window->Toolbar1->hide(); }};
+        window->lifecycle.moveFramesIntoToolbarRoom = [&moved] { moved = true; };
+        Form_Load(*window, {});
+        EXPECT_EQ(moved, QString(restore) == "1") << "RestWind " << restore;
+    }
 }
 
 TEST_F(LifecycleTest, CancelOrABusyWindowWritesNothing)
