@@ -95,6 +95,8 @@ find::find(FindEnvironment& environment, QWidget* parent) : QDialog(parent), m_e
     buildTabs();
     buildButtons();
     connectCheckBoxes();
+    // The window opens on the "Text" tab: the search term is typed first.
+    nam->setFocus();
     connect(&m_environment.state, &FindState::controlsEnabledChanged, this, &find::showControlsEnabled);
     showControlsEnabled(m_environment.state.controlsEnabled());
 
