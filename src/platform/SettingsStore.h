@@ -10,6 +10,15 @@ namespace twinsweep {
 
 struct Setting;
 
+/// A Boolean setting's text: "1", "0", "True", "False" (any case) as the settings
+/// hold them; nothing for any other text.
+std::optional<bool> readBoolean(const QString& text);
+/// The text a Boolean setting is stored as: "True" or "False".
+inline QString booleanText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
 /// The per-user settings: one INI file, text values addressed by section and key.
 /// Sections and keys are matched without regard to case (one part of the program
 /// writes "list2", another reads "List2"); a key keeps the spelling it was first
@@ -40,14 +49,5 @@ private:
     QSettings m_file;
     QHash<QString, QString> m_storedNames; // lower-cased "section/key" -> name in the file
 };
-
-/// A Boolean setting as stored: "True", "False" (any case) or a number (0 is false);
-/// nothing for any other text.
-std::optional<bool> readBoolean(const QString& text);
-/// "True" or "False", as Booleans are stored.
-inline QString booleanText(bool value)
-{
-    return value ? QStringLiteral("True") : QStringLiteral("False");
-}
 
 } // namespace twinsweep

@@ -1,5 +1,7 @@
 #include "TextSearch.h"
 
+#include <QStringMatcher>
+
 #include <algorithm>
 
 #include "HitPass.h"
@@ -11,20 +13,6 @@
 #include "platform/Services.h"
 
 namespace twinsweep {
-
-bool containsTerm(const FileRecord& record, const QString& term, Qt::CaseSensitivity sensitivity)
-{
-    for (const Field field : {Field::Filename, Field::Title, Field::Artist, Field::Album, Field::Comment}) {
-        if (record.value(field).contains(term, sensitivity))
-            return true;
-    }
-    return false;
-}
-
-bool beginsWithTerm(const FileRecord& record, const QString& term)
-{
-    return record.value(Field::Filename).startsWith(term, Qt::CaseInsensitive);
-}
 
 namespace {
 
@@ -47,10 +35,20 @@ void handOffToWeb(const ListSearchContext& context, const TextSearchLinks& links
 HitPass::RowTest rowTest(const TextSearchChoices& choices)
 {
     const QString term = choices.term;
-    if (choices.Check18)
-        return [term](const FileRecord& record) { return beginsWithTerm(record, term); };
-    const Qt::CaseSensitivity sensitivity = choices.Check1 ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    return [term, sensitivity](const FileRecord& record) { return containsTerm(record, term, sensitivity); };
+    if (choices.Check18) {
+        return [term](const FileRecord& record) {
+            return record.value(Field::Filename).startsWith(term, Qt::CaseInsensitive);
+        };
+    }
+    // The matcher prepares the term once for the million texts it looks through.
+    const QStringMatcher matcher(term, choices.Check1 ? Qt::CaseSensitive : Qt::CaseInsensitive);
+    return [matcher](const FileRecord& record) {
+        for (const Field field : {Field::Filename, Field::Title, Field::Artist, Field::Album, Field::Comment}) {
+            if (matcher.indexIn(record.value(field)) >= 0)
+                return true;
+        }
+        return false;
+    };
 }
 
 /// Walks the chosen source; false when a stop request ended the walk.

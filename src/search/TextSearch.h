@@ -7,7 +7,6 @@
 
 namespace twinsweep {
 
-class FileRecord;
 class SearchHistory;
 class TermList;
 struct ListSearchContext;
@@ -32,15 +31,11 @@ struct TextSearchLinks
     std::function<void(const QUrl&)> openUrl;
 };
 
-/// The full search's test: the term occurs in the file name, Title, Artist, Album or
-/// Comment.
-bool containsTerm(const FileRecord& record, const QString& term, Qt::CaseSensitivity sensitivity);
-/// The fast search's test: the file name begins with the term, case ignored.
-bool beginsWithTerm(const FileRecord& record, const QString& term);
-
 /// The text search. "On web" with a term hands it to the web search site. Otherwise a
 /// term of blanks only searches nothing; any other term is remembered in the history and
-/// every hit of the chosen source list is written to `Duplicates`. A completed search
+/// every hit of the chosen source list is written to `Duplicates`: a file whose name,
+/// Title, Artist, Album or Comment contains the term, or in the fast mode a file whose
+/// name begins with it (case ignored). A completed search
 /// shows the result list and "N item(s) found."; a stopped one keeps its hits, says
 /// "Canceled N item(s) found." and leaves the main window's view as it was. Every way
 /// gives the Search window back with the stop request emptied.

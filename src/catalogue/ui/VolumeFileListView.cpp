@@ -20,6 +20,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/ui/KeyMapping.h"
 #include "shell/ui/Form1.h"
+#include "shell/ui/ViewToggles.h"
 
 namespace twinsweep {
 
@@ -223,9 +224,18 @@ VolumeFileListView* installVolumeFileList(Form1& window)
 {
     const VolumeFileListWidgets widgets{window.ListFiles2, window.Duplicates, window.TreeView1, window.viewMenu,
                                         [&window](bool sorted) { window.setTreeSorted(sorted); }};
-    window.volumeFileList = new VolumeFileListView(window.catalogue(), window.services(), widgets, &window);
-    window.volumeFileList->readViewSettings();
-    return window.volumeFileList;
+    auto* files = new VolumeFileListView(window.catalogue(), window.services(), widgets, &window);
+    window.volumeFileList = files;
+    window.lifecycle.viewOptions.push_back([files] { files->readViewSettings(); });
+    return files;
+}
+
+void installSortedToggle(Form1& window)
+{
+    VolumeFileListView* files = window.volumeFileList;
+    QAction* Sorted =
+        window.viewToggles->add(ViewToggle::Sorted, files->isSorted(), [files](bool) { files->Sorted_Click(); });
+    QObject::connect(files, &VolumeFileListView::sortedChanged, Sorted, &QAction::setChecked);
 }
 
 } // namespace twinsweep

@@ -24,14 +24,22 @@
 #include "catalogue/ui/VolumeFileListView.h"
 #include "duplicates/ui/ResultListView.h"
 #include "fileops/ui/FileOpsInstall.h"
+#include "platform/MciInterpreter.h"
+#include "platform/ui/QtPlaybackChannel.h"
+#include "playback/Player.h"
 #include "playback/modMultimedia.h"
 #include "queue/QueryList.h"
+#include "queue/ui/QueryListView.h"
 #include "shell/ui/SearchWindowBinding.h"
 #include "shell/RUF.h"
+#include "shell/ListClearing.h"
 #include "shell/ui/CollectionMenu.h"
+#include "shell/ui/HelpCommands.h"
+#include "shell/ui/InterfaceTimer.h"
 #include "shell/ui/MainWindowLayout.h"
 #include "shell/ui/Optionsfrm.h"
 #include "shell/ui/Shutdown.h"
+#include "shell/ui/ViewToggles.h"
 #include "shell/ui/Toolbars.h"
 
 namespace twinsweep {
@@ -91,12 +99,19 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     m_status = std::make_unique<MainStatus>(statusPanel, ProgressBar1);
     m_busy = std::make_unique<MainBusy>(this);
     m_services.reset(new Services{prompt, *m_status, dialogs, *m_busy, pump, settings});
-    m_channels = std::make_unique<modMultimedia>();
+    m_mci = std::make_unique<MciInterpreter>(QtPlaybackChannel::factory());
+    m_channels = std::make_unique<modMultimedia>(*m_mci);
+    lifecycle.CloseAllMedia = [this] { m_channels->CloseAllMedia(); };
     m_queryRows = std::make_unique<QueryList>();
     resultList = new ResultListView(m_catalogue, *m_services, {Duplicates, lowerPane, query, viewMenu}, this);
     installVolumeFileList(*this);
     installVolumeRemoval(m_catalogue, *m_services, editMenu, popMNU);
     installDeleteFilesButton(*this, *m_channels);
+    m_player = std::make_unique<Player>(*m_channels, *m_queryRows, pump, PlayerVolume);
+    queryList = installQueryList(*this, *m_queryRows, *m_player, *m_channels);
+    resultList->commands().add(KeyCommand::StopPlayback, [this](const auto&) { ReleasePlayerChannels(*m_channels); });
+    volumeFileList->commands().add(KeyCommand::StopPlayback,
+                                   [this](const auto&) { ReleasePlayerChannels(*m_channels); });
 
     connect(&m_catalogue.TreeView1, &VolumeTree::nodesChanged, this, &Form1::rebuildTree);
     connect(&m_catalogue.TreeView1, &VolumeTree::selectionChanged, this, &Form1::showTreeSelection);
@@ -107,6 +122,11 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     volumeAdding = installVolumeAdding(*this, search->stopFlag(), *m_queryRows);
     ruf = buildCollectionMenu(*this);
     installOptionsWindow(*this);
+    installViewToggles(*this);
+    installSortedToggle(*this);
+    help = installHelpCommands(*this);
+    toolbars->add(ToolbarCommand::ClearList, [this] { ClearList_Click(m_catalogue, *m_queryRows, *m_status); });
+    Timer1 = new InterfaceTimer(*this, *m_queryRows);
     hideEmptyMenus();
 }
 
@@ -138,13 +158,12 @@ Form1::~Form1() = default;
 void Form1::buildStatusBar()
 {
     statusPanel = new QLabel(this);
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setMaximumWidth(200);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->hide();
     statusBar()->setObjectName("StatusBar1");
     statusBar()->addWidget(statusPanel, 1);
-    statusBar()->addPermanentWidget(ProgressBar1);
+    // Laid over the status text's panel by the interface timer, right of the text.
+    ProgressBar1 = new QProgressBar(statusBar());
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->hide();
 }
 
 namespace {
@@ -251,6 +270,7 @@ void Form1::buildMenus()
 {
     fileMenu = menuBar()->addMenu("&Colection");
     editMenu = menuBar()->addMenu("&Edit");
+    editMenu->menuAction()->setObjectName("edit");
     viewMenu = menuBar()->addMenu("&View");
     toolsMenu = menuBar()->addMenu("&Tools");
     helpMenu = menuBar()->addMenu("&Help");

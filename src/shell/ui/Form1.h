@@ -22,12 +22,18 @@ namespace twinsweep {
 class Catalogue;
 class FileListModel;
 class modMultimedia;
+class MultimediaCommands;
+class Player;
 class QueryList;
+class QueryListView;
 class ResultListView;
 class RUF;
 class VolumeFileListView;
 class VolumeAdding;
 class Toolbars;
+class ViewToggles;
+class HelpCommands;
+class InterfaceTimer;
 
 /// The main window: shows the collection that `Catalogue` owns, composes the menus,
 /// toolbar, lists and status bar, and forwards commands to the subsystems.
@@ -41,6 +47,10 @@ public:
 
     Catalogue& catalogue() { return m_catalogue; }
     Services& services() { return *m_services; }
+    /// The playback channels "f1" and "f2".
+    modMultimedia& multimedia() { return *m_channels; }
+    /// The query list's rows and Tag.
+    QueryList& queryRows() { return *m_queryRows; }
 
     /// Refills the volume file list for the selected volume (see `Catalogue::ClickNOD`).
     void ClickNOD();
@@ -52,7 +62,7 @@ public:
     QTreeWidget* TreeView1 = nullptr;
     QTableView* ListFiles2 = nullptr;
     QTableView* Duplicates = nullptr;
-    QWidget* query = nullptr;
+    QTableView* query = nullptr;
     QStackedWidget* lowerPane = nullptr;
     QLabel* statusPanel = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
@@ -62,6 +72,10 @@ public:
     QToolBar* Toolbar2 = nullptr;            // result toolbar above the lower pane
     /// Where a subsystem plugs in the command of a button of either toolbar.
     Toolbars* toolbars = nullptr;
+    /// Where a subsystem plugs in its View menu switch ("Sorted", "xpbut").
+    ViewToggles* viewToggles = nullptr;
+    HelpCommands* help = nullptr;     // the Help menu and the about box
+    InterfaceTimer* Timer1 = nullptr; // keeps menus, buttons and the status bar in step
     QMenu* fileMenu = nullptr;
     QMenu* editMenu = nullptr;
     QMenu* viewMenu = nullptr;
@@ -72,6 +86,8 @@ public:
     ResultListView* resultList = nullptr;
     /// The volume file list's look, menu `Meniu1`, keys and routing table.
     VolumeFileListView* volumeFileList = nullptr;
+    /// The query list's menu, keys and commands.
+    QueryListView* queryList = nullptr;
     RUF* ruf = nullptr; // the recent collections
     VolumeAdding* volumeAdding = nullptr;
 
@@ -107,8 +123,10 @@ private:
     std::unique_ptr<MainStatus> m_status;
     std::unique_ptr<MainBusy> m_busy;
     std::unique_ptr<Services> m_services;
+    std::unique_ptr<MultimediaCommands> m_mci; // drives the playback devices
     std::unique_ptr<modMultimedia> m_channels; // the playback channels "f1" and "f2"
     std::unique_ptr<QueryList> m_queryRows;    // the query list's rows
+    std::unique_ptr<Player> m_player;
     FileListModel* m_filesModel = nullptr;
     FileListModel* m_duplicatesModel = nullptr;
     bool m_rebuildingTree = false;

@@ -12,6 +12,7 @@
 #include "catalogue/ui/VolumeFileListView.h"
 #include "platform/SettingKeys.h"
 #include "shell/ui/Form1.h"
+#include "shell/ui/ViewToggles.h"
 
 namespace twinsweep {
 namespace {
@@ -26,6 +27,8 @@ protected:
         test::addVolume(catalogue, "Rock", files);
         test::addVolume(catalogue, "Jazz", {"j.mp3"});
         window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        for (const auto& applyViewOption : window->lifecycle.viewOptions) // as start-up does
+            applyViewOption();
         window->show();
         catalogue.TreeView1.select(1);
         window->ClickNOD();
@@ -80,12 +83,27 @@ TEST_F(VolumeFileListViewTest, FirstColumnClickTogglesSortingOtherColumnsDoNothi
     clickHeader(0);
     EXPECT_EQ(shownNames(), (QStringList{"a.mp3", "b.mp3", "c.mp3"}));
     EXPECT_EQ(fake.settings.value(Settings::Sorted), "True");
+    EXPECT_TRUE(window->viewToggles->entry("Sorted")->isChecked()) << "the View menu's check follows";
     EXPECT_EQ(window->TreeView1->topLevelItem(0)->text(0), "Jazz") << "the tree is sorted by name too";
 
     clickHeader(0);
     EXPECT_EQ(shownNames(), (QStringList{"c.mp3", "a.mp3", "b.mp3"})) << "back in master order";
     EXPECT_EQ(fake.settings.value(Settings::Sorted), "False");
     EXPECT_EQ(window->TreeView1->topLevelItem(0)->text(0), "Rock");
+}
+
+TEST_F(VolumeFileListViewTest, TheViewMenusSortedEntryDoesTheSame)
+{
+    open();
+    QAction* Sorted = window->viewToggles->entry("Sorted");
+    ASSERT_TRUE(Sorted && Sorted->isVisible());
+    Sorted->trigger();
+    EXPECT_TRUE(files2->isSorted());
+    EXPECT_EQ(shownNames(), (QStringList{"a.mp3", "b.mp3", "c.mp3"}));
+    Sorted->trigger();
+    EXPECT_FALSE(Sorted->isChecked());
+    EXPECT_EQ(shownNames(), (QStringList{"c.mp3", "a.mp3", "b.mp3"}));
+    EXPECT_EQ(fake.settings.value(Settings::Sorted), "False");
 }
 
 TEST_F(VolumeFileListViewTest, ASortedTreeStillSelectsTheRightVolume)
