@@ -65,7 +65,7 @@ protected:
     {
         base = test::makeMediaFolder({"one/a.mp3", "one/b.mp3", "two/c.mp3", "three/d.mp3", "three/e.wav"});
         volumes.mount(base, 77);
-        for (const QString& name : {"one", "two", "three"}) {
+        for (const char* name : {"one", "two", "three"}) {
             adder.AddVolume(base + "/" + name + "/");
         }
         catalogue.setCollectionChanged(false);
