@@ -28,6 +28,7 @@
 #include "shell/ui/SearchWindowBinding.h"
 #include "shell/RUF.h"
 #include "shell/ui/CollectionMenu.h"
+#include "shell/ui/ListReports.h"
 
 namespace twinsweep {
 
@@ -100,6 +101,7 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     SearchWindowBinding* search = installSearchWindow(*this);
     installVolumeAdding(*this, search->stopFlag(), *m_queryRows);
     ruf = buildCollectionMenu(*this);
+    installListReports(*this);
     hideEmptyMenus();
 }
 

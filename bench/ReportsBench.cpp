@@ -1,0 +1,96 @@
+#include <QFileInfo>
+
+#include <cstdio>
+
+#include "Bench.h"
+#include "CollectionBench.h"
+#include "HeadlessServices.h"
+#include "SyntheticCollection.h"
+#include "catalogue/Catalogue.h"
+#include "shell/ListStatistics.h"
+#include "shell/TxtExport.h"
+
+namespace twinsweep::bench {
+namespace {
+
+/// The arguments that are neither an option nor an option's value.
+QStringList positional(const QStringList& arguments)
+{
+    QStringList result;
+    for (qsizetype at = 0; at < arguments.size(); ++at) {
+        if (arguments[at].startsWith("--"))
+            ++at;
+        else
+            result << arguments[at];
+    }
+    return result;
+}
+
+/// The collection, or with `--volume N` the files of volume N as its list shows them.
+bool reportSource(const QStringList& arguments, Catalogue& catalogue, HeadlessServices& headless, bool& volumeOnly)
+{
+    const auto generate = [](Catalogue& target, qsizetype files, int volumes) {
+        SyntheticCollection(files, volumes).fill(target);
+    };
+    if (!searchCollection(arguments, catalogue, headless, generate))
+        return false;
+    volumeOnly = arguments.contains("--volume");
+    if (volumeOnly) {
+        catalogue.TreeView1.select(option(arguments, "--volume").toInt());
+        catalogue.ClickNOD(headless.services);
+    }
+    return true;
+}
+
+ListSource sourceOf(const Catalogue& catalogue, bool volumeOnly)
+{
+    return volumeOnly ? ListSource(catalogue.ListFiles2, catalogue.ListFiles) : ListSource(catalogue.ListFiles);
+}
+
+/// Prints what the statistics window would show, one caption and value a line.
+int runStats(const QStringList& arguments)
+{
+    Catalogue catalogue;
+    HeadlessServices headless;
+    bool volumeOnly = false;
+    if (!reportSource(arguments, catalogue, headless, volumeOnly))
+        return 2;
+    const ListSource source = sourceOf(catalogue, volumeOnly);
+    restartClock();
+    const ListStatistics statistics = listStatistics(source);
+    std::fprintf(stderr, "stats: %lld rows in %.3f s\n", static_cast<long long>(source.size()), elapsedSeconds());
+    std::printf("Total size\t%s\nTotal duration\t%s\nAverange bit rate\t%s\nFiles count\t%s\n",
+                qPrintable(statistics.size), qPrintable(statistics.duration),
+                qPrintable(bitRateLabel(statistics.abitr)), qPrintable(fileCountLabel(statistics.FileCount)));
+    return 0;
+}
+
+/// Writes the text export of the list to OUT.txt.
+int runExportTxt(const QStringList& arguments)
+{
+    const QStringList files = positional(arguments);
+    if (files.isEmpty()) {
+        std::fprintf(stderr, "OUT.txt is required\n");
+        return 2;
+    }
+    Catalogue catalogue;
+    HeadlessServices headless;
+    bool volumeOnly = false;
+    if (!reportSource(arguments, catalogue, headless, volumeOnly))
+        return 2;
+    const ListSource source = sourceOf(catalogue, volumeOnly);
+    QString path = files.last();
+    restartClock();
+    ExportListToTxt(source, path, headless.services);
+    std::printf("export-txt: %lld rows, %s (%.0f MB) in %.3f s, peak %.0f MiB\n", static_cast<long long>(source.size()),
+                qPrintable(headless.status.last), double(QFileInfo(path).size()) / 1e6, elapsedSeconds(),
+                peakMemoryMiB());
+    return 0;
+}
+
+const Registration stats{{"stats", "stats FILE.ztw|--generate N [--volumes V] [--volume N]", runStats}};
+const Registration exportTxt{
+    {"export-txt", "export-txt FILE.ztw|--generate N [--volumes V] OUT.txt [--volume N]", runExportTxt}};
+
+} // namespace
+} // namespace twinsweep::bench
