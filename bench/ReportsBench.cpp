@@ -26,36 +26,41 @@ QStringList positional(const QStringList& arguments)
     return result;
 }
 
-/// The collection, or with `--volume N` the files of volume N as its list shows them.
-bool reportSource(const QStringList& arguments, Catalogue& catalogue, HeadlessServices& headless, bool& volumeOnly)
+/// A list to report on: the collection, or with `--volume N` the files of volume N
+/// as its list shows them.
+struct ReportList
 {
-    const auto generate = [](Catalogue& target, qsizetype files, int volumes) {
-        SyntheticCollection(files, volumes).fill(target);
-    };
-    if (!searchCollection(arguments, catalogue, headless, generate))
-        return false;
-    volumeOnly = arguments.contains("--volume");
-    if (volumeOnly) {
-        catalogue.TreeView1.select(option(arguments, "--volume").toInt());
-        catalogue.ClickNOD(headless.services);
+    bool load(const QStringList& arguments)
+    {
+        const auto generate = [](Catalogue& target, qsizetype files, int volumes) {
+            SyntheticCollection(files, volumes).fill(target);
+        };
+        if (!searchCollection(arguments, catalogue, headless, generate))
+            return false;
+        volumeOnly = arguments.contains("--volume");
+        if (volumeOnly) {
+            catalogue.TreeView1.select(option(arguments, "--volume").toInt());
+            catalogue.ClickNOD(headless.services);
+        }
+        return true;
     }
-    return true;
-}
+    ListSource source() const
+    {
+        return volumeOnly ? ListSource(catalogue.ListFiles2, catalogue.ListFiles) : ListSource(catalogue.ListFiles);
+    }
 
-ListSource sourceOf(const Catalogue& catalogue, bool volumeOnly)
-{
-    return volumeOnly ? ListSource(catalogue.ListFiles2, catalogue.ListFiles) : ListSource(catalogue.ListFiles);
-}
+    Catalogue catalogue;
+    HeadlessServices headless;
+    bool volumeOnly = false;
+};
 
 /// Prints what the statistics window would show, one caption and value a line.
 int runStats(const QStringList& arguments)
 {
-    Catalogue catalogue;
-    HeadlessServices headless;
-    bool volumeOnly = false;
-    if (!reportSource(arguments, catalogue, headless, volumeOnly))
+    ReportList list;
+    if (!list.load(arguments))
         return 2;
-    const ListSource source = sourceOf(catalogue, volumeOnly);
+    const ListSource source = list.source();
     restartClock();
     const ListStatistics statistics = listStatistics(source);
     std::fprintf(stderr, "stats: %lld rows in %.3f s\n", static_cast<long long>(source.size()), elapsedSeconds());
@@ -68,22 +73,20 @@ int runStats(const QStringList& arguments)
 /// Writes the text export of the list to OUT.txt.
 int runExportTxt(const QStringList& arguments)
 {
+    // OUT.txt follows FILE.ztw, or stands alone after --generate N.
     const QStringList files = positional(arguments);
-    if (files.isEmpty()) {
-        std::fprintf(stderr, "OUT.txt is required\n");
+    const qsizetype needed = arguments.value(0).startsWith("--") ? 1 : 2;
+    ReportList list;
+    if (files.size() < needed || !list.load(arguments)) {
+        std::fprintf(stderr, "FILE.ztw or --generate N, and OUT.txt, are required\n");
         return 2;
     }
-    Catalogue catalogue;
-    HeadlessServices headless;
-    bool volumeOnly = false;
-    if (!reportSource(arguments, catalogue, headless, volumeOnly))
-        return 2;
-    const ListSource source = sourceOf(catalogue, volumeOnly);
+    const ListSource source = list.source();
     QString path = files.last();
     restartClock();
-    ExportListToTxt(source, path, headless.services);
+    ExportListToTxt(source, path, list.headless.services);
     std::printf("export-txt: %lld rows, %s (%.0f MB) in %.3f s, peak %.0f MiB\n", static_cast<long long>(source.size()),
-                qPrintable(headless.status.last), double(QFileInfo(path).size()) / 1e6, elapsedSeconds(),
+                qPrintable(list.headless.status.last), double(QFileInfo(path).size()) / 1e6, elapsedSeconds(),
                 peakMemoryMiB());
     return 0;
 }

@@ -3,7 +3,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPrinter>
-#include <QToolBar>
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Module1.h"
@@ -12,7 +11,7 @@
 #include "shell/ui/Form1.h"
 #include "shell/ui/Form2.h"
 #include "shell/ui/Form3.h"
-#include "shell/ui/ReportIcons.h"
+#include "shell/ui/Toolbars.h"
 
 namespace twinsweep {
 
@@ -45,13 +44,6 @@ QAction* exitEntry(QMenu* fileMenu)
     return nullptr;
 }
 
-QAction* addButton(QToolBar* toolbar, const char* name)
-{
-    toolbar->addSeparator();
-    QAction* button = toolbar->addAction(statisticsIcon(), "Statistics");
-    button->setObjectName(name);
-    return button;
-}
 } // namespace
 
 ListReports::ListReports(Form1& window) : QObject(&window), m_window(window)
@@ -93,10 +85,8 @@ void ListReports::addTreeMenuEntries()
 
 void ListReports::addToolbarButtons()
 {
-    connect(addButton(m_window.Toolbar1, "Toolbar1Statistics"), &QAction::triggered, this,
-            &ListReports::Statistic_Click);
-    connect(addButton(m_window.Toolbar2, "Toolbar2Statistics"), &QAction::triggered, this,
-            &ListReports::Statistics1_Click);
+    m_window.toolbars->add(ToolbarCommand::Statistics, [this] { Statistic_Click(); });
+    m_window.toolbars->add(ToolbarCommand::ResultStatistics, [this] { Statistics1_Click(); });
 }
 
 void ListReports::Statistics_Click(const ListSource& list)
@@ -114,16 +104,26 @@ void ListReports::Statistics1_Click()
     m_form3->ShowInfo(resultStatistics(catalogue.Duplicates, catalogue.ListFiles));
 }
 
+ListSource ListReports::collection() const
+{
+    return ListSource(m_window.catalogue().ListFiles);
+}
+
+ListSource ListReports::selectedVolume()
+{
+    m_window.ClickNOD();
+    const Catalogue& catalogue = m_window.catalogue();
+    return ListSource(catalogue.ListFiles2, catalogue.ListFiles);
+}
+
 void ListReports::Statistic_Click()
 {
-    Statistics_Click(ListSource(m_window.catalogue().ListFiles));
+    Statistics_Click(collection());
 }
 
 void ListReports::stat_Click()
 {
-    m_window.ClickNOD();
-    const Catalogue& catalogue = m_window.catalogue();
-    Statistics_Click(ListSource(catalogue.ListFiles2, catalogue.ListFiles));
+    Statistics_Click(selectedVolume());
 }
 
 void ListReports::exportList(const ListSource& list)
@@ -135,14 +135,12 @@ void ListReports::exportList(const ListSource& list)
 
 void ListReports::txtFILE_Click()
 {
-    exportList(ListSource(m_window.catalogue().ListFiles));
+    exportList(collection());
 }
 
 void ListReports::txtfile1_Click()
 {
-    m_window.ClickNOD();
-    const Catalogue& catalogue = m_window.catalogue();
-    exportList(ListSource(catalogue.ListFiles2, catalogue.ListFiles));
+    exportList(selectedVolume());
 }
 
 void ListReports::printint_Click()

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "shell/ListSource.h"
 #include "shell/ui/Form7.h"
 
 class QMenu;
@@ -13,7 +14,6 @@ namespace twinsweep {
 class Form1;
 class Form2;
 class Form3;
-class ListSource;
 
 /// The reports on lists: statistics (`Form2`, `Form3`), the text export and printing
 /// (`Form7`), with their Collection menu entries, tree menu entries and toolbar
@@ -44,6 +44,9 @@ private:
     void addTreeMenuEntries();
     void addToolbarButtons();
     void exportList(const ListSource& list);
+    /// The whole collection, or the selected volume's files once its list is refreshed.
+    ListSource collection() const;
+    ListSource selectedVolume();
 
     Form1& m_window;
     Form7::PrinterSource m_printers = &Form7::defaultPrinter;

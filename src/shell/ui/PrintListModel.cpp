@@ -1,7 +1,7 @@
 #include "PrintListModel.h"
 
 #include "shell/PrintSurface.h"
-#include "shell/ui/ReportIcons.h"
+#include "shell/ui/FileIcon.h"
 
 namespace twinsweep {
 

@@ -13,7 +13,7 @@
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "shell/modGen.h"
-#include "shell/ui/ReportIcons.h"
+#include "shell/ui/FileIcon.h"
 
 namespace twinsweep {
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "ActionTexts.h"
 #include "CollectionBuilder.h"
 #include "FakeServices.h"
 #include "QtPrinters.h"
@@ -22,17 +23,10 @@
 #include "shell/ui/Form3.h"
 #include "shell/ui/Form7.h"
 #include "shell/ui/ListReports.h"
+#include "shell/ui/Toolbars.h"
 
 namespace twinsweep {
 namespace {
-
-QStringList texts(const QList<QAction*>& actions)
-{
-    QStringList result;
-    for (const QAction* action : actions)
-        result << action->text();
-    return result;
-}
 
 /// A main window over two volumes: "Rock" with two files of 1 MiB, 180 s and
 /// 192 kbit/s, and "Jazz" with one file.
@@ -62,18 +56,18 @@ TEST(ListReportsTest, MenusAndToolbarsOfferTheReports)
 {
     ReportsWindow main;
     ASSERT_NE(main.reports, nullptr);
-    const QStringList collection = texts(main.window->fileMenu->actions());
+    const QStringList collection = test::actionTexts(main.window->fileMenu->actions());
     const qsizetype exportAt = collection.indexOf("Export to...");
     ASSERT_GE(exportAt, 0);
     EXPECT_EQ(collection.mid(exportAt, 5), QStringList({"Export to...", "Print", "S&tatistics", "", "E&xit"}));
     EXPECT_EQ(main.action("txtFILE")->text(), "TXT file");
 
-    const QStringList tree = texts(main.window->popMNU->actions());
+    const QStringList tree = test::actionTexts(main.window->popMNU->actions());
     EXPECT_EQ(tree.mid(tree.indexOf("Export to...") - 1), QStringList({"", "Export to...", "Statistics"}));
     EXPECT_EQ(main.action("txtfile1")->text(), "TXT file");
 
-    EXPECT_EQ(texts(main.window->Toolbar1->actions()).mid(7), QStringList({"", "Statistics"}));
-    EXPECT_EQ(texts(main.window->Toolbar2->actions()).last(), "Statistics");
+    EXPECT_TRUE(main.window->toolbars->button(ToolbarCommand::Statistics)->isVisible());
+    EXPECT_TRUE(main.window->toolbars->button(ToolbarCommand::ResultStatistics)->isVisible());
 }
 
 TEST(ListReportsTest, StatisticsOfTheCollectionOfAVolumeAndOfTheResults)
@@ -97,7 +91,7 @@ TEST(ListReportsTest, StatisticsOfTheCollectionOfAVolumeAndOfTheResults)
     EXPECT_FALSE(form2->isVisible());
 
     main.catalogue.Duplicates.assign({{1, "Rock", 0, true}, {3, "Jazz", 0, false}});
-    main.action("Toolbar2Statistics")->trigger();
+    main.window->toolbars->Toolbar2_ButtonClick(9);
     Form3* form3 = main.reports->resultStatisticsWindow();
     ASSERT_NE(form3, nullptr);
     EXPECT_TRUE(form3->isVisible());
