@@ -51,6 +51,13 @@ ListReports::ListReports(Form1& window) : QObject(&window), m_window(window)
     addCollectionMenuEntries();
     addTreeMenuEntries();
     addToolbarButtons();
+    // Shutdown unloads the statistics windows first, then what other parts unload.
+    auto unloadOthers = std::move(m_window.lifecycle.unloadWindows);
+    m_window.lifecycle.unloadWindows = [this, unloadOthers] {
+        m_form2.reset();
+        m_form3.reset();
+        runStep(unloadOthers);
+    };
 }
 
 ListReports::~ListReports() = default;

@@ -8,12 +8,12 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTableView>
-#include <QTimer>
 #include <QToolBar>
 
 #include "ActionTexts.h"
 #include "CollectionBuilder.h"
 #include "FakeServices.h"
+#include "ModalWindows.h"
 #include "QtPrinters.h"
 #include "ScratchFiles.h"
 #include "catalogue/Catalogue.h"
@@ -124,18 +124,16 @@ TEST(ListReportsTest, ExportsTheCollectionOrTheSelectedVolumeAsText)
     EXPECT_TRUE(main.window->isEnabled());
 }
 
-/// Runs `check` on the Print window once it is shown by `open`, then closes it.
-void whilePrintWindowOpen(const std::function<void()>& open, const std::function<void(Form7&)>& check)
+/// Opens the Print window from the Collection menu, runs `act` in it and closes it.
+void inPrintWindow(ReportsWindow& main, const std::function<void(Form7&)>& act)
 {
     bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* window = qobject_cast<Form7*>(QApplication::activeModalWidget());
-        ASSERT_NE(window, nullptr);
+    test::whenModal<Form7>([&](Form7& print) {
         seen = true;
-        check(*window);
-        window->close();
+        act(print);
+        print.close();
     });
-    open();
+    main.action("printint")->trigger();
     EXPECT_TRUE(seen);
 }
 
@@ -150,19 +148,18 @@ TEST(ListReportsTest, PrintWindowOpensFilledForTheSelectedVolume)
     ReportsWindow main;
     main.selectVolume(1);
     main.window->ClickNOD();
-    whilePrintWindowOpen([&] { main.action("printint")->trigger(); },
-                         [&](Form7& print) {
-                             EXPECT_EQ(print.windowTitle(), "Print");
-                             EXPECT_TRUE(print.Option2->isChecked());
-                             QAbstractItemModel* rows = print.ListFiles2->model();
-                             ASSERT_EQ(rows->rowCount(), 2) << "filled when it opens";
-                             EXPECT_EQ(rows->index(0, 2).data().toString(), "03:00");
-                             EXPECT_EQ(rows->index(1, 3).data().toString(), "Rock");
-                             print.Option1->click();
-                             ASSERT_EQ(rows->rowCount(), 3);
-                             EXPECT_EQ(rows->index(2, 0).data().toString(), "c.mp3");
-                             EXPECT_EQ(rows->index(2, 3).data().toString(), "Jazz");
-                         });
+    inPrintWindow(main, [&](Form7& print) {
+        EXPECT_EQ(print.windowTitle(), "Print");
+        EXPECT_TRUE(print.Option2->isChecked());
+        QAbstractItemModel* rows = print.ListFiles2->model();
+        ASSERT_EQ(rows->rowCount(), 2) << "filled when it opens";
+        EXPECT_EQ(rows->index(0, 2).data().toString(), "03:00");
+        EXPECT_EQ(rows->index(1, 3).data().toString(), "Rock");
+        print.Option1->click();
+        ASSERT_EQ(rows->rowCount(), 3);
+        EXPECT_EQ(rows->index(2, 0).data().toString(), "c.mp3");
+        EXPECT_EQ(rows->index(2, 3).data().toString(), "Jazz");
+    });
 }
 
 TEST(ListReportsTest, PrintsIntoAPdfFileOrSaysThatNoPrinterIsThere)
@@ -177,11 +174,10 @@ TEST(ListReportsTest, PrintsIntoAPdfFileOrSaysThatNoPrinterIsThere)
         printer->setOutputFileName(pdf);
         return printer;
     });
-    whilePrintWindowOpen([&] { main.action("printint")->trigger(); },
-                         [&](Form7& print) {
-                             print.Option1->click();
-                             print.Command1->click();
-                         });
+    inPrintWindow(main, [&](Form7& print) {
+        print.Option1->click();
+        print.Command1->click();
+    });
     const QByteArray written = test::readFile(pdf);
     EXPECT_TRUE(written.startsWith("%PDF"));
     EXPECT_GT(written.size(), 5000);
@@ -189,7 +185,7 @@ TEST(ListReportsTest, PrintsIntoAPdfFileOrSaysThatNoPrinterIsThere)
     EXPECT_TRUE(main.fake.prompt.texts().isEmpty());
 
     main.reports->setPrinterSource([] { return std::unique_ptr<QPrinter>(); });
-    whilePrintWindowOpen([&] { main.action("printint")->trigger(); }, [&](Form7& print) { print.Command1->click(); });
+    inPrintWindow(main, [&](Form7& print) { print.Command1->click(); });
     EXPECT_EQ(main.fake.prompt.texts(),
               QStringList{"Print failed with the following error:-\n\nError Number: 484\nDescription:Problem getting "
                           "printer information from the system. Make sure the printer is set up correctly."});
