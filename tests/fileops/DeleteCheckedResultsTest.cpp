@@ -10,7 +10,7 @@
 #include "ScratchFiles.h"
 #include "fileops/DeleteCheckedResults.h"
 #include "fileops/FileOpSteps.h"
-#include "fileops/MediaChannels.h"
+#include "platform/MediaChannels.h"
 #include "platform/FileLayer.h"
 #include "platform/SettingKeys.h"
 
