@@ -31,6 +31,7 @@ QMenu* exportMenu(QMenu* menu, const char* name, QAction* before)
         return existing;
     auto* submenu = new QMenu("Export to...", menu);
     submenu->setObjectName(name);
+    submenu->menuAction()->setObjectName(name); // as the interface timer finds entries
     menu->insertMenu(before, submenu);
     return submenu;
 }
