@@ -86,6 +86,10 @@ TEST_F(LifecycleTest, FirstRunWithNoSettings)
     EXPECT_EQ(files->sectionSize(2), pixels(1710));
     EXPECT_TRUE(files->isSectionHidden(13)) << "NodeNR";
     EXPECT_EQ(form.Duplicates->horizontalHeader()->sectionSize(13), pixels(2716));
+    QHeaderView* query = form.query->horizontalHeader();
+    ASSERT_EQ(query->count(), 4);
+    EXPECT_EQ(query->sectionSize(0), pixels(4000));
+    EXPECT_EQ(query->sectionSize(2), pixels(1185)) << "Duration";
     EXPECT_TRUE(fake.prompt.shown.empty());
 }
 
