@@ -56,6 +56,7 @@ protected:
         hooks.placeVolumeKnob = [this](int volume) { steps << "knob " + QString::number(volume); };
         hooks.viewOptions = {record("view 1"), record("view 2")};
         hooks.RecordFormLayout = record("record layout");
+        hooks.moveFramesIntoToolbarRoom = record("toolbar room");
         hooks.showAboutBox = record("about");
     }
     int widthInTwips(QTableView* view, int column) const
