@@ -35,9 +35,6 @@ public:
     /// The Tag read as a number and truncated (0-based), when it holds a number.
     std::optional<qsizetype> tagRow() const;
 
-    /// The list's tag: the 1-based index of the row now playing, as decimal text.
-    QString Tag = QStringLiteral("1");
-
 Q_SIGNALS:
     void aboutToReset();
     void wasReset();

@@ -12,7 +12,7 @@ void ClearList_Click(Catalogue& catalogue, QueryList& query, StatusDisplay& stat
     case LowerList::Duplicates: catalogue.Duplicates.clear(); break;
     case LowerList::Query:
         query.clear();
-        query.Tag = QStringLiteral("1");
+        query.setTag(QStringLiteral("1"));
         break;
     }
     status.setStatusText(QStringLiteral("List cleared"));

@@ -28,14 +28,14 @@ TEST(ListClearingTest, ClearsOnlyTheListInTheLowerPane)
         QueryList query;
         query.append({"a.mp3", "/music/", "03:00", "Rock", true});
         query.append({"b.mp3", "/music/", "03:00", "Rock", false});
-        query.Tag = "2";
+        query.setTag("2");
         test::FakeStatus status;
         catalogue.showLowerList(c.shown);
 
         ClearList_Click(catalogue, query, status);
         EXPECT_EQ(catalogue.Duplicates.size(), c.resultRowsLeft);
         EXPECT_EQ(query.size(), c.queryRowsLeft);
-        EXPECT_EQ(query.Tag, c.queryTag) << "the query list plays from its first row again";
+        EXPECT_EQ(query.Tag(), c.queryTag) << "the query list plays from its first row again";
         EXPECT_EQ(status.current, "List cleared");
         EXPECT_EQ(catalogue.ListFiles.size(), 1u) << "the collection keeps its files";
     }
