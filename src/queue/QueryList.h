@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "catalogue/FileRecord.h"
 #include "catalogue/QueryRows.h"
 
 namespace twinsweep {
@@ -20,12 +21,16 @@ public:
 
     void append(const QueryRow& row) override;
     void clear();
+    /// Rows of moved or renamed files take their new Path and Filename; rows are
+    /// matched by their full path, in one pass.
+    void followRelocatedFiles(const std::vector<FileRelocation>& moves);
 
 Q_SIGNALS:
     void aboutToReset();
     void wasReset();
     void aboutToAppend(qsizetype first, qsizetype last);
     void appended();
+    void rowsChanged(qsizetype first, qsizetype last);
 
 private:
     std::vector<QueryRow> m_rows;

@@ -7,6 +7,8 @@
 
 #include "fileops/DeleteCheckedResults.h"
 #include "fileops/FileOpSteps.h"
+#include "fileops/ui/FileCommands.h"
+#include "duplicates/ui/ResultListView.h"
 #include "platform/FileLayer.h"
 #include "platform/VolumeLayer.h"
 #include "shell/ui/Form1.h"
@@ -28,6 +30,13 @@ QAction* installDeleteFilesButton(Form1& window, MediaChannels& channels)
         Delete_Click(ops);
     });
     return button;
+}
+
+FileCommands* installFileCommands(Form1& window, MediaChannels& channels)
+{
+    auto* commands = new FileCommands(window, channels);
+    commands->install(window.resultList->commands(), window.Duplicates, ActingList::Duplicates);
+    return commands;
 }
 
 } // namespace twinsweep

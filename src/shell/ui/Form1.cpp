@@ -91,6 +91,8 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     resultList = new ResultListView(m_catalogue, *m_services, {Duplicates, lowerPane, query, viewMenu}, this);
     installVolumeRemoval(m_catalogue, *m_services, editMenu, popMNU);
     installDeleteFilesButton(*this, *m_channels);
+    installFileCommands(*this, *m_channels);
+    connect(&m_catalogue, &Catalogue::filesRelocated, m_queryRows.get(), &QueryList::followRelocatedFiles);
 
     connect(&m_catalogue.TreeView1, &VolumeTree::nodesChanged, this, &Form1::rebuildTree);
     connect(&m_catalogue.TreeView1, &VolumeTree::selectionChanged, this, &Form1::showTreeSelection);
