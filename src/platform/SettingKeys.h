@@ -24,6 +24,9 @@ inline constexpr Setting Volume{"Options", "Volume", "70"};      // playback vol
 inline constexpr const char* RecentFiles = "Recent Files";
 inline constexpr Setting noRUF{"Config", "noRUF", "0"};         // number of recent entries
 inline constexpr Setting MAX_FILES{"Config", "MAX_FILES", "3"}; // most entries kept, 1 to 20
+// View menu
+inline constexpr Setting StatusBar1{"View", "StatusBar1", "True"}; // status bar shown
+inline constexpr Setting Toolbar1{"View", "Toolbar1", "True"};     // main toolbar shown
 } // namespace Settings
 
 } // namespace twinsweep

@@ -2,9 +2,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QStyle>
-#include <QToolBar>
-#include <QToolButton>
 
 #include "Form4.h"
 #include "catalogue/Catalogue.h"
@@ -16,6 +13,7 @@
 #include "platform/Mp3TagReader.h"
 #include "platform/VolumeLayer.h"
 #include "shell/ui/Form1.h"
+#include "shell/ui/Toolbars.h"
 
 namespace twinsweep {
 
@@ -55,12 +53,7 @@ VolumeAdding* installVolumeAdding(Form1& window, StopRequest& StopFlag, QueryRow
     window.editMenu->insertAction(window.editMenu->actions().value(0), cmdFind);
     QObject::connect(cmdFind, &QAction::triggered, adding, cmdFind_Click);
 
-    auto* button = new QAction(window.style()->standardIcon(QStyle::SP_DirOpenIcon), "Add volume", window.Toolbar1);
-    button->setObjectName("toolbarAddVolume");
-    window.Toolbar1->insertAction(window.toolbarSaveSeparator, button);
-    if (auto* tool = qobject_cast<QToolButton*>(window.Toolbar1->widgetForAction(button)))
-        tool->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    QObject::connect(button, &QAction::triggered, adding, cmdFind_Click);
+    window.toolbars->add(ToolbarCommand::AddVolume, cmdFind_Click);
     return adding;
 }
 

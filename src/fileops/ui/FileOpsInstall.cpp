@@ -1,9 +1,6 @@
 #include "FileOpsInstall.h"
 
 #include <QAction>
-#include <QStyle>
-#include <QToolBar>
-#include <QToolButton>
 
 #include "fileops/DeleteCheckedResults.h"
 #include "fileops/FileOpSteps.h"
@@ -12,6 +9,7 @@
 #include "platform/FileLayer.h"
 #include "platform/VolumeLayer.h"
 #include "shell/ui/Form1.h"
+#include "shell/ui/Toolbars.h"
 
 namespace twinsweep {
 
@@ -20,16 +18,10 @@ QAction* installDeleteFilesButton(Form1& window, MediaChannels& channels)
     // Both layers keep no state, so every window can share them.
     static const SystemVolumeInfo volumes;
     static SystemFileLayer files;
-    window.Toolbar2->addSeparator();
-    QAction* button = window.Toolbar2->addAction(window.style()->standardIcon(QStyle::SP_TrashIcon), "Delete file(s)");
-    button->setObjectName("DeleteFiles");
-    if (auto* tool = qobject_cast<QToolButton*>(window.Toolbar2->widgetForAction(button)))
-        tool->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    QObject::connect(button, &QAction::triggered, &window, [&window, &channels] {
+    return window.toolbars->add(ToolbarCommand::DeleteFiles, [&window, &channels] {
         FileOpsContext ops{window.catalogue(), window.services(), volumes, files, channels};
         Delete_Click(ops);
     });
-    return button;
 }
 
 FileCommands* installFileCommands(Form1& window, MediaChannels& channels)

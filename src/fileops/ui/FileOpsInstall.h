@@ -8,7 +8,7 @@ class FileCommands;
 class Form1;
 class MediaChannels;
 
-/// Adds the result toolbar's "Delete file(s)" button, after a separator, to the main
+/// Plugs the result toolbar's "Delete file(s)" button into the main
 /// window; it runs `Delete_Click` on the system's volumes and files.
 QAction* installDeleteFilesButton(Form1& window, MediaChannels& channels);
 

@@ -1,11 +1,11 @@
 #include "CollectionMenu.h"
 
 #include <QMenu>
-#include <QToolBar>
 
 #include "catalogue/CollectionCommands.h"
 #include "shell/RUF.h"
 #include "shell/ui/Form1.h"
+#include "shell/ui/Toolbars.h"
 
 namespace twinsweep {
 
@@ -82,15 +82,9 @@ RUF* buildCollectionMenu(Form1& form)
     QObject::connect(insertEntry(menu, first, "Save", "Save &As"), &QAction::triggered, &form, saveAs);
     menu->insertSeparator(first);
 
-    QObject::connect(form.toolbarSave, &QAction::triggered, &form, save);
-    form.Toolbar1->addSeparator();
-    QAction* openButton = form.Toolbar1->addAction("Open");
-    openButton->setObjectName("toolbarOpen");
-    QObject::connect(openButton, &QAction::triggered, &form, open);
-    form.Toolbar1->addSeparator();
-    QAction* newButton = form.Toolbar1->addAction("New collection");
-    newButton->setObjectName("toolbarNew");
-    QObject::connect(newButton, &QAction::triggered, &form, newList);
+    form.toolbars->add(ToolbarCommand::Save, save);
+    form.toolbars->add(ToolbarCommand::Open, open);
+    form.toolbars->add(ToolbarCommand::NewCollection, newList);
 
     new RecentMenu(form, *recent);
     recent->LoadRecentFiles();

@@ -28,6 +28,7 @@
 #include "shell/ui/SearchWindowBinding.h"
 #include "shell/RUF.h"
 #include "shell/ui/CollectionMenu.h"
+#include "shell/ui/Toolbars.h"
 
 namespace twinsweep {
 
@@ -251,16 +252,14 @@ void Form1::buildToolbar()
     Toolbar1 = addToolBar("Toolbar1");
     Toolbar1->setObjectName("Toolbar1");
     Toolbar1->setMovable(false);
-    toolbarSaveSeparator = Toolbar1->addSeparator();
-    toolbarSave = Toolbar1->addAction("Save");
-    toolbarSave->setObjectName("toolbarSave");
-    toolbarSave->setToolTip("Save collection");
+    toolbars = new Toolbars(Toolbar1, Toolbar2, this);
+    toolbarSave = toolbars->button(ToolbarCommand::Save);
+    toolbarSaveSeparator = toolbars->separatorBefore(ToolbarCommand::Save);
 }
 
 void Form1::showCollectionChanged(bool changed)
 {
-    toolbarSaveSeparator->setVisible(changed);
-    toolbarSave->setVisible(changed);
+    toolbars->setShown(ToolbarCommand::Save, changed);
 }
 
 void Form1::rebuildTree()

@@ -24,6 +24,7 @@ class modMultimedia;
 class QueryList;
 class ResultListView;
 class RUF;
+class Toolbars;
 
 /// The main window: shows the collection that `Catalogue` owns, composes the menus,
 /// toolbar, lists and status bar, and forwards commands to the subsystems.
@@ -54,6 +55,8 @@ public:
     QAction* toolbarSaveSeparator = nullptr; // button 2
     QAction* toolbarSave = nullptr;          // button 3
     QToolBar* Toolbar2 = nullptr;            // result toolbar above the lower pane
+    /// Where a subsystem plugs in the command of a button of either toolbar.
+    Toolbars* toolbars = nullptr;
     QMenu* fileMenu = nullptr;
     QMenu* editMenu = nullptr;
     QMenu* viewMenu = nullptr;

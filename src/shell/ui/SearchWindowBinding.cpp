@@ -5,9 +5,9 @@
 #include <QProgressBar>
 #include <QStackedWidget>
 #include <QTableView>
-#include <QToolBar>
 
 #include "Form1.h"
+#include "Toolbars.h"
 #include "catalogue/Catalogue.h"
 #include "duplicates/ResultList.h"
 
@@ -47,12 +47,7 @@ void SearchWindowBinding::addCommands()
     search->setObjectName("Search");
     search->setShortcut(QKeySequence(Qt::Key_F3));
     connect(search, &QAction::triggered, this, &SearchWindowBinding::Search_Click);
-
-    auto* button = new QAction("Search", m_window.Toolbar2);
-    button->setObjectName("Toolbar2Search");
-    const QList<QAction*> buttons = m_window.Toolbar2->actions();
-    m_window.Toolbar2->insertAction(buttons.isEmpty() ? nullptr : buttons.first(), button);
-    connect(button, &QAction::triggered, this, &SearchWindowBinding::Search_Click);
+    m_window.toolbars->add(ToolbarCommand::Search, [this] { Search_Click(); });
 }
 
 find& SearchWindowBinding::findWindow()
