@@ -1,11 +1,21 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, builds and runs every test.
+# With --sanitize the suite is built apart (build-sanitize/) with AddressSanitizer,
+# UndefinedBehaviorSanitizer and leak detection, and any report fails the run.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${TWINSWEEP_BUILD_DIR:-$root/build}"
+configure=()
+if [ "${1:-}" = "--sanitize" ]; then
+  build="${TWINSWEEP_SANITIZE_BUILD_DIR:-$root/build-sanitize}"
+  configure=(-DTWINSWEEP_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:halt_on_error=1"
+  export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+  export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
+fi
 "$root/scripts/install-deps.sh"
 cd "$root"
 git ls-files -z -- '*.cpp' '*.h' | xargs -0 -r clang-format --dry-run -Werror
-"$root/scripts/build.sh"
+TWINSWEEP_BUILD_DIR="$build" "$root/scripts/build.sh" "${configure[@]}"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"

@@ -4,6 +4,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/ui/QtServices.h"
 #include "shell/ui/Form1.h"
+#include "shell/ui/Startup.h"
 
 int main(int argc, char** argv)
 {
@@ -20,7 +21,8 @@ int main(int argc, char** argv)
     twinsweep::Form1 window(catalogue, prompt, dialogs, pump, settings);
     prompt.setParent(&window);
     dialogs.setParent(&window);
-    window.show();
+    // The whole command line is one argument: a path with blanks needs no quotes.
+    twinsweep::Form_Load(window, QApplication::arguments().mid(1).join(' '));
     const int result = QApplication::exec();
     settings.sync();
     return result;

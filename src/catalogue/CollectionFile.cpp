@@ -1,6 +1,7 @@
 #include "CollectionFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 
 #include <algorithm>
@@ -293,6 +294,12 @@ bool readCollection(const QString& path, EventPump& pump, CollectionContent& con
     TreeLines tree;
     if (!LoadTree(path, pump, tree, error))
         return false;
+    // The program writes an empty collection as an empty file; other bytes that hold
+    // neither a volume nor a record are not a collection (a file chosen by mistake).
+    if (tree.nodes.isEmpty() && tree.blocks == 0 && QFileInfo(path).size() > 0) {
+        error = "no volume and no file record";
+        return false;
+    }
     content.nodes = tree.nodes;
     content.records.clear();
     return loadRecords(path, tree, pump, content.records, error);

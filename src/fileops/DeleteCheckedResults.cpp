@@ -65,6 +65,10 @@ DeleteCounts deleteCheckedFiles(FileOpsContext& ops)
 
 void Delete_Click(FileOpsContext& ops)
 {
+    // The checked rows must be in front of the user: with the query list in the lower
+    // pane they are hidden, and nothing may be deleted that the user cannot see.
+    if (ops.catalogue.shownLowerList() != LowerList::Duplicates)
+        return;
     Services& ui = ops.services;
     const MessageAnswer answer = ui.prompt.ask("Do you really want to delete checked files?", MessageIcon::Exclamation,
                                                MessageButtons::YesNo, 2);

@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include <sys/stat.h>
 
@@ -28,14 +30,48 @@ bool isTrashLocation(const QString& path)
            entryExists(path);
 }
 
+/// The trash's record of where `inTrash` came from: ".../info/NAME.trashinfo".
+QString trashInfoOf(const QString& inTrash)
+{
+    const QFileInfo info(inTrash);
+    return QFileInfo(info.absolutePath()).absolutePath() + "/info/" + info.fileName() + ".trashinfo";
+}
+
+/// The trash keeps the origin escaped as in URLs, so that file managers restore a
+/// name holding "%", blanks or non-ASCII characters as it was; Qt writes it raw.
+/// Only a value that is the raw origin (absolute, or relative to the top of a
+/// volume's own trash) is rewritten, so an escaped one is never escaped twice.
+void escapeTrashInfoPath(const QString& inTrash, const QString& original)
+{
+    const QString infoPath = trashInfoOf(inTrash);
+    QFile info(infoPath);
+    if (!info.open(QIODevice::ReadOnly))
+        return;
+    QList<QByteArray> lines = info.readAll().split('\n');
+    info.close();
+    bool rewritten = false;
+    for (QByteArray& line : lines) {
+        if (!line.startsWith("Path="))
+            continue;
+        const QString value = QString::fromUtf8(line.mid(5));
+        if (value == original || original.endsWith(u'/' + value)) {
+            line = "Path=" + QUrl::toPercentEncoding(value, "/");
+            rewritten = true;
+        }
+        break;
+    }
+    QSaveFile escaped(infoPath);
+    if (rewritten && escaped.open(QIODevice::WriteOnly) && escaped.write(lines.join('\n')) >= 0)
+        escaped.commit();
+}
+
 /// Undoes a move that ended outside the trash, with the info file written for it.
 void putBack(const QString& misplaced, const QString& original)
 {
     const QFileInfo info(misplaced);
     if (!entryExists(misplaced) || !renameNoReplace(info.absoluteFilePath(), original))
         return;
-    const QString infoFolder = QFileInfo(info.absolutePath()).absolutePath() + "/info/";
-    QFile::remove(infoFolder + info.fileName() + ".trashinfo");
+    QFile::remove(trashInfoOf(misplaced));
 }
 
 } // namespace
@@ -69,8 +105,10 @@ bool SystemFileLayer::moveToTrash(const QString& path)
     QString inTrash;
     if (!QFile::moveToTrash(path, &inTrash))
         return false;
-    if (isTrashLocation(inTrash) && !entryExists(path))
+    if (isTrashLocation(inTrash) && !entryExists(path)) {
+        escapeTrashInfoPath(inTrash, QFileInfo(path).absoluteFilePath());
         return true;
+    }
     putBack(inTrash, path);
     return false;
 }

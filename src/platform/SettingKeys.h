@@ -20,6 +20,16 @@ inline constexpr Setting Filetype{"Options", "Filetype", "0"};   // 0 MP3 and WA
 inline constexpr Setting RecSubDir{"Options", "RecSubDir", "1"}; // scan subfolders
 inline constexpr Setting Crossfade{"Options", "Crossfade", "5"}; // seconds, 0 = none
 inline constexpr Setting Volume{"Options", "Volume", "70"};      // playback volume in per cent
+inline constexpr Setting AOpen{"Options", "AOpen", "1"};         // open the most recent collection at start
+inline constexpr Setting RestWind{"Options", "RestWind", "1"};   // restore the window's state and size
+// The main window at its last closing; sizes in twips, kept only for a normal window.
+inline constexpr Setting WindowState{"Options", "WindowState", "2"}; // 0 normal, 1 minimized, 2 maximized
+inline constexpr Setting Width{"Options", "Width", ""};
+inline constexpr Setting Height{"Options", "Height", ""};
+// Column widths in twips, keyed by column caption ("File Size" for the size column).
+inline constexpr const char* List1 = "List1"; // volume file list
+inline constexpr const char* List2 = "List2"; // result list
+inline constexpr const char* List3 = "List3"; // query list, never written
 // Recent collections: the paths are kept in this section under the keys "1", "2", ...
 inline constexpr const char* RecentFiles = "Recent Files";
 inline constexpr Setting noRUF{"Config", "noRUF", "0"};         // number of recent entries

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cmath>
 
 namespace twinsweep {
@@ -19,6 +21,13 @@ inline int twipsToPixels(double twips, double logicalDpi = 96.0)
 inline double pixelsToTwips(int pixels, double logicalDpi = 96.0)
 {
     return pixels * twipsPerPixel(logicalDpi);
+}
+
+/// A size in twips as settings keep it: the shortest decimal text of the value as a
+/// single-precision number, "2820" for a whole number.
+inline QString twipsText(double twips)
+{
+    return QString::number(double(float(twips)), 'g', 7);
 }
 
 } // namespace twinsweep

@@ -335,5 +335,23 @@ TEST_F(CollectionFileTest, UnreadableOrMissingFilesAreRefused)
     EXPECT_TRUE(recent.paths.isEmpty());
 }
 
+TEST_F(CollectionFileTest, FilesWithoutVolumeOrRecordAreNoCollection)
+{
+    const QString path = scratchFile("chosen by mistake.ztw");
+    const QByteArray notCollections[] = {QByteArray("\x7f"
+                                                    "ELF\x02\x01\x01\0\0\0",
+                                                    10),
+                                         "Dear Ann,\r\nsee you.\r\n", "\r\n"};
+    for (const QByteArray& bytes : notCollections) {
+        writeBytes(path, bytes);
+        QString name = path;
+        EXPECT_FALSE(Loadlist(loaded, fake.services, recent, name)) << bytes.toStdString();
+        EXPECT_EQ(fake.status.current, "Incorrect or damaged file!");
+        EXPECT_EQ(loaded.CurrentCollectionPath(), "") << "a later Save must not overwrite it";
+    }
+    EXPECT_TRUE(recent.paths.isEmpty());
+    EXPECT_EQ(readBytes(path), "\r\n");
+}
+
 } // namespace
 } // namespace twinsweep

@@ -232,6 +232,17 @@ TEST_F(DeleteCheckedResultsTest, NoFallbackToDeletingForGood)
     EXPECT_EQ(fake.status.current, "0 of 2 files deleted successfully.");
 }
 
+TEST_F(DeleteCheckedResultsTest, HiddenResultsAreNeverDeleted)
+{
+    showResults({{1, true}, {4, false}});
+    catalogue.showLowerList(LowerList::Query);
+    deleteChecked();
+    EXPECT_TRUE(fake.prompt.shown.empty()) << "no question about rows the user cannot see";
+    EXPECT_TRUE(files.deletes.isEmpty());
+    EXPECT_TRUE(QFile::exists(path("Rock/a.mp3")));
+    EXPECT_FALSE(catalogue.CollectionChanged());
+}
+
 TEST_F(DeleteCheckedResultsTest, NothingCheckedStillRefillsAndMarksChanged)
 {
     showResults({{1, false}, {4, false}});

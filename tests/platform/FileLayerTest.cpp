@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <sys/stat.h>
@@ -40,6 +41,20 @@ TEST_F(FileLayerTest, TrashKeepsTheFileWithItsOrigin)
     QDir().mkpath(folder + "/album");
     EXPECT_FALSE(files.moveToTrash(folder + "/album")) << "a folder is never a catalogued file";
     EXPECT_TRUE(QFileInfo(folder + "/album").isDir());
+}
+
+TEST_F(FileLayerTest, TrashRecordsTheOriginEscapedAsFileManagersReadIt)
+{
+    const QString path = folder + "/my %20 #song é.mp3";
+    test::writeFile(path, "music");
+    ASSERT_TRUE(files.moveToTrash(path));
+    const QString trashed = test::trashedFrom(path); // decodes Path= as a file manager does
+    ASSERT_FALSE(trashed.isEmpty());
+    const QString info = QFileInfo(trashed).absolutePath() + "/../info/" + QFileInfo(trashed).fileName() + ".trashinfo";
+    const QByteArray record = test::readFile(info);
+    EXPECT_TRUE(record.startsWith("[Trash Info]\n")) << record.constData();
+    EXPECT_TRUE(record.contains("/my%20%2520%20%23song%20%C3%A9.mp3\n")) << record.constData();
+    EXPECT_TRUE(record.contains("\nDeletionDate=")) << record.constData();
 }
 
 TEST_F(FileLayerTest, TrashThatCannotTakeTheFileLeavesItInPlace)

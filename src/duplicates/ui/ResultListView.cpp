@@ -28,7 +28,8 @@ ResultListView::ResultListView(Catalogue& catalogue, Services& services, const R
     QTableView* view = widgets.Duplicates;
     view->setContextMenuPolicy(Qt::PreventContextMenu);
     view->installEventFilter(this);
-    view->viewport()->installEventFilter(this);
+    m_viewport = view->viewport();
+    m_viewport->installEventFilter(this);
     connect(&catalogue, &Catalogue::lowerListChanged, this, &ResultListView::showLowerList);
     showLowerList(catalogue.shownLowerList());
 }
@@ -87,10 +88,11 @@ void ResultListView::showLowerList(LowerList list)
 
 bool ResultListView::eventFilter(QObject* watched, QEvent* event)
 {
-    QTableView* view = m_widgets.Duplicates;
-    if (watched == view && event->type() == QEvent::KeyPress)
+    // Events still arrive while the view is being destroyed, when it is no longer a
+    // scroll area: compare pointers only, never ask the view for its viewport here.
+    if (watched == m_widgets.Duplicates && event->type() == QEvent::KeyPress)
         return Duplicates_KeyDown(toWinKey(static_cast<const QKeyEvent&>(*event)));
-    if (watched != view->viewport())
+    if (watched != m_viewport)
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:

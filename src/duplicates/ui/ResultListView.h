@@ -64,6 +64,7 @@ private:
     Catalogue& m_catalogue;
     Services& m_services;
     ResultListWidgets m_widgets;
+    QObject* m_viewport = nullptr; // the view's viewport, compared against, never called
     ResultListCommands m_commands;
 };
 

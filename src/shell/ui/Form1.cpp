@@ -17,7 +17,6 @@
 #include <QVBoxLayout>
 
 #include "catalogue/Catalogue.h"
-#include "catalogue/CollectionCommands.h"
 #include "catalogue/ui/FileListModel.h"
 #include "catalogue/ui/RemovalMenus.h"
 #include "catalogue/ui/VolumeAddingInstall.h"
@@ -28,6 +27,9 @@
 #include "shell/ui/SearchWindowBinding.h"
 #include "shell/RUF.h"
 #include "shell/ui/CollectionMenu.h"
+#include "shell/ui/MainWindowLayout.h"
+#include "shell/ui/Optionsfrm.h"
+#include "shell/ui/Shutdown.h"
 #include "shell/ui/Toolbars.h"
 
 namespace twinsweep {
@@ -101,18 +103,26 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     rebuildTree();
     showCollectionChanged(m_catalogue.CollectionChanged());
     SearchWindowBinding* search = installSearchWindow(*this);
-    installVolumeAdding(*this, search->stopFlag(), *m_queryRows);
+    volumeAdding = installVolumeAdding(*this, search->stopFlag(), *m_queryRows);
     ruf = buildCollectionMenu(*this);
+    installOptionsWindow(*this);
     hideEmptyMenus();
 }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (!isEnabled() || !offerToSaveChanges(m_catalogue, *m_services, *ruf)) {
+    if (!Form_Unload(*this)) {
         event->ignore();
         return;
     }
     QMainWindow::closeEvent(event);
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    MainWindowLayout layout(*this);
+    Form_Resize(FormLoaded, layout);
 }
 
 void Form1::hideEmptyMenus()
@@ -148,8 +158,13 @@ public:
     {}
     void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override
     {
-        if (const auto* line = qobject_cast<QLineEdit*>(editor))
-            m_onEdited(index.row() + 1, line->text());
+        // The rename rebuilds the tree, which must wait until the view has closed its
+        // editor: the rule runs once control is back in the event loop.
+        if (const auto* line = qobject_cast<QLineEdit*>(editor)) {
+            QMetaObject::invokeMethod(
+                parent(), [onEdited = m_onEdited, row = index.row(), name = line->text()] { onEdited(row + 1, name); },
+                Qt::QueuedConnection);
+        }
     }
 
 private:

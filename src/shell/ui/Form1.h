@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/Services.h"
+#include "shell/LifecycleHooks.h"
 
 class QAction;
 class QLabel;
@@ -24,6 +25,7 @@ class modMultimedia;
 class QueryList;
 class ResultListView;
 class RUF;
+class VolumeAdding;
 class Toolbars;
 
 /// The main window: shows the collection that `Catalogue` owns, composes the menus,
@@ -66,11 +68,20 @@ public:
     /// The result list's menus, keys and routing table.
     ResultListView* resultList = nullptr;
     RUF* ruf = nullptr; // the recent collections
+    VolumeAdding* volumeAdding = nullptr;
+
+    /// Steps of start-up, re-layout and shutdown that other parts fill.
+    LifecycleHooks lifecycle;
+    /// False while start-up sets the window up; no re-layout happens meanwhile.
+    bool FormLoaded = false;
+    /// The playback volume in per cent, 0 to 100.
+    int PlayerVolume = 0;
 
 protected:
     /// Closing offers to save a changed collection; nothing closes while a long
     /// operation runs.
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     class MainStatus;

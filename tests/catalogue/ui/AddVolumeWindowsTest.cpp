@@ -14,6 +14,7 @@
 
 #include "FakeServices.h"
 #include "MediaFolder.h"
+#include "ModalWindows.h"
 #include "QtPrinters.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/MainScanner.h"
@@ -28,20 +29,7 @@
 namespace twinsweep {
 namespace {
 
-/// Runs `act` once a modal window of type `W` is shown, from inside its event loop.
-template <typename W> void whenModal(std::function<void(W&)> act)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* window = qobject_cast<W*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(*window);
-        }
-    });
-    timer->start();
-}
+using test::whenModal;
 
 void typeName(Form4& window, const QString& name)
 {

@@ -13,6 +13,7 @@
 #include "ScratchFiles.h"
 #include "catalogue/Catalogue.h"
 #include "platform/VolumeLayer.h"
+#include "duplicates/ui/ResultListView.h"
 #include "shell/ui/Form1.h"
 
 namespace twinsweep {
@@ -61,6 +62,13 @@ TEST(DeleteFilesButtonTest, DeletesTheCheckedResultsOfTheMainWindow)
     EXPECT_EQ(window.ListFiles2->model()->rowCount(), 2);
     EXPECT_TRUE(window.toolbarSave->isVisible()) << "the collection has changed";
     EXPECT_TRUE(window.isEnabled());
+
+    // With the query list in the lower pane the checked results are out of sight.
+    window.resultList->querysel_Click();
+    fake.prompt.answers.push_back(MessageAnswer::Yes);
+    button->trigger();
+    EXPECT_EQ(fake.prompt.texts().size(), 1) << "no second question";
+    EXPECT_TRUE(QFile::exists(folder + "three.mp3"));
 }
 
 } // namespace
