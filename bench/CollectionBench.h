@@ -4,12 +4,15 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 #include "catalogue/CollectionCommands.h"
 
 namespace twinsweep {
 class Catalogue;
-}
+class FileRecord;
+class VolumeTree;
+} // namespace twinsweep
 
 namespace twinsweep::bench {
 
@@ -32,6 +35,11 @@ bool saveCollection(Catalogue& catalogue, HeadlessServices& headless, const QStr
 
 /// The value after `--name`, or `fallback` when the option is missing.
 QString option(const QStringList& arguments, const QString& name, const QString& fallback = {});
+
+/// A synthetic collection of `total` files on `volumes` volumes: albums by a few thousand
+/// artists, one folder of 8 to 16 files per album, about one file in ten a copy of an
+/// earlier one; names, tags and stream values as rippers and shops write them.
+void generateAlbums(VolumeTree& tree, std::vector<FileRecord>& records, qsizetype total, int volumes);
 
 /// Fills a catalogue with `files` synthetic files on `volumes` volumes.
 using CollectionGenerator = std::function<void(Catalogue& catalogue, qsizetype files, int volumes)>;

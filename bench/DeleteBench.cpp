@@ -10,6 +10,7 @@
 #include "catalogue/Catalogue.h"
 #include "fileops/DeleteCheckedResults.h"
 #include "fileops/FileOpSteps.h"
+#include "platform/MciInterpreter.h"
 #include "playback/modMultimedia.h"
 #include "platform/FileLayer.h"
 #include "platform/SettingKeys.h"
@@ -76,7 +77,8 @@ int runDelete(const QStringList& arguments)
         for (int volume = 1; volume <= catalogue.TreeView1.count(); ++volume)
             catalogue.TreeView1.setNodeTag(volume, tag);
     }
-    modMultimedia channels;
+    MciInterpreter noPlayback{[] { return nullptr; }}; // nothing plays in the benchmark
+    modMultimedia channels(noPlayback);
     FileOpsContext ops{catalogue, services, volumes, files, channels};
 
     restartClock();

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "Bench.h"
+#include "CollectionBench.h"
 #include "HeadlessServices.h"
 #include "Random.h"
 #include "catalogue/CollectionFile.h"
@@ -153,21 +154,15 @@ Album newAlbum(Random& random, const QString& root, const QStringList& artists)
     return album;
 }
 
-/// Writes a synthetic collection: volumes of albums by a few thousand artists, one
-/// folder of 8 to 16 files per album, about one file in ten a copy of an earlier one.
-int runGenerate(const QStringList& arguments)
+} // namespace
+
+void generateAlbums(VolumeTree& tree, std::vector<FileRecord>& records, qsizetype total, int volumes)
 {
-    if (arguments.size() < 2)
-        return 2;
-    const qsizetype total = arguments[1].toLongLong();
-    const int volumes = qMax(1, arguments.value(2, "10").toInt());
     Random random(20240601);
     QStringList artists;
     for (qsizetype i = 0; i < qMax<qsizetype>(50, total / 120); ++i)
         artists << artistName(random);
 
-    VolumeTree tree;
-    std::vector<FileRecord> records;
     records.reserve(size_t(total));
     for (int volume = 1; volume <= volumes; ++volume) {
         const QString root = "/media/cd" + QString::number(volume).rightJustified(2, u'0') + u'/';
@@ -186,6 +181,20 @@ int runGenerate(const QStringList& arguments)
             }
         }
     }
+}
+
+namespace {
+
+/// Writes a synthetic collection made by `generateAlbums`.
+int runGenerate(const QStringList& arguments)
+{
+    if (arguments.size() < 2)
+        return 2;
+    const qsizetype total = arguments[1].toLongLong();
+    const int volumes = qMax(1, arguments.value(2, "10").toInt());
+    VolumeTree tree;
+    std::vector<FileRecord> records;
+    generateAlbums(tree, records, total, volumes);
     HeadlessServices headless;
     QString error;
     if (!saveload::writeCollection(tree, records, arguments[0], headless.pump, error)) {

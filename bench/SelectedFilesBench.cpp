@@ -9,6 +9,7 @@
 #include "fileops/CopyMoveFiles.h"
 #include "fileops/DeleteSelectedFiles.h"
 #include "fileops/FileOpSteps.h"
+#include "platform/MciInterpreter.h"
 #include "playback/modMultimedia.h"
 
 namespace twinsweep::bench {
@@ -67,7 +68,8 @@ void timeOperation(const char* name, Operation operation, ActingList list, qsize
     buildCollection(catalogue, total, services);
     TimedFiles files(nullptr);
     const OneVolume volumes;
-    modMultimedia channels;
+    MciInterpreter noPlayback{[] { return nullptr; }}; // nothing plays in the benchmark
+    modMultimedia channels(noPlayback);
     FileOpsContext ops{catalogue, services, volumes, files, channels};
     const std::vector<qsizetype> rows = spreadRows(actingRows(catalogue, list).size(), selected);
 

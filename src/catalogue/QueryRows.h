@@ -2,7 +2,14 @@
 
 #include <QString>
 
+#include "FileList.h"
+
 namespace twinsweep {
+
+/// The query list's play marks, as fore colours.
+inline constexpr ColorValue PlayingColor = 0x80;    // dark red: the row now playing
+inline constexpr ColorValue PlayedColor = 0x808080; // grey: played
+// Unplayed is the system window-text colour, `SystemWindowText`.
 
 /// One row of the query list (the play queue).
 struct QueryRow
@@ -12,6 +19,9 @@ struct QueryRow
     QString Duration;     // "mm:ss"
     QString Collection;   // the volume's name, or the mount point of a file from outside the collection
     bool Checked = false; // still to be played
+    ColorValue ForeColor = SystemWindowText;
+
+    QString fullPath() const { return Path + Filename; }
 };
 
 /// Where a scan in query mode puts its rows; the query list implements it.

@@ -26,6 +26,8 @@ public:
     /// `index` is 1-based.
     const VolumeNode& node(int index) const { return m_nodes[index - 1]; }
     const QList<VolumeNode>& nodes() const { return m_nodes; }
+    /// The name of the node at `index`, "" when no node has that index.
+    QString nodeText(int index) const { return index >= 1 && index <= count() ? m_nodes[index - 1].Text : QString(); }
     /// Index of the node whose Key is `key`, 0 when there is none.
     int indexOfKey(const QString& key) const;
 

@@ -168,9 +168,7 @@ void Committer::place(qsizetype row)
 ListRow Committer::resultRow(qint32 comparedRow, bool head)
 {
     const qsizetype master = m_plan.comparedMaster[size_t(comparedRow)];
-    const int node = masterRecord(m_catalogue, master).nodeNumber();
-    const VolumeTree& tree = m_catalogue.TreeView1;
-    const QString volume = node >= 1 && node <= tree.count() ? tree.node(node).Text : QString();
+    const QString volume = m_catalogue.TreeView1.nodeText(masterRecord(m_catalogue, master).nodeNumber());
     return ListRow{tagFromRow(master), volume, m_colors.GetColor(head), head};
 }
 

@@ -59,7 +59,6 @@ private:
     const SearchedRows m_source;
     const SearchedRows m_searched;
     TimedYield m_yield;
-    QStringList m_volumeNames;
     std::vector<ListRow> m_pending;
 };
 
@@ -81,10 +80,7 @@ DuplicateWalk::DuplicateWalk(const DuplicateSearchContext& context, const Duplic
       m_source(sourceRows(context.catalogue, scope)),
       m_searched(scope == DuplicateScope::SelectedVolume ? m_source : SearchedRows(context.catalogue.ListFiles)),
       m_yield(context.services.pump, context.yieldIntervalMs)
-{
-    for (const VolumeNode& node : context.catalogue.TreeView1.nodes())
-        m_volumeNames << node.Text;
-}
+{}
 
 void DuplicateWalk::run()
 {
@@ -170,8 +166,7 @@ void DuplicateWalk::examine(qsizetype row, const PairGroups& groups)
 
 void DuplicateWalk::addRow(qsizetype tag, const FileRecord& record, bool head)
 {
-    const int node = record.nodeNumber();
-    const QString collection = node >= 1 && node <= m_volumeNames.size() ? m_volumeNames[node - 1] : QString();
+    const QString collection = m_context.catalogue.TreeView1.nodeText(record.nodeNumber());
     m_pending.push_back(ListRow{tag, collection, m_context.colors.GetColor(head), head});
 }
 

@@ -4,15 +4,8 @@
 #include "platform/FileLayer.h"
 #include "platform/SettingKeys.h"
 #include "platform/SettingsStore.h"
-#include "fileops/MediaChannels.h"
 
 namespace twinsweep {
-
-void ReleasePlayerChannels(MediaChannels& channels)
-{
-    channels.CloseMedia("f1");
-    channels.CloseMedia("f2");
-}
 
 bool ClearFileAttributes(FileLayer& files, const QString& fullPath)
 {

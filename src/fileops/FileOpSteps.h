@@ -2,11 +2,12 @@
 
 #include <QString>
 
+#include "platform/MediaChannels.h"
+
 namespace twinsweep {
 
 class Catalogue;
 class FileLayer;
-class MediaChannels;
 class SettingsStore;
 class VolumeInfo;
 struct Services;
@@ -21,9 +22,6 @@ struct FileOpsContext
     FileLayer& files;
     MediaChannels& channels;
 };
-
-/// Closes both playback channels, "f1" then "f2", so that no catalogued file stays open.
-void ReleasePlayerChannels(MediaChannels& channels);
 
 /// Gives the file normal attributes before it is deleted or moved; the change stays
 /// when that fails. False when the file is missing or cannot be changed.

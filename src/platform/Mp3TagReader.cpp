@@ -13,6 +13,7 @@
 #include <id3v2framefactory.h>
 #include <id3v2tag.h>
 #include <mpegfile.h>
+#include <mpegheader.h>
 #include <tfilestream.h>
 
 namespace twinsweep {
@@ -70,15 +71,42 @@ QString yearText(unsigned int year)
     return year == 0 ? QString() : QString::number(year);
 }
 
-std::optional<MpegHeaderInfo> headerOf(const TagLib::MPEG::Properties* properties)
+/// Whether the first frame carries an "Info" header, the constant-rate form of the Xing
+/// header (LAME writes one by default). It stands after the frame's side information.
+bool hasInfoHeader(TagLib::MPEG::File& file, const TagLib::MPEG::Header& frame, long offset)
 {
+    using Header = TagLib::MPEG::Header;
+    const bool mono = frame.channelMode() == Header::SingleChannel;
+    const int sideInformation = frame.version() == Header::Version1 ? (mono ? 17 : 32) : (mono ? 9 : 17);
+    file.seek(offset + 4 + sideInformation);
+    return file.readBlock(4) == "Info";
+}
+
+/// The library averages the bit rate over the stream whenever the first frame holds a
+/// Xing header, so a constant-rate file with an "Info" header came out a little above
+/// its rate (161 for 160 kbit/s). Such a file has the rate of its frame headers; a
+/// variable-rate file ("Xing" or VBRI header) keeps the average.
+int bitrateOf(TagLib::MPEG::File& file, const TagLib::MPEG::Properties& properties)
+{
+    const long offset = file.firstFrameOffset();
+    if (offset < 0)
+        return properties.bitrate();
+    const TagLib::MPEG::Header first(&file, offset, false);
+    if (first.isValid() && first.layer() == 3 && hasInfoHeader(file, first, offset))
+        return first.bitrate();
+    return properties.bitrate();
+}
+
+std::optional<MpegHeaderInfo> headerOf(TagLib::MPEG::File& file)
+{
+    const TagLib::MPEG::Properties* properties = file.audioProperties();
     // Without a frame header the library answers zeros; that is no stream at all.
     if (properties == nullptr || properties->sampleRate() <= 0)
         return std::nullopt;
     static const char* const versions[] = {"1.0", "2.0", "2.5"};
     const auto version = size_t(properties->version());
     const QString versionText = version < std::size(versions) ? versions[version] : "";
-    return MpegHeaderInfo{versionText, QString::number(properties->layer()), properties->bitrate(),
+    return MpegHeaderInfo{versionText, QString::number(properties->layer()), bitrateOf(file, *properties),
                           properties->sampleRate(), properties->lengthInMilliseconds() / 1000};
 }
 
@@ -118,7 +146,7 @@ void Mp3TagReader::Open(const QString& path)
     TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), true, TagLib::AudioProperties::Fast);
     if (!file.isValid())
         return;
-    m_header = headerOf(file.audioProperties());
+    m_header = headerOf(file);
     if (file.hasID3v2Tag()) {
         m_tags.HasID3v2 = true;
         m_tags.ID3v2 = fieldsOf(*file.ID3v2Tag());

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 #include "catalogue/FileRecord.h"
@@ -10,7 +11,9 @@
 
 namespace twinsweep {
 
-/// The query list's rows as plain data; every change is announced for the item model.
+/// The query list `query`, the play queue: its rows as plain data and its Tag, the
+/// 1-based index of the row now playing (or last started) as text, "1" at start. Every
+/// change is announced for the item model.
 class QueryList : public QObject, public QueryRowSink
 {
     Q_OBJECT
@@ -18,22 +21,36 @@ public:
     qsizetype size() const { return qsizetype(m_rows.size()); }
     bool isEmpty() const { return m_rows.empty(); }
     const QueryRow& row(qsizetype index) const { return m_rows[size_t(index)]; }
+    bool contains(qsizetype index) const { return index >= 0 && index < size(); }
 
     void append(const QueryRow& row) override;
+    void append(std::vector<QueryRow> rows);
+    /// Removes the row at `index`; an index outside the list changes nothing.
+    void removeRow(qsizetype index);
     void clear();
     /// Rows of moved or renamed files take their new Path and Filename; rows are
     /// matched by their full path, in one pass.
     void followRelocatedFiles(const std::vector<FileRelocation>& moves);
+    void setChecked(qsizetype index, bool checked);
+    void setForeColor(qsizetype index, ColorValue color);
+
+    const QString& Tag() const { return m_tag; }
+    void setTag(const QString& tag) { m_tag = tag; }
+    /// The Tag read as a number and truncated (0-based), when it holds a number.
+    std::optional<qsizetype> tagRow() const;
 
 Q_SIGNALS:
     void aboutToReset();
     void wasReset();
     void aboutToAppend(qsizetype first, qsizetype last);
     void appended();
+    void aboutToRemove(qsizetype first, qsizetype last);
+    void removed();
     void rowsChanged(qsizetype first, qsizetype last);
 
 private:
     std::vector<QueryRow> m_rows;
+    QString m_tag = QStringLiteral("1");
 };
 
 } // namespace twinsweep

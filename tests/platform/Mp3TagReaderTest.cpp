@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QtEndian>
 
 #include <cmath>
 
@@ -86,6 +89,77 @@ TEST(Mp3TagReaderTest, VariableRateFileGivesXingAverageAndLength)
     ASSERT_TRUE(reader.Header().has_value());
     EXPECT_EQ(reader.Header()->Duration, 3725);
     EXPECT_EQ(reader.Header()->Bitrate, 160);
+}
+
+/// Two seconds of a tone under noise, so that a variable-rate encoder varies its frames.
+QString soundWav()
+{
+    const QString path = mediaFolder() + "/sound.wav";
+    if (QFileInfo::exists(path))
+        return path;
+    test::WavContent format;
+    QByteArray samples;
+    quint32 noise = 1;
+    for (int i = 0; i < 2 * 44100 * 2; ++i) {
+        noise = noise * 1664525u + 1013904223u;
+        const double tone = 8000 * std::sin(i * 0.031) + double(int(noise >> 20) - 2048) * 4;
+        const auto sample = qToLittleEndian(qint16(tone));
+        samples.append(reinterpret_cast<const char*>(&sample), 2);
+    }
+    format.dataBytes = samples.size();
+    test::writeBytes(path, test::riffWave(test::waveFormatChunk(format) + test::riffChunk("data", samples)));
+    return path;
+}
+
+/// Encodes the sound with LAME (`options` such as "-b 160") into `name`.
+QString lameFile(const QString& name, const QStringList& options)
+{
+    const QString path = mediaFolder() + "/" + name;
+    QProcess lame;
+    lame.start("lame", QStringList{"--quiet"} + options + QStringList{soundWav(), path});
+    EXPECT_TRUE(lame.waitForFinished(60000) && lame.exitCode() == 0) << "lame: " << lame.errorString().toStdString();
+    return path;
+}
+
+/// The frame count and byte count of the Xing or "Info" header that LAME wrote.
+std::pair<quint32, quint32> lameHeaderCounts(const QString& path, const char* kind)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.read(4096);
+    const qsizetype at = bytes.indexOf(kind);
+    EXPECT_GE(at, 0) << kind << " header missing";
+    // "Xing"/"Info", 4 flag bytes, then the frame count and the byte count (big-endian).
+    const auto field = [&](int offset) { return qFromBigEndian<quint32>(bytes.constData() + at + offset); };
+    return at < 0 ? std::pair<quint32, quint32>{} : std::pair{field(8), field(12)};
+}
+
+TEST(Mp3TagReaderTest, ConstantRateLameFilesGiveTheirFramesRate)
+{
+    Mp3TagReader reader;
+    for (const int rate : {128, 160, 192, 320}) {
+        const QString path = lameFile(QString("cbr%1.mp3").arg(rate), {"-b", QString::number(rate)});
+        const auto [frames, bytes] = lameHeaderCounts(path, "Info");
+        // The stream average that the "Info" header gives is above the rate.
+        const double average = bytes * 8.0 / (frames * 1152.0 / 44100.0) / 1000.0;
+        EXPECT_GE(std::lround(average), rate + 1) << rate;
+        reader.Open(path);
+        ASSERT_TRUE(reader.Header().has_value());
+        EXPECT_EQ(reader.Header()->Bitrate, rate);
+        EXPECT_EQ(reader.Header()->Duration, 2);
+    }
+}
+
+TEST(Mp3TagReaderTest, VariableRateLameFileGivesTheXingAverage)
+{
+    const QString path = lameFile("vbr.mp3", {"-V", "4"});
+    const auto [frames, bytes] = lameHeaderCounts(path, "Xing");
+    ASSERT_GT(frames, 0u);
+    const double average = bytes * 8.0 / (frames * 1152.0 / 44100.0) / 1000.0;
+    Mp3TagReader reader;
+    reader.Open(path);
+    ASSERT_TRUE(reader.Header().has_value());
+    EXPECT_NEAR(reader.Header()->Bitrate, average, 1.0);
 }
 
 TEST(Mp3TagReaderTest, Id3v1FieldsAreWindows1252)

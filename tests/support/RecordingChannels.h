@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "fileops/MediaChannels.h"
+#include "platform/MediaChannels.h"
 
 namespace twinsweep::test {
 

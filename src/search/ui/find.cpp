@@ -16,6 +16,8 @@
 #include "duplicates/ApproxNameSearch.h"
 #include "platform/Services.h"
 #include "search/FindState.h"
+#include "search/PropertySearch.h"
+#include "search/TextSearch.h"
 
 namespace twinsweep {
 
@@ -46,12 +48,43 @@ QComboBox* list(const QStringList& items, bool editable = false)
 {
     auto* combo = new QComboBox;
     combo->setEditable(editable);
+    combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
     combo->setCurrentIndex(-1);
     return combo;
 }
 
 const QStringList Operators{"<", "=", ">"};
+
+/// The list of the search term box; clearing it keeps the text typed in the box.
+class ComboTermList : public TermList
+{
+public:
+    explicit ComboTermList(QComboBox* combo) : m_combo(combo) {}
+    int ListCount() const override { return m_combo->count(); }
+    QString list(int index) const override { return m_combo->itemText(index); }
+    void AddItem(const QString& item) override
+    {
+        if (!item.isEmpty())
+            keepingTheText([&] { m_combo->addItem(item); });
+    }
+    void Clear() override
+    {
+        keepingTheText([&] { m_combo->clear(); });
+    }
+
+private:
+    /// A plain combo box would show the first item added, or nothing after clearing.
+    template <typename Change> void keepingTheText(Change change)
+    {
+        const QString typed = m_combo->currentText();
+        change();
+        m_combo->setCurrentIndex(-1);
+        m_combo->setEditText(typed);
+    }
+
+    QComboBox* m_combo;
+};
 
 } // namespace
 
@@ -103,6 +136,8 @@ QGroupBox* find::buildTextFrame()
     nam = new QComboBox;
     nam->setObjectName("nam");
     nam->setEditable(true);
+    // Only a search adds a term to the list, so the list stays the history file's mirror.
+    nam->setInsertPolicy(QComboBox::NoInsert);
     Check18 = new XPCheckBox("Extra fast (but not exhaustive)");
     Check1 = new XPCheckBox("Mach case");
     options = stackedGroup("Options", {Check18, Check1}, nullptr);
@@ -202,17 +237,21 @@ void find::connectCheckBoxes()
             Check1->setValue(0);
         Check1->setEnabled(Check18->Value() != 1);
     });
-    const auto enablesLists = [this](XPCheckBox* box, QComboBox* first, QComboBox* second) {
-        connect(box, &XPCheckBox::Click, this, [box, first, second] {
-            first->setEnabled(box->Value() == 1);
-            second->setEnabled(box->Value() == 1);
+    for (const auto& [box, operators, values] : conditionRows()) {
+        connect(box, &XPCheckBox::Click, this, [box, operators, values] {
+            operators->setEnabled(box->Value() == 1);
+            values->setEnabled(box->Value() == 1);
         });
-    };
-    enablesLists(Check2, Combo1, Combo2);
-    enablesLists(Check3, Combo3, Combo4);
-    enablesLists(Check4, Combo5, Combo6);
-    enablesLists(Check6, Combo9, Combo8);
-    enablesLists(Check7, Combo10, Combo11);
+    }
+}
+
+std::array<std::tuple<XPCheckBox*, QComboBox*, QComboBox*>, PropertyRowCount> find::conditionRows() const
+{
+    return {{{Check2, Combo1, Combo2},
+             {Check3, Combo3, Combo4},
+             {Check4, Combo5, Combo6},
+             {Check6, Combo9, Combo8},
+             {Check7, Combo10, Combo11}}};
 }
 
 void find::showControlsEnabled(bool enabled)
@@ -224,6 +263,7 @@ void find::showControlsEnabled(bool enabled)
 void find::Form_Load()
 {
     m_environment.state.Form_Load();
+    loadHistory();
     // A new load starts with no criterion checked; the main window's boxes follow, so
     // that a search never goes by criteria the window does not show.
     m_environment.criteria = {Check15->Value(), Check16->Value(), Check17->Value()};
@@ -234,9 +274,17 @@ int find::selectedTab() const
     return TabStrip1->currentIndex() + 1;
 }
 
+void find::loadHistory()
+{
+    ComboTermList items(nam);
+    SearchHistory(m_environment.historyPath).reload(items);
+}
+
 void find::TabStrip1_Click()
 {
     const int tab = selectedTab();
+    if (tab == 1)
+        loadHistory();
     Frame1->setVisible(tab == 1);
     Frame2->setVisible(tab == 2);
     Frame3->setVisible(tab == 3);
@@ -256,15 +304,13 @@ bool find::scopeChosen(int tab) const
 void find::runSearch(int tab)
 {
     switch (tab) {
+    case 1: runTextSearch(); break;
+    case 2: runPropertySearch(); break;
     case 3:
         findDUPLICATES(m_environment.duplicates, m_environment.criteria,
                        duplicateScope(Option4->isChecked(), Option5->isChecked(), Option6->isChecked()));
         break;
-    case 4: runApproximateSearch(); break;
-    default:
-        // The text and property searches are not built: their tabs stay hidden.
-        m_environment.state.cancelas();
-        break;
+    default: runApproximateSearch(); break;
     }
 }
 
@@ -287,6 +333,35 @@ void find::runApproximateSearch()
     context.window.enableControls();
     context.services.busy.setBusy(false);
     context.window.clearStop();
+}
+
+ListSearchContext find::listSearchContext() const
+{
+    const DuplicateSearchContext& duplicates = m_environment.duplicates;
+    return {duplicates.catalogue, duplicates.services, duplicates.window, duplicates.showResults,
+            duplicates.yieldIntervalMs};
+}
+
+void find::runTextSearch()
+{
+    const TextSearchChoices choices{nam->currentText(),   Option1->isChecked(), Option2->isChecked(),
+                                    Option3->isChecked(), Check1->Value() == 1, Check18->Value() == 1};
+    ComboTermList items(nam);
+    const SearchHistory history(m_environment.historyPath);
+    findNAME(listSearchContext(), choices, {items, history, m_environment.openUrl});
+}
+
+void find::runPropertySearch()
+{
+    PropertySearchChoices choices;
+    const auto rows = conditionRows();
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const auto& [box, operators, values] = rows[row];
+        choices.conditions[row] = {box->Value() == 1, operators->currentText(), values->currentText()};
+    }
+    choices.Option11 = Option11->isChecked();
+    choices.Option12 = Option12->isChecked();
+    findProperty(listSearchContext(), choices);
 }
 
 void find::Command1_Click()

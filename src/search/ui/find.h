@@ -1,10 +1,16 @@
 #pragma once
 
 #include <QDialog>
+#include <QUrl>
 
+#include <array>
 #include <functional>
+#include <tuple>
 
 #include "duplicates/DuplicateSearch.h"
+#include "search/HitPass.h"
+#include "search/PropertySearch.h"
+#include "search/SearchHistory.h"
 
 class QComboBox;
 class QGroupBox;
@@ -29,6 +35,10 @@ struct FindEnvironment
     DuplicateSearchContext duplicates;
     /// Whether the main window's `ProgressBar1` is shown.
     std::function<bool()> progressShown;
+    /// The search history that fills the list of `nam`.
+    QString historyPath = SearchHistory::defaultFilePath();
+    /// Opens a web address in the user's browser.
+    std::function<void(const QUrl&)> openUrl{};
 };
 
 /// The Search window: four tabs of search choices, Find and Close/Cancel. Closing it
@@ -38,8 +48,8 @@ class find : public QDialog
     Q_OBJECT
 public:
     // A tab stays hidden until its search is built; each switch shows one tab.
-    static constexpr bool TextTabShown = false;
-    static constexpr bool PropertyTabShown = false;
+    static constexpr bool TextTabShown = true;
+    static constexpr bool PropertyTabShown = true;
     static constexpr bool AdvancedTabShown = true;
 
     explicit find(FindEnvironment& environment, QWidget* parent = nullptr);
@@ -126,6 +136,13 @@ private:
     bool scopeChosen(int tab) const;
     void runSearch(int tab);
     void runApproximateSearch();
+    void runTextSearch();
+    void runPropertySearch();
+    ListSearchContext listSearchContext() const;
+    /// Each condition row of the "Property" tab: its check box, operator and value boxes.
+    std::array<std::tuple<XPCheckBox*, QComboBox*, QComboBox*>, PropertyRowCount> conditionRows() const;
+    /// Fills the list of `nam` from the search history, emptying it first.
+    void loadHistory();
 
     FindEnvironment& m_environment;
     bool m_unloadAfterSearch = false;

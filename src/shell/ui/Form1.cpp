@@ -22,8 +22,12 @@
 #include "catalogue/ui/VolumeAddingInstall.h"
 #include "duplicates/ui/ResultListView.h"
 #include "fileops/ui/FileOpsInstall.h"
+#include "platform/MciInterpreter.h"
+#include "platform/ui/QtPlaybackChannel.h"
+#include "playback/Player.h"
 #include "playback/modMultimedia.h"
 #include "queue/QueryList.h"
+#include "queue/ui/QueryListView.h"
 #include "shell/ui/SearchWindowBinding.h"
 #include "shell/RUF.h"
 #include "shell/ui/CollectionMenu.h"
@@ -89,11 +93,16 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     m_status = std::make_unique<MainStatus>(statusPanel, ProgressBar1);
     m_busy = std::make_unique<MainBusy>(this);
     m_services.reset(new Services{prompt, *m_status, dialogs, *m_busy, pump, settings});
-    m_channels = std::make_unique<modMultimedia>();
+    m_mci = std::make_unique<MciInterpreter>(QtPlaybackChannel::factory());
+    m_channels = std::make_unique<modMultimedia>(*m_mci);
+    lifecycle.CloseAllMedia = [this] { m_channels->CloseAllMedia(); };
     m_queryRows = std::make_unique<QueryList>();
     resultList = new ResultListView(m_catalogue, *m_services, {Duplicates, lowerPane, query, viewMenu}, this);
     installVolumeRemoval(m_catalogue, *m_services, editMenu, popMNU);
     installDeleteFilesButton(*this, *m_channels);
+    m_player = std::make_unique<Player>(*m_channels, *m_queryRows, pump, PlayerVolume);
+    queryList = installQueryList(*this, *m_queryRows, *m_player, *m_channels);
+    resultList->commands().add(KeyCommand::StopPlayback, [this](const auto&) { ReleasePlayerChannels(*m_channels); });
     installFileCommands(*this, *m_channels);
     connect(&m_catalogue, &Catalogue::filesRelocated, m_queryRows.get(), &QueryList::followRelocatedFiles);
 

@@ -22,7 +22,10 @@ namespace twinsweep {
 class Catalogue;
 class FileListModel;
 class modMultimedia;
+class MultimediaCommands;
+class Player;
 class QueryList;
+class QueryListView;
 class ResultListView;
 class RUF;
 class VolumeAdding;
@@ -40,6 +43,10 @@ public:
 
     Catalogue& catalogue() { return m_catalogue; }
     Services& services() { return *m_services; }
+    /// The playback channels "f1" and "f2".
+    modMultimedia& multimedia() { return *m_channels; }
+    /// The query list's rows and Tag.
+    QueryList& queryRows() { return *m_queryRows; }
 
     /// Refills the volume file list for the selected volume (see `Catalogue::ClickNOD`).
     void ClickNOD();
@@ -49,7 +56,7 @@ public:
     QTreeWidget* TreeView1 = nullptr;
     QTableView* ListFiles2 = nullptr;
     QTableView* Duplicates = nullptr;
-    QWidget* query = nullptr;
+    QTableView* query = nullptr;
     QStackedWidget* lowerPane = nullptr;
     QLabel* statusPanel = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
@@ -67,6 +74,8 @@ public:
     QMenu* popMNU = nullptr;
     /// The result list's menus, keys and routing table.
     ResultListView* resultList = nullptr;
+    /// The query list's menu, keys and commands.
+    QueryListView* queryList = nullptr;
     RUF* ruf = nullptr; // the recent collections
     VolumeAdding* volumeAdding = nullptr;
 
@@ -101,8 +110,10 @@ private:
     std::unique_ptr<MainStatus> m_status;
     std::unique_ptr<MainBusy> m_busy;
     std::unique_ptr<Services> m_services;
+    std::unique_ptr<MultimediaCommands> m_mci; // drives the playback devices
     std::unique_ptr<modMultimedia> m_channels; // the playback channels "f1" and "f2"
     std::unique_ptr<QueryList> m_queryRows;    // the query list's rows
+    std::unique_ptr<Player> m_player;
     FileListModel* m_filesModel = nullptr;
     FileListModel* m_duplicatesModel = nullptr;
     bool m_rebuildingTree = false;

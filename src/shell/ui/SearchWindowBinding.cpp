@@ -1,6 +1,7 @@
 #include "SearchWindowBinding.h"
 
 #include <QAction>
+#include <QDesktopServices>
 #include <QMenu>
 #include <QProgressBar>
 #include <QStackedWidget>
@@ -33,6 +34,7 @@ SearchWindowBinding::SearchWindowBinding(Form1& window)
                                [&window] { serachsel_Click(window.catalogue()); }},
         [&window] { return !window.ProgressBar1->isHidden(); },
     });
+    m_environment->openUrl = [](const QUrl& address) { QDesktopServices::openUrl(address); };
     addCommands();
 }
 

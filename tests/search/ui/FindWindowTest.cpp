@@ -16,6 +16,7 @@
 #include "CountingColors.h"
 #include "FakeServices.h"
 #include "QtPrinters.h"
+#include "ScratchFiles.h"
 #include "controls/ui/WinXPbut.h"
 #include "controls/ui/XPCheckBox.h"
 #include "duplicates/SkipList.h"
@@ -45,6 +46,9 @@ protected:
     FindWindowTest()
     {
         test::addVolume(catalogue, "Rock", {"a.mp3", "A.MP3", "b.mp3", "B.mp3", "c.mp3", "C.mp3"});
+        environment.historyPath = test::freshFolder("find") + "/searched.mru";
+        environment.openUrl = [this](const QUrl& address) { opened << address; };
+        test::writeFile(environment.historyPath, "earlier\r\n");
         window = new find(environment);
         window->Form_Load();
         window->show();
@@ -81,6 +85,7 @@ protected:
     FindEnvironment environment{state, criteria,
                                 DuplicateSearchContext{catalogue, fake.services, colors, state, List1, {}, 0},
                                 [this] { return fake.status.progressVisible; }};
+    QList<QUrl> opened;
     QPointer<find> window;
 };
 
@@ -109,6 +114,69 @@ TEST_F(FindWindowTest, OpensWithItsInitialChoices)
     EXPECT_EQ(window->Command2->Caption(), "Close");
     EXPECT_TRUE(window->Timer1->isActive());
     EXPECT_FALSE(state.stopFlag().requested());
+    EXPECT_TRUE(windowGivenBack());
+}
+
+QStringList items(const QComboBox* combo)
+{
+    QStringList texts;
+    for (int index = 0; index < combo->count(); ++index)
+        texts << combo->itemText(index);
+    return texts;
+}
+
+TEST_F(FindWindowTest, TextSearchRemembersItsTermsInTheList)
+{
+    EXPECT_EQ(items(window->nam), QStringList{"earlier"});
+    QTest::keyClicks(window->nam, "b.");
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    EXPECT_EQ(catalogue.Duplicates.size(), 2);
+    EXPECT_EQ(fake.status.current, "2 item(s) found.");
+    EXPECT_TRUE(windowGivenBack());
+    EXPECT_EQ(items(window->nam), (QStringList{"earlier", "b."}));
+
+    // The text tab reads the history again; the typed term stays in the box.
+    window->TabStrip1->setCurrentIndex(1);
+    window->TabStrip1->setCurrentIndex(0);
+    window->TabStrip1->setCurrentIndex(1);
+    window->TabStrip1->setCurrentIndex(0);
+    EXPECT_EQ(items(window->nam), (QStringList{"earlier", "b."}));
+    EXPECT_EQ(window->nam->currentText(), "b.");
+    EXPECT_EQ(test::readFile(environment.historyPath), "earlier\r\nb.\r\n");
+}
+
+TEST_F(FindWindowTest, OnWebOpensTheSiteAndSearchesNothing)
+{
+    window->Option3->setChecked(true);
+    window->nam->setEditText("a b");
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened.first().toEncoded().endsWith("srch=a+b"));
+    EXPECT_EQ(fake.status.current, "Search results in web page.");
+    EXPECT_TRUE(catalogue.Duplicates.isEmpty());
+    EXPECT_TRUE(windowGivenBack());
+}
+
+TEST_F(FindWindowTest, PropertySearchReadsTheCheckedRows)
+{
+    catalogue.ListFiles[2].setValue(Field::Bitrate, "160");
+    window->TabStrip1->setCurrentIndex(1);
+    window->Check2->click();
+    window->Combo1->setCurrentText(">");
+    window->Combo2->setCurrentText("128 Kbit/s");
+    window->Check4->click();
+    window->Combo5->setCurrentText(">");
+    window->Combo6->setEditText("1000");
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    ASSERT_EQ(catalogue.Duplicates.size(), 1);
+    EXPECT_EQ(catalogue.Duplicates.row(0).Tag, 3);
+    EXPECT_EQ(fake.status.current, "1 item(s) found.");
+    EXPECT_TRUE(windowGivenBack() && window->Frame2->isEnabled());
+
+    window->Combo6->setEditText("Size in bytes");
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    EXPECT_EQ(fake.prompt.texts(), QStringList{"Not all needed options selected!"});
+    EXPECT_EQ(catalogue.Duplicates.size(), 1);
     EXPECT_TRUE(windowGivenBack());
 }
 
@@ -156,6 +224,7 @@ TEST_F(FindWindowTest, CheckBoxesEnableAndCopy)
 
 TEST_F(FindWindowTest, FindWithoutAScopeSaysNoVolumeIsSelected)
 {
+    window->TabStrip1->setCurrentIndex(2);
     for (QRadioButton* option : {window->Option4, window->Option5, window->Option6}) {
         option->setAutoExclusive(false);
         option->setChecked(false);
@@ -171,6 +240,7 @@ TEST_F(FindWindowTest, FindWithoutAScopeSaysNoVolumeIsSelected)
 
 TEST_F(FindWindowTest, FindWithoutCriteriaSaysSoAndGivesTheWindowBack)
 {
+    window->TabStrip1->setCurrentIndex(2);
     QTest::mouseClick(window->Command1, Qt::LeftButton);
     EXPECT_EQ(fake.prompt.texts(), QStringList{"No compare mode was choosen!"});
     EXPECT_EQ(fake.status.current, "Canceled. No settings were choosen.");
@@ -179,6 +249,7 @@ TEST_F(FindWindowTest, FindWithoutCriteriaSaysSoAndGivesTheWindowBack)
 
 TEST_F(FindWindowTest, CancelWhileSearchingGivesTheWindowBack)
 {
+    window->TabStrip1->setCurrentIndex(2);
     window->Check15->click();
     int turns = 0;
     fake.pump.onProcessEvents = [&] {
@@ -224,6 +295,7 @@ TEST_F(FindWindowTest, CancelDuringTheAdvancedSearchKeepsTheGroupsFoundSoFar)
 
 TEST_F(FindWindowTest, ClosingFromTheTitleBarWhileSearchingStopsTheSearchFirst)
 {
+    window->TabStrip1->setCurrentIndex(2);
     window->Check15->click();
     fake.pump.onProcessEvents = [&] {
         if (window->isVisible() && !catalogue.Duplicates.isEmpty())

@@ -1,0 +1,183 @@
+#include "QueryListView.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTableView>
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/ui/ListSelection.h"
+#include "duplicates/ui/ResultListView.h"
+#include "platform/MediaChannels.h"
+#include "platform/Services.h"
+#include "platform/ui/KeyMapping.h"
+#include "queue/QueryCommands.h"
+#include "queue/QueryList.h"
+#include "queue/ui/QueryListModel.h"
+#include "shell/ui/Form1.h"
+
+namespace twinsweep {
+
+QueryListView::QueryListView(QTableView* query, const QueryListWiring& wiring, QWidget* window)
+    : QObject(window), m_view(query), m_wiring(wiring)
+{
+    setUpView();
+    buildMenu(window);
+    connect(m_view, &QAbstractItemView::doubleClicked, this, &QueryListView::query_DblClick);
+}
+
+void QueryListView::setUpView()
+{
+    m_view->setModel(new QueryListModel(m_wiring.rows, m_view));
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setWordWrap(false);
+    m_view->setShowGrid(false);
+    m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
+    m_view->horizontalHeader()->setHighlightSections(false);
+    // The right click has selection rules of its own, so the view's default must not see it.
+    m_view->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_view->installEventFilter(this);
+    m_view->viewport()->installEventFilter(this);
+}
+
+QAction* QueryListView::addMenuEntry(const char* name, const QString& caption, void (QueryListView::*command)())
+{
+    QAction* action = querymenu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, command);
+    return action;
+}
+
+void QueryListView::buildMenu(QWidget* window)
+{
+    querymenu = new QMenu("querymenu", window);
+    querymenu->setObjectName("querymenu");
+    queryplay = addMenuEntry("queryplay", "Play", &QueryListView::queryplay_Click);
+    querymenu->addSeparator();
+    queryrem = addMenuEntry("queryrem", "Remove from query", &QueryListView::queryrem_Click);
+    queryclear = addMenuEntry("queryclear", "Clear query list", &QueryListView::queryclear_Click);
+    // The playlists' "Import from..." and "Export to..." go between these two separators.
+    querymenu->addSeparator()->setObjectName("playlistsSeparator");
+    querymenu->addSeparator();
+    querymplayed = addMenuEntry("querymplayed", "Mark as played", &QueryListView::querymplayed_Click);
+    querymunplayed = addMenuEntry("querymunplayed", "Mark as unplayed", &QueryListView::querymunplayed_Click);
+    querymenu->addSeparator();
+    srcresult = addMenuEntry("srcresult", "View Search results list", &QueryListView::srcresult_Click);
+}
+
+std::optional<qsizetype> QueryListView::selectedRow() const
+{
+    const QItemSelectionModel* selection = m_view->selectionModel();
+    const QModelIndex current = selection->currentIndex();
+    if (current.isValid() && selection->isRowSelected(current.row()))
+        return current.row();
+    const std::vector<qsizetype> rows = selectedRowPositions(selection);
+    return rows.empty() ? std::nullopt : std::optional<qsizetype>(rows.front());
+}
+
+void QueryListView::queryplay_Click()
+{
+    twinsweep::queryplay_Click(m_wiring.rows, m_wiring.services.prompt, m_wiring.player, selectedRow());
+}
+
+void QueryListView::queryrem_Click()
+{
+    twinsweep::queryrem_Click(m_wiring.rows, selectedRow());
+}
+
+void QueryListView::queryclear_Click()
+{
+    twinsweep::queryclear_Click(m_wiring.rows);
+}
+
+void QueryListView::querymplayed_Click()
+{
+    twinsweep::querymplayed_Click(m_wiring.rows, selectedRow());
+}
+
+void QueryListView::querymunplayed_Click()
+{
+    twinsweep::querymunplayed_Click(m_wiring.rows, selectedRow());
+}
+
+void QueryListView::srcresult_Click()
+{
+    m_wiring.catalogue.showLowerList(LowerList::Duplicates);
+}
+
+bool QueryListView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_view && event->type() == QEvent::KeyPress)
+        return query_KeyDown(toWinKey(static_cast<const QKeyEvent&>(*event)));
+    if (watched != m_view->viewport())
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: return static_cast<const QMouseEvent*>(event)->button() == Qt::RightButton;
+    case QEvent::MouseButtonRelease: {
+        const auto& mouse = static_cast<const QMouseEvent&>(*event);
+        if (mouse.button() != Qt::RightButton)
+            return false;
+        query_MouseUp(mouse);
+        return true;
+    }
+    default: return false;
+    }
+}
+
+bool QueryListView::query_KeyDown(const WinKey& key)
+{
+    if (key.shift != 0)
+        return false;
+    if (key.keyCode == VirtualKey::Escape) {
+        ReleasePlayerChannels(m_wiring.channels);
+        return true;
+    }
+    if (key.keyCode == VirtualKey::Return) {
+        queryplay_Click();
+        return true;
+    }
+    return false;
+}
+
+void QueryListView::query_MouseUp(const QMouseEvent& event)
+{
+    QItemSelectionModel* selection = m_view->selectionModel();
+    const QModelIndex hit = m_view->indexAt(event.position().toPoint());
+    const qsizetype selected = qsizetype(selectedRowPositions(selection).size());
+    switch (twinsweep::query_MouseUp(toShiftState(event.modifiers()), m_wiring.rows.size(), selected)) {
+    case QueryClickSelection::Keep: break;
+    case QueryClickSelection::SelectOnlyHit:
+        if (hit.isValid())
+            selection->setCurrentIndex(hit, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        else
+            selection->clearSelection();
+        break;
+    case QueryClickSelection::ToggleHit:
+        if (hit.isValid())
+            selection->select(hit, QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
+        break;
+    }
+    querymenu->popup(event.globalPosition().toPoint());
+}
+
+QueryListView* installQueryList(Form1& window, QueryList& rows, QueryPlayer& player, MediaChannels& channels)
+{
+    Catalogue& catalogue = window.catalogue();
+    Services& services = window.services();
+    auto* view = new QueryListView(window.query, {catalogue, rows, services, player, channels}, &window);
+    ResultListCommands& results = window.resultList->commands();
+    results.add("addquery1_Click", [&catalogue, &rows, &services](const std::vector<qsizetype>& selected) {
+        addquery1_Click(catalogue, rows, services, selected);
+    });
+    const auto showQuery = [&catalogue](const std::vector<qsizetype>&) { catalogue.showLowerList(LowerList::Query); };
+    results.add("queryshow_Click", showQuery);
+    results.add("queryshow1_Click", showQuery);
+    return view;
+}
+
+} // namespace twinsweep
