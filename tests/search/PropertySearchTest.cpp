@@ -158,6 +158,16 @@ TEST_F(PropertySearchTest, AStopKeepsTheHitsAndTheStopRequest)
     EXPECT_TRUE(bench.window.stopRequested());
 }
 
+TEST_F(PropertySearchTest, AStopAfterTheLastRowIsNotSeen)
+{
+    addFiles({{"1.mp3"}, {"2.mp3"}});
+    bench.cancelAfter(2);
+    search({{PropertyRow::Bitrate, is("=", "128 Kbit/s")}});
+    EXPECT_EQ(bench.fake.status.current, "2 item(s) found.");
+    EXPECT_EQ(bench.resultsShown, 1);
+    EXPECT_FALSE(bench.window.stopRequested());
+}
+
 TEST(WholeNumberTest, ReadsNumbersAsTheSearchDoes)
 {
     const QList<std::pair<QString, std::optional<double>>> cases{

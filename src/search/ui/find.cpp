@@ -13,6 +13,7 @@
 
 #include "controls/ui/WinXPbut.h"
 #include "controls/ui/XPCheckBox.h"
+#include "ComboTermList.h"
 #include "duplicates/ApproxNameSearch.h"
 #include "platform/Services.h"
 #include "search/FindState.h"
@@ -56,36 +57,6 @@ QComboBox* list(const QStringList& items, bool editable = false)
 
 const QStringList Operators{"<", "=", ">"};
 
-/// The list of the search term box; clearing it keeps the text typed in the box.
-class ComboTermList : public TermList
-{
-public:
-    explicit ComboTermList(QComboBox* combo) : m_combo(combo) {}
-    int ListCount() const override { return m_combo->count(); }
-    QString list(int index) const override { return m_combo->itemText(index); }
-    void AddItem(const QString& item) override
-    {
-        if (!item.isEmpty())
-            keepingTheText([&] { m_combo->addItem(item); });
-    }
-    void Clear() override
-    {
-        keepingTheText([&] { m_combo->clear(); });
-    }
-
-private:
-    /// A plain combo box would show the first item added, or nothing after clearing.
-    template <typename Change> void keepingTheText(Change change)
-    {
-        const QString typed = m_combo->currentText();
-        change();
-        m_combo->setCurrentIndex(-1);
-        m_combo->setEditText(typed);
-    }
-
-    QComboBox* m_combo;
-};
-
 } // namespace
 
 find::find(FindEnvironment& environment, QWidget* parent) : QDialog(parent), m_environment(environment)
@@ -95,6 +66,8 @@ find::find(FindEnvironment& environment, QWidget* parent) : QDialog(parent), m_e
     buildTabs();
     buildButtons();
     connectCheckBoxes();
+    // The window opens on the "Text" tab: the search term is typed first.
+    nam->setFocus();
     connect(&m_environment.state, &FindState::controlsEnabledChanged, this, &find::showControlsEnabled);
     showControlsEnabled(m_environment.state.controlsEnabled());
 

@@ -112,6 +112,7 @@ TEST_F(FindWindowTest, OpensWithItsInitialChoices)
     EXPECT_EQ(window->Command1->Caption(), "Find");
     EXPECT_TRUE(window->Command1->Default());
     EXPECT_EQ(window->Command2->Caption(), "Close");
+    EXPECT_EQ(window->focusWidget(), window->nam);
     EXPECT_TRUE(window->Timer1->isActive());
     EXPECT_FALSE(state.stopFlag().requested());
     EXPECT_TRUE(windowGivenBack());
