@@ -115,15 +115,17 @@ TEST_F(ResultListViewTest, MeniuOffersOnlyCommandsThatExistInTheirOrder)
 {
     rightClick(0);
     EXPECT_EQ(shownActions(results->Meniu),
-              (QStringList{"addquery1", "space2", "removefrmc", "removefl", "Checkuncheck", "t9", "queryshow1"}));
+              (QStringList{"winampplay1", "winampenq1", "addquery1", "space2", "removefrmc", "removefl", "Checkuncheck",
+                           "t9", "queryshow1"}));
     results->Meniu->hide();
 
     plugIn("Play1_Click");
     plugIn("editid3_Click");
     select({1, 3});
     rightClick(3);
-    EXPECT_EQ(shownActions(results->Meniu), (QStringList{"Play1", "addquery1", "space2", "removefrmc", "removefl",
-                                                         "Checkuncheck", "t8", "editid3", "t9", "queryshow1"}));
+    EXPECT_EQ(shownActions(results->Meniu),
+              (QStringList{"Play1", "winampplay1", "winampenq1", "addquery1", "space2", "removefrmc", "removefl",
+                           "Checkuncheck", "t8", "editid3", "t9", "queryshow1"}));
     action(results->Meniu, "Play1")->trigger();
     EXPECT_EQ(runs("Play1_Click"), (std::vector<Rows>{Rows{1, 3}}));
 }
