@@ -109,6 +109,8 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     queryList = installQueryList(*this, *m_queryRows, *m_player, *m_channels);
     installWinampControl(*this);
     resultList->commands().add(KeyCommand::StopPlayback, [this](const auto&) { ReleasePlayerChannels(*m_channels); });
+    installFileCommands(*this, *m_channels);
+    connect(&m_catalogue, &Catalogue::filesRelocated, m_queryRows.get(), &QueryList::followRelocatedFiles);
 
     connect(&m_catalogue.TreeView1, &VolumeTree::nodesChanged, this, &Form1::rebuildTree);
     connect(&m_catalogue.TreeView1, &VolumeTree::selectionChanged, this, &Form1::showTreeSelection);
