@@ -116,7 +116,7 @@ TEST_F(ResultListViewTest, MeniuOffersOnlyCommandsThatExistInTheirOrder)
     const QStringList fileCommands{"Copy", "space1", "Copyto", "Copyfile", "renamefile", "Moveto", "Deletefilea"};
     rightClick(0);
     EXPECT_EQ(shownActions(results->Meniu),
-              (QStringList{"addquery1", "t2"} + fileCommands +
+              (QStringList{"winampplay1", "winampenq1", "addquery1", "t2"} + fileCommands +
                QStringList{"space2", "removefrmc", "removefl", "Checkuncheck", "t9", "queryshow1"}));
     results->Meniu->hide();
 
@@ -125,7 +125,7 @@ TEST_F(ResultListViewTest, MeniuOffersOnlyCommandsThatExistInTheirOrder)
     select({1, 3});
     rightClick(3);
     EXPECT_EQ(shownActions(results->Meniu),
-              (QStringList{"Play1", "addquery1", "t2"} + fileCommands +
+              (QStringList{"Play1", "winampplay1", "winampenq1", "addquery1", "t2"} + fileCommands +
                QStringList{"space2", "removefrmc", "removefl", "Checkuncheck", "t8", "editid3", "t9", "queryshow1"}));
     action(results->Meniu, "Play1")->trigger();
     EXPECT_EQ(runs("Play1_Click"), (std::vector<Rows>{Rows{1, 3}}));
