@@ -62,6 +62,8 @@ public:
     /// list are passed over) and announces them as one change.
     void toggleChecked(const std::vector<qsizetype>& indexes);
     void setForeColor(qsizetype index, ColorValue color);
+    /// Tells the views that texts of the master rows changed (a file moved or renamed).
+    void announceTextChanges();
 
     /// A sorted list keeps its rows in the order of their file names (case ignored;
     /// equal names in master order), through every fill; switching sorting off leaves

@@ -28,6 +28,7 @@
 #include "platform/ui/QtPlaybackChannel.h"
 #include "playback/Player.h"
 #include "playback/modMultimedia.h"
+#include "playback/ui/WinampInstall.h"
 #include "queue/QueryList.h"
 #include "queue/ui/QueryListView.h"
 #include "shell/ui/SearchWindowBinding.h"
@@ -36,6 +37,7 @@
 #include "shell/ui/CollectionMenu.h"
 #include "shell/ui/HelpCommands.h"
 #include "shell/ui/InterfaceTimer.h"
+#include "shell/ui/ListReports.h"
 #include "shell/ui/MainWindowLayout.h"
 #include "shell/ui/Optionsfrm.h"
 #include "shell/ui/Shutdown.h"
@@ -109,7 +111,10 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     installDeleteFilesButton(*this, *m_channels);
     m_player = std::make_unique<Player>(*m_channels, *m_queryRows, pump, PlayerVolume);
     queryList = installQueryList(*this, *m_queryRows, *m_player, *m_channels);
+    installWinampControl(*this);
     resultList->commands().add(KeyCommand::StopPlayback, [this](const auto&) { ReleasePlayerChannels(*m_channels); });
+    installFileCommands(*this, *m_channels);
+    connect(&m_catalogue, &Catalogue::filesRelocated, m_queryRows.get(), &QueryList::followRelocatedFiles);
     volumeFileList->commands().add(KeyCommand::StopPlayback,
                                    [this](const auto&) { ReleasePlayerChannels(*m_channels); });
 
@@ -125,6 +130,7 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     installViewToggles(*this);
     installSortedToggle(*this);
     help = installHelpCommands(*this);
+    installListReports(*this);
     toolbars->add(ToolbarCommand::ClearList, [this] { ClearList_Click(m_catalogue, *m_queryRows, *m_status); });
     Timer1 = new InterfaceTimer(*this, *m_queryRows);
     hideEmptyMenus();

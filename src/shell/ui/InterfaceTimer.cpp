@@ -50,20 +50,35 @@ InterfaceState InterfaceTimer::state() const
 
 void InterfaceTimer::applyEnabled(const QList<CommandEnabled>& commands)
 {
-    // Menus change as subsystems plug in, so the entries are looked up afresh; the
-    // menu bar holds a few dozen of them.
+    // Subsystems plug their entries in as they install, so the entries are looked up
+    // afresh now and then rather than on every tick.
+    if (m_ticksSinceLookup++ % LookupEveryTicks == 0)
+        lookUpEntries();
+    for (const CommandEnabled& command : commands) {
+        for (const QPointer<QAction>& entry : m_entries.value(command.name)) {
+            if (entry)
+                entry->setEnabled(command.enabled);
+        }
+    }
+}
+
+void InterfaceTimer::lookUpEntries()
+{
     QMultiHash<QString, QAction*> entries;
     for (QAction* menu : m_window.menuBar()->actions()) {
         entries.insert(menu->objectName(), menu);
         if (const QMenu* submenu = menu->menu())
             collectEntries(*submenu, entries);
     }
-    for (const CommandEnabled& command : commands) {
-        for (QAction* entry : entries.values(command.name))
-            entry->setEnabled(command.enabled);
-        if (QAction* button = m_window.toolbars->button(command.name))
-            button->setEnabled(command.enabled);
+    for (const auto* places : {&Toolbar1Buttons(), &Toolbar2Buttons()}) {
+        for (const ToolbarButton& place : *places) {
+            if (!place.isSeparator())
+                entries.insert(place.command, m_window.toolbars->button(place.command));
+        }
     }
+    m_entries.clear();
+    for (auto entry = entries.cbegin(); entry != entries.cend(); ++entry)
+        m_entries[entry.key()].append(entry.value());
 }
 
 void InterfaceTimer::expireStatusText()
@@ -75,10 +90,16 @@ void InterfaceTimer::expireStatusText()
 void InterfaceTimer::placeProgressBar()
 {
     // The text is measured in the window's font, as the status bar's may differ.
-    const int textWidth = m_window.fontMetrics().horizontalAdvance(m_window.statusPanel->text());
+    const QString& text = m_window.statusPanel->text();
+    if (text != m_measuredText) {
+        m_measuredText = text;
+        m_textWidth = m_window.fontMetrics().horizontalAdvance(text);
+    }
     QProgressBar* bar = m_window.ProgressBar1;
-    bar->setGeometry(
-        progressBarGeometry(m_window.statusBar()->rect(), textWidth, bar->geometry(), m_window.logicalDpiX()));
+    const QRect place =
+        progressBarGeometry(m_window.statusBar()->rect(), m_textWidth, bar->geometry(), m_window.logicalDpiX());
+    if (place != bar->geometry())
+        bar->setGeometry(place);
 }
 
 } // namespace twinsweep

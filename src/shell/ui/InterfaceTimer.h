@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QAction>
+#include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include "shell/InterfaceState.h"
@@ -29,6 +32,7 @@ public:
 private:
     InterfaceState state() const;
     void applyEnabled(const QList<CommandEnabled>& commands);
+    void lookUpEntries();
     void expireStatusText();
     void placeProgressBar();
 
@@ -36,6 +40,11 @@ private:
     const QueryList& m_query;
     QTimer m_timer;
     StatusExpiry m_expiry;
+    static constexpr int LookupEveryTicks = 100;
+    int m_ticksSinceLookup = 0;
+    QHash<QString, QList<QPointer<QAction>>> m_entries; // menu entries and buttons by object name
+    QString m_measuredText;
+    int m_textWidth = 0;
 };
 
 } // namespace twinsweep
