@@ -74,7 +74,7 @@ FileOpsContext FileCommands::context()
     return {m_window.catalogue(), m_window.services(), m_volumes, m_files, m_channels};
 }
 
-void FileCommands::install(ResultListCommands& table, QTableView* view, ActingList list)
+void FileCommands::install(ListCommands& table, QTableView* view, ActingList list)
 {
     using Rows = std::vector<qsizetype>;
     const HandlerNames& names = handlerNames(list);

@@ -13,7 +13,7 @@ namespace twinsweep {
 
 class Form1;
 class MediaChannels;
-class ResultListCommands;
+class ListCommands;
 struct FileOpsContext;
 
 /// The file commands of the two file lists' pop-up menus and keys: "Copy Shortcut",
@@ -28,7 +28,7 @@ public:
     /// Registers the commands of `list`, shown in `view`, in the list's routing table
     /// under their handler names ("Copyto1_Click" for the volume file list,
     /// "Copyto_Click" for the results), and lets the view's file names be edited.
-    void install(ResultListCommands& table, QTableView* view, ActingList list);
+    void install(ListCommands& table, QTableView* view, ActingList list);
 
 private:
     FileOpsContext context();

@@ -5,6 +5,7 @@
 #include "fileops/DeleteCheckedResults.h"
 #include "fileops/FileOpSteps.h"
 #include "fileops/ui/FileCommands.h"
+#include "catalogue/ui/VolumeFileListView.h"
 #include "duplicates/ui/ResultListView.h"
 #include "platform/FileLayer.h"
 #include "platform/VolumeLayer.h"
@@ -28,6 +29,7 @@ FileCommands* installFileCommands(Form1& window, MediaChannels& channels)
 {
     auto* commands = new FileCommands(window, channels);
     commands->install(window.resultList->commands(), window.Duplicates, ActingList::Duplicates);
+    commands->install(window.volumeFileList->commands(), window.ListFiles2, ActingList::ListFiles2);
     return commands;
 }
 

@@ -90,13 +90,13 @@ TEST_F(ViewAndHelpTest, TheStatusBarChoiceLastsToTheNextStart)
 TEST_F(ViewAndHelpTest, SwitchesOfOtherSubsystemsShowOnceTheyPlugIn)
 {
     auto window = makeWindow();
-    EXPECT_FALSE(window->viewToggles->entry(ViewToggle::Sorted)->isVisible());
+    EXPECT_FALSE(window->viewToggles->entry(ViewToggle::xpbut)->isVisible());
     QList<bool> applied;
-    QAction* sorted = window->viewToggles->add(ViewToggle::Sorted, false, [&applied](bool on) { applied << on; });
-    ASSERT_NE(sorted, nullptr);
-    EXPECT_TRUE(sorted->isVisible());
-    sorted->trigger();
-    sorted->trigger();
+    QAction* xpbut = window->viewToggles->add(ViewToggle::xpbut, false, [&applied](bool on) { applied << on; });
+    ASSERT_NE(xpbut, nullptr);
+    EXPECT_TRUE(xpbut->isVisible());
+    xpbut->trigger();
+    xpbut->trigger();
     EXPECT_EQ(applied, QList<bool>({true, false}));
     EXPECT_EQ(window->viewToggles->add("NoSuchSwitch", true, [](bool) {}), nullptr);
 }
