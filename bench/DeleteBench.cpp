@@ -46,6 +46,10 @@ public:
     {
         return timed([&] { return m_real->removeFile(path); });
     }
+    bool moveFile(const QString& from, const QString& to) override
+    {
+        return timed([&] { return m_real->moveFile(from, to); });
+    }
     double seconds = 0;
 
 private:

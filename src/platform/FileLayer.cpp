@@ -134,4 +134,9 @@ bool SystemFileLayer::removeFile(const QString& path)
     return unlink(QFile::encodeName(path).constData()) == 0;
 }
 
+bool SystemFileLayer::moveFile(const QString& from, const QString& to)
+{
+    return renameNoReplace(from, to);
+}
+
 } // namespace twinsweep

@@ -35,6 +35,7 @@
 #include "shell/ui/Optionsfrm.h"
 #include "shell/ui/Shutdown.h"
 #include "shell/ui/Toolbars.h"
+#include "tagtools/ui/TagToolsInstall.h"
 
 namespace twinsweep {
 
@@ -113,6 +114,7 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     volumeAdding = installVolumeAdding(*this, search->stopFlag(), *m_queryRows);
     ruf = buildCollectionMenu(*this);
     installOptionsWindow(*this);
+    installTagTools(*this);
     hideEmptyMenus();
 }
 

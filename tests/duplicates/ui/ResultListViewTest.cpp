@@ -114,12 +114,11 @@ TEST_F(ResultListViewTest, RightClickSelectionRules)
 TEST_F(ResultListViewTest, MeniuOffersOnlyCommandsThatExistInTheirOrder)
 {
     rightClick(0);
-    EXPECT_EQ(shownActions(results->Meniu),
-              (QStringList{"addquery1", "space2", "removefrmc", "removefl", "Checkuncheck", "t9", "queryshow1"}));
+    EXPECT_EQ(shownActions(results->Meniu), (QStringList{"addquery1", "space2", "removefrmc", "removefl",
+                                                         "Checkuncheck", "t8", "editid3", "t9", "queryshow1"}));
     results->Meniu->hide();
 
     plugIn("Play1_Click");
-    plugIn("editid3_Click");
     select({1, 3});
     rightClick(3);
     EXPECT_EQ(shownActions(results->Meniu), (QStringList{"Play1", "addquery1", "space2", "removefrmc", "removefl",
