@@ -61,20 +61,6 @@ QString GetVolumeName(const VolumeInfo& volumes, const QString& strRootPathName)
 
 namespace {
 
-/// "1", "0", "True", "False" as the settings hold them; nothing for any other text.
-std::optional<bool> readBoolean(const QString& text)
-{
-    bool isNumber = false;
-    const double number = text.trimmed().toDouble(&isNumber);
-    if (isNumber)
-        return number != 0;
-    if (text.trimmed().compare("True", Qt::CaseInsensitive) == 0)
-        return true;
-    if (text.trimmed().compare("False", Qt::CaseInsensitive) == 0)
-        return false;
-    return std::nullopt;
-}
-
 struct FilePasses
 {
     bool mp3;

@@ -8,6 +8,19 @@
 
 namespace twinsweep {
 
+std::optional<bool> readBoolean(const QString& text)
+{
+    bool isNumber = false;
+    const double number = text.trimmed().toDouble(&isNumber);
+    if (isNumber)
+        return number != 0;
+    if (text.trimmed().compare("True", Qt::CaseInsensitive) == 0)
+        return true;
+    if (text.trimmed().compare("False", Qt::CaseInsensitive) == 0)
+        return false;
+    return std::nullopt;
+}
+
 SettingsStore::SettingsStore(const QString& filePath) : m_file(filePath, QSettings::IniFormat)
 {
     const QStringList names = m_file.allKeys();

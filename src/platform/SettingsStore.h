@@ -4,9 +4,20 @@
 #include <QSettings>
 #include <QString>
 
+#include <optional>
+
 namespace twinsweep {
 
 struct Setting;
+
+/// A Boolean setting's text: "1", "0", "True", "False" (any case) as the settings
+/// hold them; nothing for any other text.
+std::optional<bool> readBoolean(const QString& text);
+/// The text a Boolean setting is stored as: "True" or "False".
+inline QString booleanText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 /// The per-user settings: one INI file, text values addressed by section and key.
 /// Sections and keys are matched without regard to case (one part of the program

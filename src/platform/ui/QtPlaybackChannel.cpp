@@ -81,7 +81,8 @@ PlaybackMode QtPlaybackChannel::mode() const
 void QtPlaybackChannel::play(std::optional<qint64> fromMs, std::optional<qint64> toMs)
 {
     const qint64 start = fromMs.value_or(positionMs());
-    if (start >= m_lengthMs)
+    // A media whose length nobody could tell plays to its own end.
+    if (m_lengthMs > 0 && start >= m_lengthMs)
         return stopAt(m_lengthMs);
     // A stop point at the end is left to the end of the media, which may run a little
     // longer than its headers said.

@@ -30,10 +30,14 @@
 #include "queue/ui/QueryListView.h"
 #include "shell/ui/SearchWindowBinding.h"
 #include "shell/RUF.h"
+#include "shell/ListClearing.h"
 #include "shell/ui/CollectionMenu.h"
+#include "shell/ui/HelpCommands.h"
+#include "shell/ui/InterfaceTimer.h"
 #include "shell/ui/MainWindowLayout.h"
 #include "shell/ui/Optionsfrm.h"
 #include "shell/ui/Shutdown.h"
+#include "shell/ui/ViewToggles.h"
 #include "shell/ui/Toolbars.h"
 #include "tagtools/ui/TagToolsInstall.h"
 
@@ -114,6 +118,10 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     volumeAdding = installVolumeAdding(*this, search->stopFlag(), *m_queryRows);
     ruf = buildCollectionMenu(*this);
     installOptionsWindow(*this);
+    installViewToggles(*this);
+    help = installHelpCommands(*this);
+    toolbars->add(ToolbarCommand::ClearList, [this] { ClearList_Click(m_catalogue, *m_queryRows, *m_status); });
+    Timer1 = new InterfaceTimer(*this, *m_queryRows);
     installTagTools(*this);
     hideEmptyMenus();
 }
@@ -146,13 +154,12 @@ Form1::~Form1() = default;
 void Form1::buildStatusBar()
 {
     statusPanel = new QLabel(this);
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setMaximumWidth(200);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->hide();
     statusBar()->setObjectName("StatusBar1");
     statusBar()->addWidget(statusPanel, 1);
-    statusBar()->addPermanentWidget(ProgressBar1);
+    // Laid over the status text's panel by the interface timer, right of the text.
+    ProgressBar1 = new QProgressBar(statusBar());
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->hide();
 }
 
 namespace {
@@ -254,6 +261,7 @@ void Form1::buildMenus()
 {
     fileMenu = menuBar()->addMenu("&Colection");
     editMenu = menuBar()->addMenu("&Edit");
+    editMenu->menuAction()->setObjectName("edit");
     viewMenu = menuBar()->addMenu("&View");
     toolsMenu = menuBar()->addMenu("&Tools");
     helpMenu = menuBar()->addMenu("&Help");

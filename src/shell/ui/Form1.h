@@ -30,6 +30,9 @@ class ResultListView;
 class RUF;
 class VolumeAdding;
 class Toolbars;
+class ViewToggles;
+class HelpCommands;
+class InterfaceTimer;
 
 /// The main window: shows the collection that `Catalogue` owns, composes the menus,
 /// toolbar, lists and status bar, and forwards commands to the subsystems.
@@ -66,6 +69,10 @@ public:
     QToolBar* Toolbar2 = nullptr;            // result toolbar above the lower pane
     /// Where a subsystem plugs in the command of a button of either toolbar.
     Toolbars* toolbars = nullptr;
+    /// Where a subsystem plugs in its View menu switch ("Sorted", "xpbut").
+    ViewToggles* viewToggles = nullptr;
+    HelpCommands* help = nullptr;     // the Help menu and the about box
+    InterfaceTimer* Timer1 = nullptr; // keeps menus, buttons and the status bar in step
     QMenu* fileMenu = nullptr;
     QMenu* editMenu = nullptr;
     QMenu* viewMenu = nullptr;

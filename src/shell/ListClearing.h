@@ -1,0 +1,13 @@
+#pragma once
+
+namespace twinsweep {
+
+class Catalogue;
+class QueryList;
+class StatusDisplay;
+
+/// The result toolbar's "Clear list": empties the list shown in the lower pane (the
+/// query list starts playing from its first row again) and says "List cleared".
+void ClearList_Click(Catalogue& catalogue, QueryList& query, StatusDisplay& status);
+
+} // namespace twinsweep

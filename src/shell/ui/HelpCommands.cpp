@@ -1,0 +1,74 @@
+#include "HelpCommands.h"
+
+#include <QDesktopServices>
+#include <QMenu>
+#include <QUrl>
+
+#include "shell/AppInfo.h"
+#include "shell/ToolbarLayout.h"
+#include "shell/ui/Form1.h"
+#include "shell/ui/Toolbars.h"
+#include "shell/ui/frmAbout.h"
+
+namespace twinsweep {
+
+HelpCommands::HelpCommands(Form1& window) : QObject(&window), m_window(window)
+{
+    buildMenu();
+    window.toolbars->add(ToolbarCommand::About, [this] { About_Click(); });
+    window.lifecycle.showAboutBox = [this] { About_Click(); };
+}
+
+void HelpCommands::buildMenu()
+{
+    QMenu* menu = m_window.helpMenu;
+    const auto addEntry = [this, menu](const char* name, const QString& caption, void (HelpCommands::*handler)()) {
+        QAction* entry = menu->addAction(caption);
+        entry->setObjectName(name);
+        connect(entry, &QAction::triggered, this, handler);
+    };
+    addEntry("info", QStringLiteral("&Support"), &HelpCommands::info_Click);
+    menu->addSeparator();
+    addEntry("Homepage", QStringLiteral("&Home page"), &HelpCommands::Homepage_Click);
+    addEntry("Email", QStringLiteral("&Email"), &HelpCommands::Email_Click);
+    menu->addSeparator();
+    addEntry("About", QStringLiteral("&About"), &HelpCommands::About_Click);
+}
+
+void HelpCommands::About_Click()
+{
+    if (!m_aboutBox)
+        m_aboutBox = new frmAbout(&m_window);
+    m_aboutBox->show();
+    m_aboutBox->raise();
+    m_aboutBox->activateWindow();
+}
+
+frmAbout* HelpCommands::aboutBox() const
+{
+    return m_aboutBox;
+}
+
+void HelpCommands::info_Click()
+{
+    About_Click();
+    m_window.services().prompt.tell(QString::fromUtf8(AppInfo::SupportText));
+}
+
+void HelpCommands::Homepage_Click()
+{
+    // A missing browser passes unnoticed, as the about box's links do.
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(AppInfo::HomePage)));
+}
+
+void HelpCommands::Email_Click()
+{
+    QDesktopServices::openUrl(QUrl(AppInfo::mailLink()));
+}
+
+HelpCommands* installHelpCommands(Form1& window)
+{
+    return new HelpCommands(window);
+}
+
+} // namespace twinsweep

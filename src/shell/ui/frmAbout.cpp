@@ -1,0 +1,93 @@
+#include "frmAbout.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMessageBox>
+
+#include "shell/AppInfo.h"
+#include "shell/ui/Icons.h"
+
+namespace twinsweep {
+
+namespace {
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+/// A label that opens `target` with the desktop's browser or mail program.
+QLabel* makeLink(QWidget* parent, const char* name, const QString& text, const QString& target)
+{
+    QLabel* label = makeLabel(parent, name, QStringLiteral("<a href=\"%1\">%2</a>").arg(target, text.toHtmlEscaped()));
+    label->setTextFormat(Qt::RichText);
+    label->setOpenExternalLinks(true);
+    return label;
+}
+} // namespace
+
+frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
+{
+    setObjectName("frmAbout");
+    setWindowTitle(QStringLiteral("About Twinsweep"));
+    Image1 = makeLabel(this, "Image1", {});
+    Image1->setPixmap(Icons::icon(QStringLiteral("twinsweep")).pixmap(96, 96));
+    Image1->installEventFilter(this);
+    auto* title = makeLabel(this, "lblTitle", QStringLiteral("Twinsweep"));
+    QFont titleFont = title->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    Label1 = makeLabel(this, "Label1", QStringLiteral("*.*.*"));
+    lblHomePageCap = makeLabel(this, "lblHomePageCap", QStringLiteral("Home Page:"));
+    lblHomePage = makeLink(this, "lblHomePage", AppInfo::HomePage, AppInfo::HomePage);
+    lblEmailCap = makeLabel(this, "lblEmailCap", QStringLiteral("E-mail address:"));
+    lblEmail = makeLink(this, "lblEmail", AppInfo::EmailAddress, AppInfo::mailLink());
+    lblCopyright = makeLabel(this, "lblCopyright", QString::fromUtf8(AppInfo::Copyright));
+
+    auto* layout = new QGridLayout(this);
+    layout->setHorizontalSpacing(16);
+    layout->addWidget(Image1, 0, 0, 5, 1, Qt::AlignTop);
+    layout->addWidget(title, 0, 1, 1, 2);
+    layout->addWidget(Label1, 1, 1, 1, 2);
+    layout->addWidget(lblHomePageCap, 2, 1);
+    layout->addWidget(lblHomePage, 2, 2);
+    layout->addWidget(lblEmailCap, 3, 1);
+    layout->addWidget(lblEmail, 3, 2);
+    layout->addWidget(lblCopyright, 4, 1, 1, 2);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    Form_Load();
+}
+
+void frmAbout::Form_Load()
+{
+    Label1->setText(AppInfo::versionText());
+}
+
+void frmAbout::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        Form_LostFocus();
+}
+
+void frmAbout::Form_LostFocus()
+{
+    // Only another window of the program takes the focus away: switching to another
+    // program, or the support message shown in front of the box, leaves it open.
+    const QWidget* active = QApplication::activeWindow();
+    if (active && active != this && !qobject_cast<const QMessageBox*>(active))
+        hide();
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Image1 && event->type() == QEvent::MouseButtonRelease)
+        hide(); // Image1_Click
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace twinsweep

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace twinsweep {
+
+/// The about box: the program's version, its makers' home page and mail address
+/// (links opened through the desktop) and a copyright line. It is shown without
+/// waiting and hides as soon as another window of the program takes the focus, or
+/// when its picture is clicked; hiding keeps it loaded.
+class frmAbout : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmAbout(QWidget* owner);
+
+    /// Shows the version; runs once, when the box is loaded.
+    void Form_Load();
+
+    QLabel* Label1 = nullptr; // the version
+    QLabel* lblHomePageCap = nullptr;
+    QLabel* lblHomePage = nullptr;
+    QLabel* lblEmailCap = nullptr;
+    QLabel* lblEmail = nullptr;
+    QLabel* lblCopyright = nullptr;
+    QLabel* Image1 = nullptr; // the program's picture
+
+protected:
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_LostFocus();
+};
+
+} // namespace twinsweep

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QUrl>
+
+#include "FakeServices.h"
+#include "catalogue/Catalogue.h"
+#include "shell/ToolbarLayout.h"
+#include "shell/ui/Form1.h"
+#include "shell/ui/HelpCommands.h"
+#include "shell/ui/Startup.h"
+#include "shell/ui/Toolbars.h"
+#include "shell/ui/ViewToggles.h"
+#include "shell/ui/frmAbout.h"
+
+namespace twinsweep {
+namespace {
+
+/// Takes the links the program hands to the desktop instead of a browser.
+class LinkCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    LinkCatcher()
+    {
+        for (const char* scheme : {"https", "mailto"})
+            QDesktopServices::setUrlHandler(scheme, this, "open");
+    }
+    ~LinkCatcher() override
+    {
+        for (const char* scheme : {"https", "mailto"})
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+    QStringList opened;
+
+public Q_SLOTS:
+    void open(const QUrl& url) { opened << url.toString(); }
+};
+
+class ViewAndHelpTest : public ::testing::Test
+{
+protected:
+    std::unique_ptr<Form1> makeWindow()
+    {
+        auto window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window->show();
+        return window;
+    }
+    static QAction* entry(Form1& window, const char* name) { return window.findChild<QAction*>(name); }
+
+    test::FakeServices fake;
+    Catalogue catalogue;
+};
+
+TEST_F(ViewAndHelpTest, TheStatusBarChoiceLastsToTheNextStart)
+{
+    {
+        auto window = makeWindow();
+        QAction* statusbar = window->viewToggles->entry(ViewToggle::Statusbar);
+        ASSERT_TRUE(statusbar->isVisible());
+        EXPECT_TRUE(statusbar->isChecked());
+        EXPECT_TRUE(window->statusBar()->isVisible());
+        statusbar->trigger();
+        EXPECT_FALSE(window->statusBar()->isVisible());
+        EXPECT_EQ(fake.settings.value("View", "StatusBar1"), "False");
+        window->viewToggles->entry(ViewToggle::Toolbar)->trigger();
+        EXPECT_FALSE(window->Toolbar1->isVisible());
+    }
+    auto again = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    Form_Load(*again, {});
+    ASSERT_NE(again->help->aboutBox(), nullptr) << "start-up greets with the about box";
+    EXPECT_TRUE(again->help->aboutBox()->isVisible());
+    EXPECT_FALSE(again->statusBar()->isVisible());
+    EXPECT_FALSE(again->viewToggles->entry(ViewToggle::Statusbar)->isChecked());
+    EXPECT_FALSE(again->Toolbar1->isVisible());
+    again->viewToggles->entry(ViewToggle::Toolbar)->trigger();
+    EXPECT_TRUE(again->Toolbar1->isVisible());
+    EXPECT_EQ(fake.settings.value("View", "Toolbar1"), "True");
+}
+
+TEST_F(ViewAndHelpTest, SwitchesOfOtherSubsystemsShowOnceTheyPlugIn)
+{
+    auto window = makeWindow();
+    EXPECT_FALSE(window->viewToggles->entry(ViewToggle::Sorted)->isVisible());
+    QList<bool> applied;
+    QAction* sorted = window->viewToggles->add(ViewToggle::Sorted, false, [&applied](bool on) { applied << on; });
+    ASSERT_NE(sorted, nullptr);
+    EXPECT_TRUE(sorted->isVisible());
+    sorted->trigger();
+    sorted->trigger();
+    EXPECT_EQ(applied, QList<bool>({true, false}));
+    EXPECT_EQ(window->viewToggles->add("NoSuchSwitch", true, [](bool) {}), nullptr);
+}
+
+TEST_F(ViewAndHelpTest, TheAboutBoxShowsTheVersionAndHidesWhenItLosesTheFocus)
+{
+    auto window = makeWindow();
+    EXPECT_TRUE(window->helpMenu->menuAction()->isVisible());
+    EXPECT_EQ(window->help->aboutBox(), nullptr) << "loaded by its first show";
+    entry(*window, "About")->trigger();
+    frmAbout* box = window->help->aboutBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(QRegularExpression("^\\d+\\.\\d+\\.\\d+$").match(box->Label1->text()).hasMatch())
+        << box->Label1->text().toStdString();
+
+    window->toolbars->button(ToolbarCommand::About)->trigger();
+    EXPECT_EQ(window->findChildren<frmAbout*>().size(), 1) << "one box, shown again";
+
+    QApplication::setActiveWindow(box);
+    QApplication::setActiveWindow(window.get());
+    EXPECT_FALSE(box->isVisible()) << "the main window took the focus";
+
+    entry(*window, "About")->trigger();
+    QTest::mouseClick(box->Image1, Qt::LeftButton);
+    EXPECT_FALSE(box->isVisible()) << "a click on the picture hides it";
+    EXPECT_EQ(window->help->aboutBox(), box) << "hiding keeps it loaded";
+}
+
+TEST_F(ViewAndHelpTest, HelpMenuShowsSupportAndOpensTheLinks)
+{
+    auto window = makeWindow();
+    QStringList captions;
+    for (const QAction* action : window->helpMenu->actions())
+        captions << (action->isSeparator() ? "-" : action->text());
+    EXPECT_EQ(captions, QStringList({"&Support", "-", "&Home page", "&Email", "-", "&About"}));
+
+    entry(*window, "info")->trigger();
+    ASSERT_EQ(fake.prompt.shown.size(), 1u);
+    EXPECT_TRUE(fake.prompt.shown[0].text.contains("twinsweep@"));
+    EXPECT_EQ(fake.prompt.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(fake.prompt.shown[0].icon, MessageIcon::None);
+    ASSERT_NE(window->help->aboutBox(), nullptr);
+    EXPECT_TRUE(window->help->aboutBox()->isVisible()) << "the box first, then the message";
+
+    LinkCatcher links;
+    entry(*window, "Homepage")->trigger();
+    entry(*window, "Email")->trigger();
+    ASSERT_EQ(links.opened.size(), 2);
+    EXPECT_TRUE(links.opened[0].startsWith("https://"));
+    EXPECT_TRUE(links.opened[1].startsWith("mailto:"));
+    EXPECT_TRUE(window->help->aboutBox()->lblEmail->text().contains(links.opened[1]));
+}
+
+} // namespace
+} // namespace twinsweep
+
+#include "ViewAndHelpTest.moc"
