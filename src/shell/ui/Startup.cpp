@@ -77,7 +77,7 @@ void Form_Load(Form1& form, const QString& commandLine)
     form.FormLoaded = false;
     applyColumnWidths(form.ListFiles2, ListColumns::ListFiles2, settings);
     applyColumnWidths(form.Duplicates, ListColumns::Duplicates, settings);
-    applyColumnWidths(qobject_cast<QTableView*>(form.query), ListColumns::query, settings);
+    applyColumnWidths(form.query, ListColumns::query, settings);
     for (const auto& applyViewOption : hooks.viewOptions)
         runStep(applyViewOption);
     runStep(hooks.RecordFormLayout);

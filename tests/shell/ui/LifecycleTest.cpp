@@ -56,6 +56,7 @@ protected:
         hooks.placeVolumeKnob = [this](int volume) { steps << "knob " + QString::number(volume); };
         hooks.viewOptions = {record("view 1"), record("view 2")};
         hooks.RecordFormLayout = record("record layout");
+        hooks.moveFramesIntoToolbarRoom = record("toolbar room");
         hooks.showAboutBox = record("about");
     }
     int widthInTwips(QTableView* view, int column) const
@@ -86,6 +87,10 @@ TEST_F(LifecycleTest, FirstRunWithNoSettings)
     EXPECT_EQ(files->sectionSize(2), pixels(1710));
     EXPECT_TRUE(files->isSectionHidden(13)) << "NodeNR";
     EXPECT_EQ(form.Duplicates->horizontalHeader()->sectionSize(13), pixels(2716));
+    QHeaderView* query = form.query->horizontalHeader();
+    ASSERT_EQ(query->count(), 4);
+    EXPECT_EQ(query->sectionSize(0), pixels(4000));
+    EXPECT_EQ(query->sectionSize(2), pixels(1185)) << "Duration";
     EXPECT_TRUE(fake.prompt.shown.empty());
 }
 
