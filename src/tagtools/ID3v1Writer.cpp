@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/FileDescriptor.h"
 #include "platform/Services.h"
 #include "platform/TextCodec.h"
 
@@ -31,24 +32,6 @@ QByteArray textField(const QString& text, qsizetype width)
 struct WriteError
 {
     QString description;
-};
-
-/// Closes the descriptor when the write is over.
-class OpenFile
-{
-public:
-    explicit OpenFile(const QString& path) : m_fd(::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC)) {}
-    ~OpenFile()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    int fd() const { return m_fd; }
-
-private:
-    int m_fd;
 };
 
 QString systemError()
@@ -131,8 +114,9 @@ int Module1::WriteID3v1Tag(Prompt& prompt, const QString& path, const ID3v1Texts
     if (!genre) {
         error = WriteError{"The genre \"" + texts.genre + "\" is not a genre number from 0 to 255."};
     } else {
-        const OpenFile file(path);
-        error = file.fd() < 0 ? WriteError{systemError()} : writeTag(file.fd(), id3v1Record(texts, *genre));
+        // Without O_CREAT: a missing file is an error, never a new file.
+        const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC));
+        error = file.isOpen() ? writeTag(file.get(), id3v1Record(texts, *genre)) : WriteError{systemError()};
     }
     if (!error)
         return 1;
