@@ -128,9 +128,4 @@ bool SystemFileLayer::moveFile(const QString& from, const QString& to)
     return moveFileNoReplace(from, to);
 }
 
-bool SystemFileLayer::moveFile(const QString& from, const QString& to)
-{
-    return renameNoReplace(from, to);
-}
-
 } // namespace twinsweep
