@@ -31,8 +31,8 @@ void playSelectedFile(const Catalogue& catalogue, const FileList& list, VolumeOf
     if (!record || !volumeRecord)
         return;
     const QString fullPath = record->fullPath();
-    if (!cDirEx::ExistFile(fullPath)
-        || !VolumePresenceCheck(catalogue.TreeView1, volumes, fullPath, volumeRecord->nodeNumber())) {
+    if (!cDirEx::ExistFile(fullPath) ||
+        !VolumePresenceCheck(catalogue.TreeView1, volumes, fullPath, volumeRecord->nodeNumber())) {
         prompt.tell("Can't find source! Please check is device connected or cd is inserted.", MessageIcon::Exclamation);
         return;
     }

@@ -8,8 +8,8 @@
 
 namespace twinsweep {
 
-PlayerBar::PlayerBar(modMultimedia& channels, QueryList& query, PlayerView& view, QueryPlayer& player,
-                     EventPump& pump, FileExists exists)
+PlayerBar::PlayerBar(modMultimedia& channels, QueryList& query, PlayerView& view, QueryPlayer& player, EventPump& pump,
+                     FileExists exists)
     : m_channels(channels), m_query(query), m_view(view), m_player(player), m_pump(pump), m_exists(std::move(exists))
 {}
 
@@ -100,16 +100,11 @@ QPointF releasedPosition(PlayerButton button, const PlayerBarPositions& at)
 {
     const double pitch = at.Stop.x() - at.Pause.x();
     switch (button) {
-    case PlayerButton::Play:
-        return {at.Pause.x() - pitch, at.Pause.y()};
-    case PlayerButton::Pause:
-        return {at.Stop.x() - (at.Play.x() - at.Previous.x()), at.Stop.y()};
-    case PlayerButton::Stop:
-        return {at.Next.x() - (at.Pause.x() - at.Play.x()), at.track.y()};
-    case PlayerButton::Previous:
-        return {at.Play.x() - pitch, at.Next.y()};
-    case PlayerButton::Next:
-        return {at.Stop.x() + pitch, at.Play.y()};
+    case PlayerButton::Play: return {at.Pause.x() - pitch, at.Pause.y()};
+    case PlayerButton::Pause: return {at.Stop.x() - (at.Play.x() - at.Previous.x()), at.Stop.y()};
+    case PlayerButton::Stop: return {at.Next.x() - (at.Pause.x() - at.Play.x()), at.track.y()};
+    case PlayerButton::Previous: return {at.Play.x() - pitch, at.Next.y()};
+    case PlayerButton::Next: return {at.Stop.x() + pitch, at.Play.y()};
     }
     return {};
 }

@@ -33,7 +33,12 @@ QString positionText(double PositionSeconds, double LengthSeconds)
 
 PlayerMonitor::PlayerMonitor(modMultimedia& channels, QueryList& query, PlayerView& view, QueryPlayer& player,
                              StatusDisplay& status, const SettingsStore& settings, FileExists exists)
-    : m_channels(channels), m_query(query), m_view(view), m_player(player), m_status(status), m_settings(settings),
+    : m_channels(channels),
+      m_query(query),
+      m_view(view),
+      m_player(player),
+      m_status(status),
+      m_settings(settings),
       m_exists(std::move(exists))
 {}
 
@@ -79,8 +84,8 @@ void PlayerMonitor::Timer2_Timer()
     readPosition(current);
     showPosition(current);
     CrossfadeSeconds = crossfadeSeconds(m_settings);
-    if (m_channels.GetMediaMode(current) == "playing"
-        && std::floor(PositionSeconds) >= std::floor(LengthSeconds) - CrossfadeSeconds)
+    if (m_channels.GetMediaMode(current) == "playing" &&
+        std::floor(PositionSeconds) >= std::floor(LengthSeconds) - CrossfadeSeconds)
         advanceQueue(row, rowCount);
     if (m_status.statusText() == LastPositionText && m_channels.GetMediaMode(current) == "stopped") {
         LastPositionText.clear();

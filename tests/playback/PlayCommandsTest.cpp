@@ -51,7 +51,11 @@ TEST(PlayCommands, PlayOnlyFilesWhoseVolumeIsPresent)
         {"another disc at the same place", VolumeOfRow::OwnVolume, {sameDisc, otherDisc}, 1, false, true},
         {"the file is missing", VolumeOfRow::OwnVolume, {missing}, 0, false, true},
         {"no selected row", VolumeOfRow::OwnVolume, {sameDisc}, std::nullopt, false, false},
-        {"the file list asks its first row's volume", VolumeOfRow::FirstRowsVolume, {playlist, otherDisc}, 1, true,
+        {"the file list asks its first row's volume",
+         VolumeOfRow::FirstRowsVolume,
+         {playlist, otherDisc},
+         1,
+         true,
          false},
     };
     for (const auto& entry : cases) {

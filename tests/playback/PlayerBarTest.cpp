@@ -11,7 +11,8 @@ class PlayerBarTest : public ::testing::Test, protected test::PlayerRig
 {
 protected:
     PlayerBarTest() { setCrossfade(0); }
-    PlayerBar bar{channels, query, view, player, fake.pump, [](const QString& path) { return cDirEx::ExistFile(path); }};
+    PlayerBar bar{channels, query,     view,
+                  player,   fake.pump, [](const QString& path) { return cDirEx::ExistFile(path); }};
 };
 
 TEST_F(PlayerBarTest, PlayStartsTheCurrentRowOrResumesThePausedFile)
@@ -178,8 +179,8 @@ TEST_F(PlayerBarTest, NextDuringACrossfadeDoesNothing)
 TEST(PlayerBarLayout, AReleasedButtonFallsBackIntoLine)
 {
     const PlayerBarPositions design{{120, 560}, {480, 560}, {840, 560}, {1200, 560}, {1560, 560}, {3840, 560}};
-    for (PlayerButton button : {PlayerButton::Previous, PlayerButton::Play, PlayerButton::Pause, PlayerButton::Stop,
-                                PlayerButton::Next}) {
+    for (PlayerButton button :
+         {PlayerButton::Previous, PlayerButton::Play, PlayerButton::Pause, PlayerButton::Stop, PlayerButton::Next}) {
         PlayerBarPositions pressed = design;
         QPointF* moved = button == PlayerButton::Previous ? &pressed.Previous
                          : button == PlayerButton::Play   ? &pressed.Play

@@ -30,9 +30,15 @@ protected:
     bool covered(PlayerButton button) const { return view.covers.value(button); }
 
     RecordingPlayer recorder;
-    PlayerMonitor monitor{channels, query, view, recorder, fake.status, fake.settings,
-                          [](const QString& path) { return cDirEx::ExistFile(path); }};
-    PlayerMonitor playingMonitor{channels, query, view, player, fake.status, fake.settings,
+    PlayerMonitor monitor{channels, query, view, recorder, fake.status, fake.settings, [](const QString& path) {
+                              return cDirEx::ExistFile(path);
+                          }};
+    PlayerMonitor playingMonitor{channels,
+                                 query,
+                                 view,
+                                 player,
+                                 fake.status,
+                                 fake.settings,
                                  [](const QString& path) { return cDirEx::ExistFile(path); }};
 };
 

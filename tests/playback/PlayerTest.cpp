@@ -36,7 +36,8 @@ TEST_F(PlayerTest, StartsTheFileOnF1AfterClosingBothChannels)
     media.sent.clear();
     player.playmedia(second);
 
-    EXPECT_EQ(actions(), QStringList({"Close f1", "Close f2", "open " + second + " type MpegVideo Alias f1 parent 0 Style 1073741824",
+    EXPECT_EQ(actions(), QStringList({"Close f1", "Close f2",
+                                      "open " + second + " type MpegVideo Alias f1 parent 0 Style 1073741824",
                                       "setaudio f1 Volume to 400", "play f1 from 0 to " + QString::number(180 * 25)}));
     EXPECT_EQ(mode("f1"), "playing");
     EXPECT_EQ(channels.GetMediaPosition("f1"), 0);
@@ -178,7 +179,8 @@ TEST(CrossfadeSetting, IsReadAsWholeSecondsWithinTheOptionsRange)
 {
     test::FakeServices fake;
     EXPECT_EQ(crossfadeSeconds(fake.settings), 5);
-    for (const auto& [stored, seconds] : {std::pair{"0", 0}, {"12", 12}, {"2.5", 2}, {"ten", 0}, {"-3", 0}, {"99", 30}}) {
+    for (const auto& [stored, seconds] :
+         {std::pair{"0", 0}, {"12", 12}, {"2.5", 2}, {"ten", 0}, {"-3", 0}, {"99", 30}}) {
         fake.settings.setValue(Settings::Crossfade, stored);
         EXPECT_EQ(crossfadeSeconds(fake.settings), seconds) << stored;
     }

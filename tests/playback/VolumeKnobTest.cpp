@@ -35,8 +35,8 @@ TEST(VolumeKnob, ThePointerMovesTheKnobWithinTheTrack)
         double pointerX, grip;
         std::optional<double> left;
     } cases[]{
-        {375, 60, 315},   {60.5, 60, 0},    {62.5, 60, 2},   {63.5, 60, 4}, // halves to even
-        {2000, 60, 630},  {-500, 120, 0},   {680, 60, 620},  {800, 120, 630},
+        {375, 60, 315},  {60.5, 60, 0},  {62.5, 60, 2},  {63.5, 60, 4}, // halves to even
+        {2000, 60, 630}, {-500, 120, 0}, {680, 60, 620}, {800, 120, 630},
     };
     for (const auto& entry : cases)
         EXPECT_EQ(VolumeKnob::leftFromPointer(entry.pointerX, entry.grip, DesignFreeWidth), entry.left)

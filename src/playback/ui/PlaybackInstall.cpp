@@ -221,8 +221,8 @@ void PlaybackInstall::registerPlayCommands(Form1& window)
     const auto Play1_Click = [this, &window](const std::vector<qsizetype>& rows) {
         Catalogue& catalogue = window.catalogue();
         playSelectedFile(catalogue, catalogue.Duplicates, VolumeOfRow::OwnVolume,
-                         rows.empty() ? std::nullopt : std::optional(rows.front()), volumes,
-                         window.services().prompt, *m_player);
+                         rows.empty() ? std::nullopt : std::optional(rows.front()), volumes, window.services().prompt,
+                         *m_player);
     };
     results->commands().add("Play1_Click", Play1_Click);
     connect(window.Duplicates, &QTableView::doubleClicked, this,

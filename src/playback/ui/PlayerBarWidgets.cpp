@@ -69,8 +69,7 @@ QPixmap playerButtonPicture(PlayerButton button, bool covered)
     return picture;
 }
 
-PlayerPictureButton::PlayerPictureButton(PlayerButton button, QWidget* parent) : QWidget(parent), m_button(button)
-{}
+PlayerPictureButton::PlayerPictureButton(PlayerButton button, QWidget* parent) : QWidget(parent), m_button(button) {}
 
 void PlayerPictureButton::setCoverShown(bool shown)
 {

@@ -27,6 +27,7 @@
 #include "playback/Player.h"
 #include "playback/ui/PlaybackInstall.h"
 #include "playback/modMultimedia.h"
+#include "playback/ui/WinampInstall.h"
 #include "queue/QueryList.h"
 #include "queue/ui/QueryListView.h"
 #include "shell/ui/SearchWindowBinding.h"
@@ -35,11 +36,13 @@
 #include "shell/ui/CollectionMenu.h"
 #include "shell/ui/HelpCommands.h"
 #include "shell/ui/InterfaceTimer.h"
+#include "shell/ui/ListReports.h"
 #include "shell/ui/MainWindowLayout.h"
 #include "shell/ui/Optionsfrm.h"
 #include "shell/ui/Shutdown.h"
 #include "shell/ui/ViewToggles.h"
 #include "shell/ui/Toolbars.h"
+#include "tagtools/ui/TagToolsInstall.h"
 
 namespace twinsweep {
 
@@ -107,7 +110,10 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     installDeleteFilesButton(*this, *m_channels);
     playback = new PlaybackInstall(*this);
     queryList = installQueryList(*this, *m_queryRows, playback->player(), *m_channels);
+    installWinampControl(*this);
     resultList->commands().add(KeyCommand::StopPlayback, [this](const auto&) { ReleasePlayerChannels(*m_channels); });
+    installFileCommands(*this, *m_channels);
+    connect(&m_catalogue, &Catalogue::filesRelocated, m_queryRows.get(), &QueryList::followRelocatedFiles);
 
     connect(&m_catalogue.TreeView1, &VolumeTree::nodesChanged, this, &Form1::rebuildTree);
     connect(&m_catalogue.TreeView1, &VolumeTree::selectionChanged, this, &Form1::showTreeSelection);
@@ -120,8 +126,10 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     installOptionsWindow(*this);
     installViewToggles(*this);
     help = installHelpCommands(*this);
+    installListReports(*this);
     toolbars->add(ToolbarCommand::ClearList, [this] { ClearList_Click(m_catalogue, *m_queryRows, *m_status); });
     Timer1 = new InterfaceTimer(*this, *m_queryRows);
+    installTagTools(*this);
     hideEmptyMenus();
 }
 
