@@ -1,5 +1,6 @@
 #include "PlaybackInstall.h"
 
+#include <QEvent>
 #include <QEventLoop>
 #include <QStackedWidget>
 #include <QTableView>
@@ -153,6 +154,7 @@ QWidget* PlaybackInstall::buildStrip(Form1& window)
     bar->setFixedHeight(twipsToPixels(BarHeight, dpi));
     buildBar(bar);
     layout->addWidget(bar);
+    SliderControl1->installEventFilter(this);
     return strip;
 }
 
@@ -227,6 +229,15 @@ void PlaybackInstall::registerPlayCommands(Form1& window)
     results->commands().add("Play1_Click", Play1_Click);
     connect(window.Duplicates, &QTableView::doubleClicked, this,
             [results, Play1_Click] { Play1_Click(results->selectedRows()); });
+}
+
+bool PlaybackInstall::eventFilter(QObject* watched, QEvent* event)
+{
+    // The volume track stays right-aligned with the slider; the main window's resize
+    // runs before its layouts have given the slider its new width.
+    if (watched == SliderControl1 && event->type() == QEvent::Resize)
+        Picture4->move(SliderControl1->geometry().right() + 1 - Picture4->width(), Picture4->y());
+    return QObject::eventFilter(watched, event);
 }
 
 void PlaybackInstall::shutdown()

@@ -71,6 +71,9 @@ public:
     /// The window closes: a running fade ends and the monitor stops.
     void shutdown();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* buildStrip(Form1& window);
     void buildBar(QWidget* bar);

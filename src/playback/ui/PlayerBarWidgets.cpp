@@ -124,11 +124,11 @@ void VolumeTrack::placeKnob(int level)
     m_knob->move(twipsToPixels(VolumeKnob::leftFromLevel(level, freeWidth()), logicalDpiX()), 0);
 }
 
-void VolumeTrack::follow(const QMouseEvent& event, double grip)
+void VolumeTrack::follow(const QMouseEvent& event, const QWidget* receiver, double grip)
 {
     if (event.buttons() != Qt::LeftButton)
         return;
-    const QPointF pointer = mapFromGlobal(event.globalPosition());
+    const QPointF pointer = receiver->mapTo(this, event.position());
     const std::optional<double> left = VolumeKnob::leftFromPointer(toTwips(pointer.x()), grip, freeWidth());
     if (!left)
         return;
@@ -139,12 +139,12 @@ void VolumeTrack::follow(const QMouseEvent& event, double grip)
 
 void VolumeTrack::mousePressEvent(QMouseEvent* event)
 {
-    follow(*event, toTwips(m_knob->width()) / 2);
+    follow(*event, this, toTwips(m_knob->width()) / 2);
 }
 
 void VolumeTrack::mouseMoveEvent(QMouseEvent* event)
 {
-    follow(*event, toTwips(m_knob->width()) / 2);
+    follow(*event, this, toTwips(m_knob->width()) / 2);
 }
 
 bool VolumeTrack::eventFilter(QObject* watched, QEvent* event)
@@ -152,7 +152,7 @@ bool VolumeTrack::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_knob)
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::MouseMove) {
-        follow(*static_cast<QMouseEvent*>(event), toTwips(m_knob->width()));
+        follow(*static_cast<QMouseEvent*>(event), m_knob, toTwips(m_knob->width()));
         return true;
     }
     if (event->type() == QEvent::Paint) {

@@ -63,9 +63,10 @@ protected:
 private:
     double toTwips(double pixels) const;
     double freeWidth() const;
-    /// Moves the knob to the pointer held `grip` twips right of the knob's left edge;
-    /// only while the left button alone is held.
-    void follow(const QMouseEvent& event, double grip);
+    /// Moves the knob to the pointer of `event` (sent to `receiver`, the track or the
+    /// knob) held `grip` twips right of the knob's left edge; only while the left button
+    /// alone is held.
+    void follow(const QMouseEvent& event, const QWidget* receiver, double grip);
     void paintKnob();
 
     QWidget* m_knob;
