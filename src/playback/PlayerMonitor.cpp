@@ -80,7 +80,7 @@ void PlayerMonitor::Timer2_Timer()
         m_view.setCoverShown(PlayerButton::Previous, false);
         m_view.setCoverShown(PlayerButton::Next, false);
     }
-    showModeCovers(row, rowCount);
+    showModeCovers(current, row, rowCount);
     readPosition(current);
     showPosition(current);
     CrossfadeSeconds = crossfadeSeconds(m_settings);
@@ -93,9 +93,8 @@ void PlayerMonitor::Timer2_Timer()
     }
 }
 
-void PlayerMonitor::showModeCovers(qsizetype current, qsizetype rowCount)
+void PlayerMonitor::showModeCovers(const QString& alias, qsizetype current, qsizetype rowCount)
 {
-    const QString alias = m_view.sliderTag();
     QString mode = m_channels.GetMediaMode(alias);
     if (mode == "playing") {
         m_view.setCoverShown(PlayerButton::Play, true);

@@ -40,7 +40,7 @@ private:
     /// the last row. 0 for an empty list.
     qsizetype currentRow();
     bool bothPlaying();
-    void showModeCovers(qsizetype current, qsizetype rowCount);
+    void showModeCovers(const QString& alias, qsizetype current, qsizetype rowCount);
     void readPosition(const QString& alias);
     void showPosition(const QString& alias);
     void advanceQueue(qsizetype current, qsizetype rowCount);
