@@ -27,6 +27,7 @@
 #include "platform/MciInterpreter.h"
 #include "platform/ui/QtPlaybackChannel.h"
 #include "playback/Player.h"
+#include "playback/ui/PlaybackInstall.h"
 #include "playback/modMultimedia.h"
 #include "playback/ui/WinampInstall.h"
 #include "queue/QueryList.h"
@@ -43,6 +44,7 @@
 #include "shell/ui/Shutdown.h"
 #include "shell/ui/ViewToggles.h"
 #include "shell/ui/Toolbars.h"
+#include "tagtools/ui/TagToolsInstall.h"
 
 namespace twinsweep {
 
@@ -109,8 +111,8 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     installVolumeFileList(*this);
     installVolumeRemoval(m_catalogue, *m_services, editMenu, popMNU);
     installDeleteFilesButton(*this, *m_channels);
-    m_player = std::make_unique<Player>(*m_channels, *m_queryRows, pump, PlayerVolume);
-    queryList = installQueryList(*this, *m_queryRows, *m_player, *m_channels);
+    playback = new PlaybackInstall(*this);
+    queryList = installQueryList(*this, *m_queryRows, playback->player(), *m_channels);
     installWinampControl(*this);
     resultList->commands().add(KeyCommand::StopPlayback, [this](const auto&) { ReleasePlayerChannels(*m_channels); });
     installFileCommands(*this, *m_channels);
@@ -133,6 +135,7 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     installListReports(*this);
     toolbars->add(ToolbarCommand::ClearList, [this] { ClearList_Click(m_catalogue, *m_queryRows, *m_status); });
     Timer1 = new InterfaceTimer(*this, *m_queryRows);
+    installTagTools(*this);
     hideEmptyMenus();
 }
 
@@ -142,6 +145,7 @@ void Form1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    playback->shutdown();
     QMainWindow::closeEvent(event);
 }
 
