@@ -1,4 +1,3 @@
-#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -6,6 +5,7 @@
 #include <cstdio>
 
 #include "Bench.h"
+#include "BenchFiles.h"
 #include "HeadlessServices.h"
 #include "catalogue/Catalogue.h"
 #include "fileops/DeleteCheckedResults.h"
@@ -18,58 +18,6 @@
 
 namespace twinsweep::bench {
 namespace {
-
-/// Every file lies on one volume with serial number 1.
-class OneVolume : public VolumeInfo
-{
-public:
-    QString mountPointOf(const QString&) const override { return "/"; }
-    qint32 serialNumber(const QString&) const override { return 1; }
-    QString label(const QString&) const override { return {}; }
-    QStringList mountedVolumes() const override { return {"/"}; }
-};
-
-/// Times the calls into the file system; without a real layer every call succeeds at once.
-class TimedFiles : public FileLayer
-{
-public:
-    explicit TimedFiles(FileLayer* real) : m_real(real) {}
-    bool setAttributesNormal(const QString& path) override
-    {
-        return timed([&] { return m_real->setAttributesNormal(path); });
-    }
-    bool moveToTrash(const QString& path) override
-    {
-        return timed([&] { return m_real->moveToTrash(path); });
-    }
-    bool removeFile(const QString& path) override
-    {
-        return timed([&] { return m_real->removeFile(path); });
-    }
-    double seconds = 0;
-
-private:
-    template <typename Call> bool timed(Call call)
-    {
-        if (!m_real)
-            return true;
-        QElapsedTimer clock;
-        clock.start();
-        const bool result = call();
-        seconds += double(clock.nsecsElapsed()) / 1e9;
-        return result;
-    }
-    FileLayer* m_real;
-};
-
-class YesPrompt : public Prompt
-{
-public:
-    MessageAnswer ask(const QString&, MessageIcon, MessageButtons, int, const QString&) override
-    {
-        return MessageAnswer::Yes;
-    }
-};
 
 /// A collection of `total` files in `folder` on 10 volumes with `results` result rows,
 /// of which `checked` are checked (spread over the list); `makeFiles` makes their files.

@@ -109,6 +109,22 @@ void Catalogue::DropCollectionRows(std::vector<qsizetype> tags)
     Duplicates.remapTags(newTag);
 }
 
+void Catalogue::relocateFiles(const std::vector<FileRelocation>& moves)
+{
+    if (moves.empty())
+        return;
+    for (const FileRelocation& move : moves) {
+        const qsizetype row = rowFromTag(move.Tag);
+        if (row < 0 || row >= qsizetype(ListFiles.size()))
+            continue;
+        ListFiles[size_t(row)].setValue(Field::Path, move.Path);
+        ListFiles[size_t(row)].setValue(Field::Filename, move.Filename);
+    }
+    ListFiles2.announceTextChanges();
+    Duplicates.announceTextChanges();
+    Q_EMIT filesRelocated(moves);
+}
+
 void Catalogue::clearCollection()
 {
     ListFiles2.clear();

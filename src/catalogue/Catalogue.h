@@ -63,6 +63,11 @@ public:
     void DropCollectionRows(std::vector<qsizetype> tags);
     void DropCollectionRow(qsizetype tag) { DropCollectionRows({tag}); }
 
+    /// Gives moved or renamed files their new Path and Filename in `ListFiles`. The
+    /// visible lists read the master rows and show the change at once; the lists that
+    /// keep copies of paths hear of it through `filesRelocated`.
+    void relocateFiles(const std::vector<FileRelocation>& moves);
+
     /// Empties the collection: nodes, rows and lists (the path and the changed state stay).
     void clearCollection();
 
@@ -73,6 +78,7 @@ public:
 Q_SIGNALS:
     void collectionChangedChanged(bool changed);
     void lowerListChanged(LowerList list);
+    void filesRelocated(const std::vector<FileRelocation>& moves);
 
 private:
     bool m_changed = false;

@@ -103,4 +103,10 @@ void FileList::setForeColor(qsizetype index, ColorValue color)
     Q_EMIT rowsChanged(index, index);
 }
 
+void FileList::announceTextChanges()
+{
+    if (!m_rows.empty())
+        Q_EMIT rowsChanged(0, size() - 1);
+}
+
 } // namespace twinsweep

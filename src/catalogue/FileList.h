@@ -58,6 +58,8 @@ public:
     /// list are passed over) and announces them as one change.
     void toggleChecked(const std::vector<qsizetype>& indexes);
     void setForeColor(qsizetype index, ColorValue color);
+    /// Tells the views that texts of the master rows changed (a file moved or renamed).
+    void announceTextChanges();
     /// Rewrites every Tag through `map` (old Tag -> new Tag) in one pass; rows whose
     /// map result is 0 are removed. Used when master rows are dropped.
     template <typename Map> void remapTags(Map map);

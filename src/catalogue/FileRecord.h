@@ -57,6 +57,15 @@ private:
     int m_node = 0;
 };
 
+/// A catalogued file that now lies in another folder or has another name.
+struct FileRelocation
+{
+    qsizetype Tag = 0; // the file's master row
+    QString oldFullPath;
+    QString Path; // the new folder, ending in "/"
+    QString Filename;
+};
+
 /// Row identity: a `ListFiles` row's 1-based position is its `Tag`. Convert only here.
 inline qsizetype rowFromTag(qsizetype tag)
 {

@@ -7,6 +7,9 @@ namespace twinsweep {
 class VolumeInfo;
 class VolumeTree;
 
+/// The refusal shown when a file's volume is not present.
+inline constexpr char CantFindSource[] = "Can't find source! Please check is device connected or cd is inserted.";
+
 /// Whether the volume a catalogued file belongs to is the one mounted where the file
 /// lies, so that a file operation never acts on another medium mounted at the same
 /// place. Present when the serial number of the mount point holding `fullPath`

@@ -30,11 +30,7 @@ bool deleteFileOf(FileOpsContext& ops, qsizetype tag)
     const QString fullPath = record.fullPath();
     if (!VolumePresenceCheck(ops.catalogue.TreeView1, ops.volumes, fullPath, record.nodeNumber()))
         return false;
-    // A file whose attributes cannot be cleared is left alone: deleting it anyway
-    // could remove it while its rows stay.
-    if (!ClearFileAttributes(ops.files, fullPath))
-        return false;
-    return DeleteOrRecycle(ops.files, ops.services.settings, fullPath);
+    return DeleteCataloguedFile(ops.files, ops.services.settings, fullPath);
 }
 
 /// Walks the checked result rows. The deleted files leave the collection together at

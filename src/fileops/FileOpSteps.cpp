@@ -19,6 +19,11 @@ bool DeleteOrRecycle(FileLayer& files, const SettingsStore& settings, const QStr
     return SendToRecycle(files, fullPath);
 }
 
+bool DeleteCataloguedFile(FileLayer& files, const SettingsStore& settings, const QString& fullPath)
+{
+    return ClearFileAttributes(files, fullPath) && DeleteOrRecycle(files, settings, fullPath);
+}
+
 bool SendToRecycle(FileLayer& files, const QString& strFile)
 {
     return files.moveToTrash(strFile);

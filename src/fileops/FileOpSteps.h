@@ -32,6 +32,11 @@ bool ClearFileAttributes(FileLayer& files, const QString& fullPath);
 /// is gone. A file the trash cannot take is not deleted for good instead.
 bool DeleteOrRecycle(FileLayer& files, const SettingsStore& settings, const QString& fullPath);
 
+/// Deletes a catalogued file as `DeleteOrRecycle` does, once its attributes are normal.
+/// A file whose attributes cannot be cleared is left alone: deleting it anyway could
+/// remove it while the collection counts it as kept.
+bool DeleteCataloguedFile(FileLayer& files, const SettingsStore& settings, const QString& fullPath);
+
 /// Sends the file to the trash; true only when it is there.
 bool SendToRecycle(FileLayer& files, const QString& strFile);
 

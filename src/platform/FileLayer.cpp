@@ -1,5 +1,7 @@
 #include "FileLayer.h"
 
+#include "FileTransfer.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,11 +10,6 @@
 #include <QUrl>
 
 #include <sys/stat.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace twinsweep {
 
@@ -31,19 +28,6 @@ bool isTrashLocation(const QString& path)
     const QString trash = QFileInfo(files.absolutePath()).dir().dirName();
     return info.isAbsolute() && files.dirName() == "files" && (trash == "Trash" || trash.startsWith(".Trash")) &&
            entryExists(path);
-}
-
-/// Moves `from` to `to` unless something is already at `to`.
-bool renameNoReplace(const QString& from, const QString& to)
-{
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
-    if (renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    // A filesystem without the flag: a new link fails when the target exists.
-    return link(source.constData(), target.constData()) == 0 && unlink(source.constData()) == 0;
 }
 
 /// The trash's record of where `inTrash` came from: ".../info/NAME.trashinfo".
@@ -131,7 +115,17 @@ bool SystemFileLayer::moveToTrash(const QString& path)
 
 bool SystemFileLayer::removeFile(const QString& path)
 {
-    return unlink(QFile::encodeName(path).constData()) == 0;
+    return unlinkPath(path);
+}
+
+bool SystemFileLayer::copyFile(const QString& from, const QString& to)
+{
+    return copyFileNoReplace(from, to);
+}
+
+bool SystemFileLayer::moveFile(const QString& from, const QString& to)
+{
+    return moveFileNoReplace(from, to);
 }
 
 } // namespace twinsweep

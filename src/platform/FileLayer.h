@@ -17,6 +17,13 @@ public:
     virtual bool moveToTrash(const QString& path) = 0;
     /// Deletes the file for good (its name only: never empties it, never creates it).
     virtual bool removeFile(const QString& path) = 0;
+    /// Copies the file; never replaces anything at `to`, and a failed copy leaves
+    /// nothing there.
+    virtual bool copyFile(const QString& from, const QString& to) = 0;
+    /// Moves or renames the file; never replaces anything at `to`. Across filesystems
+    /// a copy, then the source's removal: any failure leaves the source where it was
+    /// and nothing at `to`.
+    virtual bool moveFile(const QString& from, const QString& to) = 0;
 };
 
 /// Whether anything is at `path`, a link that leads nowhere included.
@@ -29,6 +36,8 @@ public:
     bool setAttributesNormal(const QString& path) override;
     bool moveToTrash(const QString& path) override;
     bool removeFile(const QString& path) override;
+    bool copyFile(const QString& from, const QString& to) override;
+    bool moveFile(const QString& from, const QString& to) override;
 };
 
 } // namespace twinsweep

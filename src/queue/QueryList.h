@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "catalogue/FileRecord.h"
 #include "catalogue/QueryRows.h"
 
 namespace twinsweep {
@@ -29,6 +30,9 @@ public:
     /// Removes the row at `index`; an index outside the list changes nothing.
     void removeRow(qsizetype index);
     void clear();
+    /// Rows of moved or renamed files take their new Path and Filename; rows are
+    /// matched by their full path, in one pass.
+    void followRelocatedFiles(const std::vector<FileRelocation>& moves);
     void setChecked(qsizetype index, bool checked);
     void setForeColor(qsizetype index, ColorValue color);
 

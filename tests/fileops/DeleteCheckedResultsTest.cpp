@@ -7,10 +7,10 @@
 #include "FakeServices.h"
 #include "FakeVolumeInfo.h"
 #include "LockedFolder.h"
+#include "RecordingChannels.h"
 #include "ScratchFiles.h"
 #include "fileops/DeleteCheckedResults.h"
 #include "fileops/FileOpSteps.h"
-#include "platform/MediaChannels.h"
 #include "platform/FileLayer.h"
 #include "platform/SettingKeys.h"
 
@@ -39,18 +39,6 @@ public:
     QStringList lockedAttributes;
     bool fullTrash = false;
     QStringList deletes;
-};
-
-/// Playback channels that remember which were closed.
-class RecordingChannels : public MediaChannels
-{
-public:
-    QString CloseMedia(const QString& alias) override
-    {
-        closed << alias;
-        return "Success";
-    }
-    QStringList closed;
 };
 
 /// Two volumes of real files on one fake medium: Rock (a, b, c) and Jazz (a, d).
@@ -116,7 +104,7 @@ protected:
     test::FakeServices fake;
     test::FakeVolumeInfo volumes;
     ScriptedFileLayer files;
-    RecordingChannels channels;
+    test::RecordingChannels channels;
     Catalogue catalogue;
 };
 

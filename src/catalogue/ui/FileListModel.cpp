@@ -73,6 +73,9 @@ Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const
     Qt::ItemFlags result = QAbstractTableModel::flags(index);
     if (m_checkable && index.column() == 0)
         result |= Qt::ItemIsUserCheckable;
+    // The file name is renamed in place; the views open its editor only on request.
+    if (index.column() == 0)
+        result |= Qt::ItemIsEditable;
     return result;
 }
 

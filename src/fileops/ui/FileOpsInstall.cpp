@@ -4,6 +4,8 @@
 
 #include "fileops/DeleteCheckedResults.h"
 #include "fileops/FileOpSteps.h"
+#include "fileops/ui/FileCommands.h"
+#include "duplicates/ui/ResultListView.h"
 #include "platform/FileLayer.h"
 #include "platform/VolumeLayer.h"
 #include "shell/ui/Form1.h"
@@ -20,6 +22,13 @@ QAction* installDeleteFilesButton(Form1& window, MediaChannels& channels)
         FileOpsContext ops{window.catalogue(), window.services(), volumes, files, channels};
         Delete_Click(ops);
     });
+}
+
+FileCommands* installFileCommands(Form1& window, MediaChannels& channels)
+{
+    auto* commands = new FileCommands(window, channels);
+    commands->install(window.resultList->commands(), window.Duplicates, ActingList::Duplicates);
+    return commands;
 }
 
 } // namespace twinsweep

@@ -26,6 +26,7 @@
 #include "platform/ui/QtPlaybackChannel.h"
 #include "playback/Player.h"
 #include "playback/modMultimedia.h"
+#include "playback/ui/WinampInstall.h"
 #include "queue/QueryList.h"
 #include "queue/ui/QueryListView.h"
 #include "shell/ui/SearchWindowBinding.h"
@@ -106,7 +107,10 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     installDeleteFilesButton(*this, *m_channels);
     m_player = std::make_unique<Player>(*m_channels, *m_queryRows, pump, PlayerVolume);
     queryList = installQueryList(*this, *m_queryRows, *m_player, *m_channels);
+    installWinampControl(*this);
     resultList->commands().add(KeyCommand::StopPlayback, [this](const auto&) { ReleasePlayerChannels(*m_channels); });
+    installFileCommands(*this, *m_channels);
+    connect(&m_catalogue, &Catalogue::filesRelocated, m_queryRows.get(), &QueryList::followRelocatedFiles);
 
     connect(&m_catalogue.TreeView1, &VolumeTree::nodesChanged, this, &Form1::rebuildTree);
     connect(&m_catalogue.TreeView1, &VolumeTree::selectionChanged, this, &Form1::showTreeSelection);

@@ -1,0 +1,152 @@
+#include "MprisPlayer.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QRegularExpression>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace twinsweep {
+
+namespace {
+
+constexpr char PlayerNamePrefix[] = "org.mpris.MediaPlayer2.";
+constexpr char ObjectPath[] = "/org/mpris/MediaPlayer2";
+constexpr char PlayerInterface[] = "org.mpris.MediaPlayer2.Player";
+constexpr char TrackListInterface[] = "org.mpris.MediaPlayer2.TrackList";
+constexpr char PropertiesInterface[] = "org.freedesktop.DBus.Properties";
+/// Inserting after this track puts the new one first: used for an empty track list.
+constexpr char NoTrack[] = "/org/mpris/MediaPlayer2/TrackList/NoTrack";
+/// A hung player must not hold the program's window for long.
+constexpr int CallTimeoutMs = 3000;
+
+/// The bus of `connectionName`, connected anew when it is not connected.
+QDBusConnection sessionBus(const QString& connectionName)
+{
+    QDBusConnection connection(connectionName);
+    if (connection.isConnected())
+        return connection;
+    QDBusConnection::disconnectFromBus(connectionName);
+    return QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName);
+}
+
+/// Calls to one player over the program's own connection.
+class PlayerCalls
+{
+public:
+    PlayerCalls(const QString& connectionName, const QString& player)
+        : m_connectionName(connectionName), m_player(player)
+    {}
+
+    QDBusMessage call(const char* interface, const char* method, const QVariantList& arguments = {}) const
+    {
+        QDBusMessage message = QDBusMessage::createMethodCall(m_player, ObjectPath, interface, method);
+        message.setArguments(arguments);
+        return sessionBus(m_connectionName).call(message, QDBus::Block, CallTimeoutMs);
+    }
+
+    /// Invalid when the player has no such property or does not answer.
+    QVariant property(const char* interface, const char* name) const
+    {
+        const QDBusMessage reply =
+            call(PropertiesInterface, "Get", {QString::fromLatin1(interface), QString::fromLatin1(name)});
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            return {};
+        return reply.arguments().constFirst().value<QDBusVariant>().variant();
+    }
+
+    bool canEditTracks() const { return property(TrackListInterface, "CanEditTracks").toBool(); }
+
+    /// The ids of the track list's tracks, in its order.
+    QList<QDBusObjectPath> trackIds() const
+    {
+        const QVariant tracks = property(TrackListInterface, "Tracks");
+        QList<QDBusObjectPath> ids;
+        if (tracks.userType() == qMetaTypeId<QDBusArgument>())
+            tracks.value<QDBusArgument>() >> ids;
+        else
+            ids = tracks.value<QList<QDBusObjectPath>>();
+        return ids;
+    }
+
+private:
+    const QString& m_connectionName;
+    const QString& m_player;
+};
+
+QStringList playerNames(const QDBusConnection& bus)
+{
+    QStringList names;
+    if (QDBusConnectionInterface* daemon = bus.interface())
+        names = daemon->registeredServiceNames().value();
+    names = names.filter(QRegularExpression('^' + QRegularExpression::escape(PlayerNamePrefix)));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+MprisPlayer::MprisPlayer() : m_connectionName(QStringLiteral("twinsweep-outside-player-%1").arg(quintptr(this))) {}
+
+MprisPlayer::~MprisPlayer()
+{
+    QDBusConnection::disconnectFromBus(m_connectionName);
+}
+
+bool MprisPlayer::WinampFindWindow()
+{
+    // The player found before may have quit or been restarted since: ask the bus
+    // whether its name still has an owner before trusting it.
+    QDBusConnectionInterface* daemon = sessionBus(m_connectionName).interface();
+    if (m_playerName.isEmpty() || !daemon || !daemon->isServiceRegistered(m_playerName).value())
+        findPlayer();
+    return !m_playerName.isEmpty();
+}
+
+void MprisPlayer::findPlayer()
+{
+    const QStringList names = playerNames(sessionBus(m_connectionName));
+    const auto editable = std::find_if(names.cbegin(), names.cend(), [this](const QString& name) {
+        return PlayerCalls(m_connectionName, name).canEditTracks();
+    });
+    m_canEditTracks = editable != names.cend();
+    m_playerName = m_canEditTracks ? *editable : names.value(0);
+}
+
+void MprisPlayer::WinampAddFile(const QString& path)
+{
+    if (!WinampFindWindow())
+        return;
+    const PlayerCalls player(m_connectionName, m_playerName);
+    const QString uri = QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded());
+    if (!m_canEditTracks) {
+        player.call(PlayerInterface, "OpenUri", {uri});
+        return;
+    }
+    const QList<QDBusObjectPath> tracks = player.trackIds();
+    const QDBusObjectPath after = tracks.isEmpty() ? QDBusObjectPath(NoTrack) : tracks.constLast();
+    const bool setAsCurrent = false;
+    player.call(TrackListInterface, "AddTrack", {uri, QVariant::fromValue(after), setAsCurrent});
+}
+
+void MprisPlayer::WinampPlay()
+{
+    if (WinampFindWindow())
+        PlayerCalls(m_connectionName, m_playerName).call(PlayerInterface, "Play");
+}
+
+void MprisPlayer::WinampClearPlaylist()
+{
+    if (!WinampFindWindow() || !m_canEditTracks)
+        return;
+    const PlayerCalls player(m_connectionName, m_playerName);
+    for (const QDBusObjectPath& track : player.trackIds())
+        player.call(TrackListInterface, "RemoveTrack", {QVariant::fromValue(track)});
+}
+
+} // namespace twinsweep

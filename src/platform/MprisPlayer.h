@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+#include "WinampModule.h"
+
+namespace twinsweep {
+
+/// The outside player as a running MPRIS player on the session bus. Among the
+/// "org.mpris.MediaPlayer2.*" names, in name order, the first whose track list can be
+/// edited is taken, else the first (web browsers register there too). A file is added
+/// at the end of the track list where the player can edit it, else opened; clearing
+/// removes every track where the player can edit them, else does nothing.
+///
+/// The bus is the one DBUS_SESSION_BUS_ADDRESS names, connected at first use (so a
+/// program that never hands a file over starts no bus) and again after it was lost.
+/// Every call waits for the player's answer, so files arrive in the order sent; a
+/// player that does not answer within a few seconds is passed over.
+class MprisPlayer : public WinampModule
+{
+public:
+    MprisPlayer();
+    ~MprisPlayer() override;
+    MprisPlayer(const MprisPlayer&) = delete;
+    MprisPlayer& operator=(const MprisPlayer&) = delete;
+
+    bool WinampFindWindow() override;
+    void WinampAddFile(const QString& path) override;
+    void WinampPlay() override;
+    void WinampClearPlaylist() override;
+
+    /// The bus name of the player found last, "" when none.
+    QString playerName() const { return m_playerName; }
+
+private:
+    void findPlayer();
+
+    QString m_connectionName;
+    QString m_playerName;
+    bool m_canEditTracks = false;
+};
+
+} // namespace twinsweep
