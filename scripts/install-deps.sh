@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev
   libtag1-dev libgtest-dev libgmock-dev
   xvfb xauth
+  dbus-daemon
   lame
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )

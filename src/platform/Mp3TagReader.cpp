@@ -1,6 +1,9 @@
 #include "Mp3TagReader.h"
 
 #include <QFile>
+#include <QStringList>
+
+#include "Id3Genres.h"
 
 #include <iconv.h>
 
@@ -8,10 +11,10 @@
 #include <iterator>
 #include <string>
 
-#include <id3v1genres.h>
 #include <id3v1tag.h>
 #include <id3v2framefactory.h>
 #include <id3v2tag.h>
+#include <textidentificationframe.h>
 #include <mpegfile.h>
 #include <mpegheader.h>
 #include <tfilestream.h>
@@ -110,15 +113,43 @@ std::optional<MpegHeaderInfo> headerOf(TagLib::MPEG::File& file)
                           properties->sampleRate(), properties->lengthInMilliseconds() / 1000};
 }
 
+/// The library decodes the ID3v1 comment itself, as Latin-1 and with its padding, so
+/// each of its characters is one byte of the field: decode those bytes as the others.
+QString id3v1Comment(const TagLib::ID3v1::Tag& tag)
+{
+    const std::string bytes = tag.comment().to8Bit(false);
+    return toQString(Windows1252Fields().parse(TagLib::ByteVector(bytes.data(), unsigned(bytes.size()))));
+}
+
 ID3v1Fields fieldsOf(const TagLib::ID3v1::Tag& tag)
 {
-    return {toQString(tag.title()), toQString(tag.artist()),  toQString(tag.album()),
-            yearText(tag.year()),   toQString(tag.comment()), int(tag.genreNumber())};
+    return {toQString(tag.title()), toQString(tag.artist()), toQString(tag.album()),
+            yearText(tag.year()),   id3v1Comment(tag),       int(tag.genreNumber())};
+}
+
+/// The genres of the "TCON" frame, a genre given by its ID3v1 code named from our list,
+/// so that the name maps back to the same code when it is written as an ID3v1 tag.
+QString genreOf(const TagLib::ID3v2::Tag& tag)
+{
+    const TagLib::ID3v2::FrameList& frames = tag.frameListMap()["TCON"];
+    const auto* frame =
+        frames.isEmpty() ? nullptr : dynamic_cast<TagLib::ID3v2::TextIdentificationFrame*>(frames.front());
+    if (frame == nullptr)
+        return {};
+    QStringList genres;
+    for (const TagLib::String& field : frame->fieldList()) {
+        bool numeric = false;
+        const int code = toQString(field).toInt(&numeric);
+        const QString genre = numeric ? Id3Genres::name(code) : toQString(field);
+        if (!genre.isEmpty() && !genres.contains(genre))
+            genres.append(genre);
+    }
+    return genres.join(u' ');
 }
 
 ID3v2Fields fieldsOf(const TagLib::ID3v2::Tag& tag)
 {
-    return {toQString(tag.artist()), toQString(tag.album()), toQString(tag.title()), toQString(tag.genre()),
+    return {toQString(tag.artist()), toQString(tag.album()), toQString(tag.title()), genreOf(tag),
             yearText(tag.year())};
 }
 
@@ -126,7 +157,7 @@ ID3v2Fields fieldsOf(const TagLib::ID3v2::Tag& tag)
 
 QString ID3v1Fields::GenreName(int code)
 {
-    return toQString(TagLib::ID3v1::genre(code));
+    return Id3Genres::name(code);
 }
 
 Mp3TagReader::Mp3TagReader()

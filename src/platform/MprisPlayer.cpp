@@ -25,14 +25,19 @@ constexpr char NoTrack[] = "/org/mpris/MediaPlayer2/TrackList/NoTrack";
 /// A hung player must not hold the program's window for long.
 constexpr int CallTimeoutMs = 3000;
 
-/// The bus of `connectionName`, connected anew when it is not connected.
+/// The bus of `connectionName`, connected anew when it is not connected. The address
+/// is read at each connect (the bus library reads it only once per process), so a
+/// restarted session bus is reached too.
 QDBusConnection sessionBus(const QString& connectionName)
 {
     QDBusConnection connection(connectionName);
     if (connection.isConnected())
         return connection;
     QDBusConnection::disconnectFromBus(connectionName);
-    return QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName);
+    const QString address = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
+    if (address.isEmpty())
+        return QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName);
+    return QDBusConnection::connectToBus(address, connectionName);
 }
 
 /// Calls to one player over the program's own connection.

@@ -1,5 +1,7 @@
 #include "TextCodec.h"
 
+#include <QHash>
+
 #include <array>
 #include <cstring>
 
@@ -105,6 +107,28 @@ QString decodeCp1252(QByteArrayView bytes)
     QString text(bytes.size(), Qt::Uninitialized);
     decodeCp1252(bytes, reinterpret_cast<char16_t*>(text.data()));
     return text;
+}
+
+QByteArray encodeCp1252(QStringView text)
+{
+    static const QHash<char16_t, char> bytesByUnit = [] {
+        QHash<char16_t, char> bytes;
+        for (int value = 0; value < 256; ++value) {
+            const char byte = char(value);
+            bytes.insert(decodeCp1252(QByteArrayView(&byte, 1)).front().unicode(), byte);
+        }
+        return bytes;
+    }();
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar unit = text[i];
+        // A character outside the basic plane is two units but one character.
+        if (unit.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        bytes.append(bytesByUnit.value(unit.unicode(), '?'));
+    }
+    return bytes;
 }
 
 QString decodeUtf8OrCp1252(QByteArrayView bytes)

@@ -24,6 +24,10 @@ QString decodeCp1252(QByteArrayView bytes);
 /// The same into `out`, one unit per byte; returns the end of what was written.
 char16_t* decodeCp1252(QByteArrayView bytes, char16_t* out);
 
+/// Text as Windows-1252, one byte per character; a character the code page lacks
+/// becomes "?".
+QByteArray encodeCp1252(QStringView text);
+
 /// UTF-8 when valid, else Windows-1252. A leading UTF-8 byte-order mark is dropped.
 QString decodeUtf8OrCp1252(QByteArrayView bytes);
 

@@ -224,6 +224,26 @@ TEST(Mp3TagReaderTest, Id3v2FieldsCommentAndGenre)
     EXPECT_EQ(reader.Header()->Frequency, 44100);
 }
 
+TEST(Mp3TagReaderTest, GenresGivenByNumberTakeTheProgramsNames)
+{
+    struct Case
+    {
+        QString stored;
+        QString read;
+    };
+    const Case cases[] = {{"40", "Alt. Rock"}, {"93", "Psychadel. Rock"}, {"Synthwave", "Synthwave"}, {"200", ""}};
+    for (const Case& c : cases) {
+        Mp3Content content;
+        content.id3v2 = TagContent{.title = "t", .genre = c.stored};
+        const QString path = mediaFolder() + "/genre.mp3";
+        test::writeMp3(path, content);
+        Mp3TagReader reader;
+        reader.Open(path);
+        EXPECT_EQ(reader.Tag().ID3v2.Genre, c.read) << c.stored.toStdString();
+    }
+    EXPECT_EQ(ID3v1Fields::GenreName(40), "Alt. Rock");
+}
+
 TEST(Mp3TagReaderTest, TagCommentAndYearFallBackToId3v1)
 {
     Mp3Content content;

@@ -36,11 +36,13 @@
 #include "shell/ui/CollectionMenu.h"
 #include "shell/ui/HelpCommands.h"
 #include "shell/ui/InterfaceTimer.h"
+#include "shell/ui/ListReports.h"
 #include "shell/ui/MainWindowLayout.h"
 #include "shell/ui/Optionsfrm.h"
 #include "shell/ui/Shutdown.h"
 #include "shell/ui/ViewToggles.h"
 #include "shell/ui/Toolbars.h"
+#include "tagtools/ui/TagToolsInstall.h"
 
 namespace twinsweep {
 
@@ -125,8 +127,10 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     installOptionsWindow(*this);
     installViewToggles(*this);
     help = installHelpCommands(*this);
+    installListReports(*this);
     toolbars->add(ToolbarCommand::ClearList, [this] { ClearList_Click(m_catalogue, *m_queryRows, *m_status); });
     Timer1 = new InterfaceTimer(*this, *m_queryRows);
+    installTagTools(*this);
     hideEmptyMenus();
 }
 

@@ -117,11 +117,10 @@ TEST_F(ResultListViewTest, MeniuOffersOnlyCommandsThatExistInTheirOrder)
     rightClick(0);
     EXPECT_EQ(shownActions(results->Meniu),
               (QStringList{"winampplay1", "winampenq1", "addquery1", "t2"} + fileCommands +
-               QStringList{"space2", "removefrmc", "removefl", "Checkuncheck", "t9", "queryshow1"}));
+               QStringList{"space2", "removefrmc", "removefl", "Checkuncheck", "t8", "editid3", "t9", "queryshow1"}));
     results->Meniu->hide();
 
     plugIn("Play1_Click");
-    plugIn("editid3_Click");
     select({1, 3});
     rightClick(3);
     EXPECT_EQ(shownActions(results->Meniu),

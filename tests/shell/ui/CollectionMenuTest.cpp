@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QToolBar>
 
+#include "ActionTexts.h"
 #include "CollectionBuilder.h"
 #include "FakeServices.h"
 #include "TestEnvironment.h"
@@ -15,14 +16,6 @@
 namespace twinsweep {
 namespace {
 
-QStringList texts(const QList<QAction*>& actions)
-{
-    QStringList result;
-    for (const QAction* action : actions)
-        result << action->text();
-    return result;
-}
-
 TEST(CollectionMenuTest, EntriesExistAndTheToolbarSaveButtonSaves)
 {
     test::FakeServices fake;
@@ -30,11 +23,11 @@ TEST(CollectionMenuTest, EntriesExistAndTheToolbarSaveButtonSaves)
     test::addVolume(catalogue, "Rock", {"a.mp3"});
     Form1 window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
 
-    const QStringList menu = texts(window.fileMenu->actions());
+    const QStringList menu = test::actionTexts(window.fileMenu->actions());
     for (const char* entry : {"&New", "&Open", "&Save", "Save &As", "E&xit"})
         EXPECT_TRUE(menu.contains(entry)) << entry;
     EXPECT_LT(menu.indexOf("Save &As"), menu.indexOf("E&xit"));
-    const QStringList toolbar = texts(window.Toolbar1->actions());
+    const QStringList toolbar = test::actionTexts(window.Toolbar1->actions());
     EXPECT_EQ(toolbar.mid(toolbar.indexOf("Save"), 5), QStringList({"Save", "", "Open", "", "New collection"}));
     ASSERT_NE(window.ruf, nullptr);
     EXPECT_FALSE(window.findChild<QAction*>("mnuRUF1")->isVisible()) << "no recent file yet";

@@ -1,0 +1,127 @@
+#include "ID3v1Writer.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/FileDescriptor.h"
+#include "platform/Services.h"
+#include "platform/TextCodec.h"
+
+namespace twinsweep {
+
+namespace {
+
+constexpr qint64 TagBytes = 128;
+constexpr qsizetype RecordBytes = 125;
+
+/// `text` in the code page, cut to `width` bytes and padded with blanks.
+QByteArray textField(const QString& text, qsizetype width)
+{
+    QByteArray field = encodeCp1252(text).left(width);
+    field.append(width - field.size(), ' ');
+    return field;
+}
+
+/// Why a write failed, for the user.
+struct WriteError
+{
+    QString description;
+};
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+bool writeAll(int fd, const QByteArray& bytes, off_t offset)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), offset + done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+bool readMarker(int fd, off_t offset, char (&marker)[3])
+{
+    return ::pread(fd, marker, sizeof marker, offset) == ssize_t(sizeof marker);
+}
+
+/// Writes the tag into the open file; an error leaves the file as it was where it can.
+std::optional<WriteError> writeTag(int fd, const QByteArray& record)
+{
+    struct stat status;
+    if (::fstat(fd, &status) != 0)
+        return WriteError{systemError()};
+    const off_t length = status.st_size;
+    if (!S_ISREG(status.st_mode) || length < TagBytes)
+        return WriteError{"The file is too short to hold a tag."};
+    char marker[3];
+    if (!readMarker(fd, length - TagBytes, marker))
+        return WriteError{systemError()};
+    if (std::memcmp(marker, "TAG", 3) == 0) {
+        if (!writeAll(fd, record, length - RecordBytes))
+            return WriteError{systemError()};
+        return std::nullopt;
+    }
+    // One block, so that a failure cannot leave a lone marker; cut back if it does.
+    if (!writeAll(fd, "TAG" + record, length)) {
+        const QString error = systemError();
+        while (::ftruncate(fd, length) != 0 && errno == EINTR) {
+        }
+        return WriteError{error};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<quint8> genreByteOf(const QString& genre)
+{
+    bool isNumber = false;
+    const double value = genre.trimmed().toDouble(&isNumber);
+    if (!isNumber || !std::isfinite(value))
+        return std::nullopt;
+    const double rounded = std::nearbyint(std::fabs(value)); // half to even by default
+    if (rounded > 255)
+        return std::nullopt;
+    return quint8(rounded);
+}
+
+QByteArray id3v1Record(const ID3v1Texts& texts, quint8 genre)
+{
+    QByteArray record = textField(texts.title, 30) + textField(texts.artist, 30) + textField(texts.album, 30) +
+                        textField(texts.year, 4) + textField(texts.comment, 30);
+    record.append(char(genre));
+    return record;
+}
+
+int Module1::WriteID3v1Tag(Prompt& prompt, const QString& path, const ID3v1Texts& texts)
+{
+    std::optional<WriteError> error;
+    const std::optional<quint8> genre = genreByteOf(texts.genre);
+    if (!genre) {
+        error = WriteError{"The genre \"" + texts.genre + "\" is not a genre number from 0 to 255."};
+    } else {
+        // Without O_CREAT: a missing file is an error, never a new file.
+        const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC));
+        error = file.isOpen() ? writeTag(file.get(), id3v1Record(texts, *genre)) : WriteError{systemError()};
+    }
+    if (!error)
+        return 1;
+    prompt.tell("Error writing ID3 tag on file: " + path + "\n(Error Description: " + error->description + ")");
+    return 0;
+}
+
+} // namespace twinsweep

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace twinsweep {
+
+class Prompt;
+
+/// The texts of an ID3v1 tag as the writer takes them; the genre is a code as decimal text.
+struct ID3v1Texts
+{
+    QString title;
+    QString artist;
+    QString album;
+    QString year;
+    QString comment;
+    QString genre;
+};
+
+/// The genre byte of a genre text: the number's absolute value rounded half to even
+/// ("2.5" gives 2, "-1" gives 1); nothing for a text that is no number or above 255.
+std::optional<quint8> genreByteOf(const QString& genre);
+
+/// The 125 bytes that follow the "TAG" marker: Title, Artist, Album, Year and Comment
+/// in Windows-1252, padded with blanks and cut to their widths, then the genre byte.
+QByteArray id3v1Record(const ID3v1Texts& texts, quint8 genre);
+
+namespace Module1 {
+/// Writes an ID3v1 tag into the last 128 bytes of the file at `path`: over an existing
+/// tag (the bytes "TAG" 128 bytes before the end), else appended. Returns 1 when the
+/// tag was written, 0 after telling the user why not. It never creates the file, and a
+/// failed append cuts the file back to its old length.
+int WriteID3v1Tag(Prompt& prompt, const QString& path, const ID3v1Texts& texts);
+} // namespace Module1
+
+using Module1::WriteID3v1Tag;
+
+} // namespace twinsweep

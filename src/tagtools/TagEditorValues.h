@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+namespace twinsweep {
+
+class ID3TafFromFileName;
+struct TagInfo;
+
+/// A value of the tag editor and whether it is a suggestion (shown in green) rather
+/// than what the file's tag holds.
+struct EditorValue
+{
+    QString text;
+    bool suggested = false;
+};
+
+/// What the tag editor shows for one file.
+struct EditorValues
+{
+    EditorValue title;
+    EditorValue artist;
+    EditorValue album;
+    EditorValue year;
+    EditorValue comment;
+    EditorValue genre; // a genre name, "" for none
+};
+
+/// The comment suggested for a file whose tag has none.
+inline constexpr char DefaultComment[] = "Catalogued with Twinsweep";
+
+/// The tag's fields in the version the "ID3" setting prefers ("0" ID3v1 first, "1"
+/// ID3v2 first, any other value none), then suggestions for the empty ones: Title and
+/// Artist from a file name "Artist - Title", the default comment, `currentYear` and
+/// the genre "Other". `parser` is used with the "Artist - Title" layout.
+EditorValues editorValuesFor(const TagInfo& tag, const QString& id3Preference, const QString& path,
+                             ID3TafFromFileName& parser, int currentYear);
+
+/// The genre code the editor saves for a position of its genre list, whose first
+/// entry is empty: that entry, or none selected, saves 255 (no genre).
+int genreCodeOfListPosition(int position);
+
+} // namespace twinsweep

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+namespace twinsweep {
+
+class Form1;
+class ID3TafFromFileName;
+class Mp3TagReader;
+class SystemFileLayer;
+class Form5;
+class renamer;
+struct TagToolContext;
+
+/// The tag tools of the main window: the Tools menu's "MP3 ID3 tag to file name" (F6)
+/// and "MP3 file name to ID3 tag" (F2), and "Edit ID3 tag" of the list menus.
+class TagTools : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TagTools(Form1& window);
+    ~TagTools() override;
+
+    void rnmr_Click();
+    void filnametotag_Click();
+    /// Opens the tag editor on the master row `tag` (1-based).
+    void editTagOf(qsizetype tag);
+
+private:
+    void addMenuEntries();
+    void updateRow(qsizetype tag, const QString& fullPath, const QStringList& values);
+
+    Form1& m_window;
+    std::unique_ptr<SystemFileLayer> m_files;
+    std::unique_ptr<Mp3TagReader> m_reader;
+    std::unique_ptr<TagToolContext> m_tools;
+    std::unique_ptr<ID3TafFromFileName> m_parser; // shared by the editor and the name to tag tool
+    Form5* m_form5 = nullptr;
+    renamer* m_renamer = nullptr;
+};
+
+TagTools* installTagTools(Form1& window);
+
+} // namespace twinsweep

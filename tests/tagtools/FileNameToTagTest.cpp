@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include "TagToolTestSupport.h"
+#include "tagtools/FileNameToTag.h"
+
+namespace twinsweep {
+namespace {
+
+using test::Mp3Content;
+using test::TagContent;
+
+TEST(FileNameToTagTest, PoliciesDecideWhatIsWritten)
+{
+    const TitleArtistAlbum row{"  ", "X", "Kept"};
+    const TitleArtistAlbum parsed{"Song", "Band", ""};
+    struct Case
+    {
+        OverwritePolicy policy;
+        bool fileHasTag;
+        std::optional<QString> written; // title|artist|album
+    };
+    const Case cases[] = {
+        {OverwritePolicy::OverwriteAllFields, true, "Song|Band|"},
+        {OverwritePolicy::OverwriteEmptyFields, true, "Song|X|Kept"},
+        {OverwritePolicy::OverwriteEmptyFields, false, "Song|X|Kept"},
+        {OverwritePolicy::DontWriteTag, true, std::nullopt},
+        {OverwritePolicy::DontWriteTag, false, "Song|Band|"},
+    };
+    for (const Case& c : cases) {
+        const auto fields = fieldsToWrite(c.policy, row, parsed, c.fileHasTag);
+        const std::optional<QString> written =
+            fields ? std::optional(fields->title + "|" + fields->artist + "|" + fields->album) : std::nullopt;
+        EXPECT_EQ(written, c.written) << int(c.policy) << c.fileHasTag;
+    }
+}
+
+TEST(FileNameToTagTest, CaseConversions)
+{
+    EXPECT_EQ(convertCase("THE BAND", CaseConversion::CapitalizeFirstLetter), "The Band");
+    EXPECT_EQ(convertCase("the-end (live)", CaseConversion::CapitalizeFirstLetter), "The-end (live)");
+    EXPECT_EQ(convertCase("a\tb\nc", CaseConversion::CapitalizeFirstLetter), "A\tB\nC");
+    EXPECT_EQ(convertCase("song", CaseConversion::Upper), "SONG");
+    EXPECT_EQ(convertCase(u"ÄRGER"_qs, CaseConversion::Lower), u"ärger"_qs);
+    EXPECT_EQ(dirStructureOfMask(0), 3);
+    EXPECT_EQ(dirStructureOfMask(4), 0);
+}
+
+struct NameToTagRun : ::testing::Test
+{
+    bool run(OverwritePolicy policy, std::optional<CaseConversion> conversion = {})
+    {
+        return WriteTagsFromFileNames(f.tools, parser, {SearchScope::SelectedVolume, policy, 0, conversion}, f.stop);
+    }
+    TagInfo tagOf(const QString& name)
+    {
+        f.reader.Open(f.folder + name);
+        return f.reader.Tag();
+    }
+
+    test::TagToolFixture f{"name-to-tag"};
+    ID3TafFromFileName parser;
+};
+
+TEST_F(NameToTagRun, OverwriteAllKeepsYearCommentAndGenre)
+{
+    f.addFile("Band - Song.mp3", Mp3Content{.id3v1 = TagContent{"Old", "Who", "Alb", "c", "Jazz", 1999}});
+    f.addFile("Two - Three.mp3");
+    f.addFile("Four - Five.MP3");
+    f.addFile("a.wav");
+    f.addFile("b.wav");
+    f.showVolume(1);
+    ASSERT_TRUE(run(OverwritePolicy::OverwriteAllFields));
+    const TagInfo tag = tagOf("Band - Song.mp3");
+    EXPECT_EQ(tag.ID3v1.Title, "Song");
+    EXPECT_EQ(tag.ID3v1.Artist, "Band");
+    EXPECT_EQ(tag.ID3v1.Album, "");
+    EXPECT_EQ(tag.ID3v1.Year, "1999");
+    EXPECT_EQ(tag.ID3v1.Comment, "c");
+    EXPECT_EQ(tag.ID3v1.GenreCode, 8);
+    EXPECT_EQ(f.catalogue.ListFiles[0].value(Field::Title), "Song");
+    EXPECT_EQ(f.catalogue.ListFiles[0].value(Field::Artist), "Band");
+    EXPECT_EQ(tagOf("Two - Three.mp3").ID3v1.GenreCode, 255); // an untagged file gets no genre
+    EXPECT_EQ(f.ui.status.current, "3 of 5 files ID3 tags wrote successfully.");
+    EXPECT_EQ(f.channels.closed, QStringList({"f1", "f2"}));
+    EXPECT_TRUE(f.catalogue.CollectionChanged());
+    EXPECT_EQ(f.catalogue.ListFiles2.size(), 5);
+    EXPECT_FALSE(f.ui.status.progressVisible);
+}
+
+TEST_F(NameToTagRun, OverwriteEmptyFieldsKeepsFilledRowValues)
+{
+    FileRecord& row = f.addFile("band - song.mp3", Mp3Content{.id3v1 = TagContent{"", "X"}});
+    row.setValue(Field::Title, "   ");
+    row.setValue(Field::Artist, "X");
+    f.showVolume(1);
+    run(OverwritePolicy::OverwriteEmptyFields, CaseConversion::Upper);
+    const TagInfo tag = tagOf("band - song.mp3");
+    EXPECT_EQ(tag.ID3v1.Title, "SONG");
+    EXPECT_EQ(tag.ID3v1.Artist, "X");
+    EXPECT_EQ(f.catalogue.ListFiles[0].value(Field::Title), "SONG");
+}
+
+TEST_F(NameToTagRun, DontWriteTagLeavesTaggedFilesAlone)
+{
+    FileRecord& tagged = f.addFile("A - B.mp3", Mp3Content{.id3v2 = TagContent{"Real title", "Real artist", "Alb"}});
+    for (const Field field : {Field::Title, Field::Artist, Field::Album})
+        tagged.setValue(field, "x");
+    f.addFile("C - D.mp3");
+    f.showVolume(1);
+    const QByteArray before = test::readFile(f.folder + "A - B.mp3");
+    run(OverwritePolicy::DontWriteTag);
+    EXPECT_EQ(test::readFile(f.folder + "A - B.mp3"), before);
+    EXPECT_EQ(tagOf("C - D.mp3").ID3v1.Title, "D");
+    EXPECT_EQ(f.ui.status.current, "1 of 2 files ID3 tags wrote successfully.");
+}
+
+TEST_F(NameToTagRun, MissingChoicesAndNoStopTheRun)
+{
+    f.addFile("A - B.mp3");
+    f.showVolume(1);
+    EXPECT_FALSE(WriteTagsFromFileNames(f.tools, parser, {SearchScope::None, {}, {}, {}}, f.stop));
+    EXPECT_FALSE(WriteTagsFromFileNames(f.tools, parser, {SearchScope::AllVolumes, {}, 0, {}}, f.stop));
+    f.ui.prompt.answers = {MessageAnswer::No};
+    EXPECT_FALSE(run(OverwritePolicy::OverwriteAllFields));
+    EXPECT_EQ(f.ui.prompt.texts(), QStringList({"There is no volume selected!", "Not all needed options selected!",
+                                                "Do you want to proceed?"}));
+    EXPECT_EQ(f.ui.prompt.shown.back().defaultButton, 1);
+    EXPECT_FALSE(tagOf("A - B.mp3").HasID3v1);
+    EXPECT_FALSE(f.catalogue.CollectionChanged());
+}
+
+TEST_F(NameToTagRun, AnEarlierCancelDoesNotStopTheNextRun)
+{
+    f.addFile("A - B.mp3");
+    f.showVolume(1);
+    f.stop.request();
+    run(OverwritePolicy::OverwriteAllFields);
+    EXPECT_EQ(f.ui.status.current, "1 of 1 files ID3 tags wrote successfully.");
+    EXPECT_FALSE(f.stop.requested());
+}
+
+} // namespace
+} // namespace twinsweep

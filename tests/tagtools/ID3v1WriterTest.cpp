@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "FakeServices.h"
+#include "MediaFiles.h"
+#include "ScratchFiles.h"
+#include "platform/Mp3TagReader.h"
+#include "tagtools/ID3v1Writer.h"
+
+namespace twinsweep {
+namespace {
+
+struct WriterTest : ::testing::Test
+{
+    int write(const QString& path, const ID3v1Texts& texts) { return WriteID3v1Tag(ui.prompt, path, texts); }
+    QString fileIn(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = test::freshFolder("writer") + "/" + name;
+        test::writeFile(path, bytes);
+        return path;
+    }
+
+    test::FakeServices ui;
+    const ID3v1Texts song{"Title", "Artist", "Album", "1999", "Comment", "12"};
+};
+
+TEST_F(WriterTest, AppendsATagToAnUntaggedFile)
+{
+    const QString path = fileIn("plain.mp3", QByteArray(1000, 'x'));
+    ASSERT_EQ(write(path, song), 1);
+    const QByteArray bytes = test::readFile(path);
+    ASSERT_EQ(bytes.size(), 1128);
+    EXPECT_EQ(bytes.mid(1000, 3), "TAG");
+    EXPECT_EQ(bytes.mid(1003, 30), QByteArray("Title").leftJustified(30, ' '));
+    EXPECT_EQ(bytes.mid(1093, 4), "1999");
+    EXPECT_EQ(quint8(bytes[1127]), 12);
+    EXPECT_TRUE(ui.prompt.shown.empty());
+}
+
+TEST_F(WriterTest, RewritesAnExistingTagInPlace)
+{
+    // A tag whose last comment byte holds a track number loses it: comment text fills all 30 bytes.
+    QByteArray old = QByteArray(200, 'x') + "TAG" + QByteArray(124, 'o') + char(7);
+    const QString path = fileIn("tagged.mp3", old);
+    ASSERT_EQ(write(path, {"New", "", "", "99", "", "-1"}), 1);
+    const QByteArray bytes = test::readFile(path);
+    ASSERT_EQ(bytes.size(), old.size());
+    EXPECT_EQ(bytes.left(203), old.left(203));
+    EXPECT_EQ(bytes.mid(203, 30), QByteArray("New").leftJustified(30, ' '));
+    EXPECT_EQ(bytes.mid(293, 4), "99  ");
+    EXPECT_EQ(bytes.mid(297, 30), QByteArray(30, ' '));
+    EXPECT_EQ(quint8(bytes[327]), 1);
+}
+
+TEST_F(WriterTest, CutsLongTextsAndWritesTheCodePage)
+{
+    const QString path = fileIn("exactly.mp3", "TAG" + QByteArray(125, 0));
+    ASSERT_EQ(write(path, {QString(40, u'a'), u"Café ü €"_qs, u"日本"_qs, "2001", "c", "255"}), 1);
+    const QByteArray bytes = test::readFile(path);
+    ASSERT_EQ(bytes.size(), 128);
+    EXPECT_EQ(bytes.mid(3, 30), QByteArray(30, 'a'));
+    EXPECT_EQ(bytes.mid(33, 8), "Caf\xe9 \xfc \x80");
+    EXPECT_EQ(bytes.mid(63, 3), "?? ");
+    EXPECT_EQ(quint8(bytes[127]), 255);
+}
+
+TEST_F(WriterTest, ALowerCaseMarkerIsNoTag)
+{
+    const QString path = fileIn("lower.mp3", QByteArray(50, 'x') + "tag" + QByteArray(125, ' '));
+    ASSERT_EQ(write(path, song), 1);
+    const QByteArray bytes = test::readFile(path);
+    ASSERT_EQ(bytes.size(), 178 + 128);
+    EXPECT_EQ(bytes.mid(178, 3), "TAG");
+}
+
+TEST_F(WriterTest, GenreTexts)
+{
+    struct Case
+    {
+        QString genre;
+        std::optional<quint8> stored;
+    };
+    const Case cases[] = {{"12", 12}, {"-1", 1},   {"-2", 2}, {"255", 255}, {"2.5", 2},
+                          {"3.5", 4}, {"256", {}}, {"", {}},  {"Rock", {}}, {"nan", {}}};
+    for (const Case& c : cases)
+        EXPECT_EQ(genreByteOf(c.genre), c.stored) << c.genre.toStdString();
+}
+
+TEST_F(WriterTest, FailuresTellTheUserAndLeaveTheFileAlone)
+{
+    const QString folder = test::freshFolder("refused");
+    struct Case
+    {
+        QString name;
+        QByteArray bytes;
+        QString genre;
+    };
+    const Case cases[] = {{"short.mp3", QByteArray(127, 'x'), "12"},
+                          {"genre-too-big.mp3", QByteArray(500, 'x'), "256"},
+                          {"genre-empty.mp3", QByteArray(500, 'x'), ""},
+                          {"genre-name.mp3", QByteArray(500, 'x'), "Rock"}};
+    for (const Case& c : cases) {
+        const QString path = folder + "/" + c.name;
+        test::writeFile(path, c.bytes);
+        ui.prompt.shown.clear();
+        EXPECT_EQ(write(path, {"t", "a", "b", "1", "c", c.genre}), 0) << c.name.toStdString();
+        EXPECT_EQ(test::readFile(path), c.bytes) << c.name.toStdString();
+        ASSERT_EQ(ui.prompt.shown.size(), 1u);
+        EXPECT_TRUE(
+            ui.prompt.shown[0].text.startsWith("Error writing ID3 tag on file: " + path + "\n(Error Description: "));
+        EXPECT_TRUE(ui.prompt.shown[0].text.endsWith(")"));
+        EXPECT_EQ(ui.prompt.shown[0].icon, MessageIcon::None);
+    }
+}
+
+TEST_F(WriterTest, AMissingFileIsNeverCreated)
+{
+    const QString path = test::freshFolder("missing") + "/gone.mp3";
+    EXPECT_EQ(write(path, song), 0);
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(ui.prompt.shown.size(), 1u);
+}
+
+TEST_F(WriterTest, AReadOnlyFileFailsUnchanged)
+{
+    const QString path = fileIn("readonly.mp3", QByteArray(300, 'x'));
+    QFile::setPermissions(path, QFile::ReadOwner);
+    if (QFile(path).open(QIODevice::ReadWrite))
+        GTEST_SKIP() << "running with rights that ignore permissions";
+    EXPECT_EQ(write(path, song), 0);
+    EXPECT_EQ(test::readFile(path), QByteArray(300, 'x'));
+}
+
+TEST_F(WriterTest, TheTagReaderReadsWhatWasWritten)
+{
+    const QString path = test::freshFolder("readback") + "/song.mp3";
+    test::writeMp3(path, {});
+    ASSERT_EQ(write(path, {"Títle", "Artist", "Album", "2004", u"Comment €"_qs, "17"}), 1);
+    Mp3TagReader reader;
+    reader.Open(path);
+    const TagInfo& tag = reader.Tag();
+    ASSERT_TRUE(tag.HasID3v1);
+    EXPECT_EQ(tag.ID3v1.Title, u"Títle"_qs);
+    EXPECT_EQ(tag.ID3v1.Artist, "Artist");
+    EXPECT_EQ(tag.ID3v1.Album, "Album");
+    EXPECT_EQ(tag.ID3v1.Year, "2004");
+    EXPECT_EQ(tag.ID3v1.Comment, u"Comment €"_qs); // padding and code page undone
+    EXPECT_EQ(tag.ID3v1.GenreCode, 17);
+    ASSERT_TRUE(reader.Header().has_value());
+}
+
+} // namespace
+} // namespace twinsweep

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include "platform/Mp3TagReader.h"
+#include "tagtools/ID3TafFromFileName.h"
+#include "tagtools/TagEditorValues.h"
+
+namespace twinsweep {
+namespace {
+
+TagInfo bothTags()
+{
+    TagInfo tag;
+    tag.HasID3v1 = tag.HasID3v2 = true;
+    tag.ID3v1 = {"T1", "A1", "B1", "1991", "C1", 17};
+    tag.ID3v2 = {"A2", "B2", "T2", "Jazz", "2002"};
+    tag.Comment = "C2";
+    return tag;
+}
+
+QString shown(const EditorValues& v)
+{
+    return QStringList({v.title.text, v.artist.text, v.album.text, v.year.text, v.comment.text, v.genre.text})
+        .join('|');
+}
+
+TEST(TagEditorValuesTest, TheSettingChoosesTheTagVersion)
+{
+    TagInfo onlyV1 = bothTags();
+    onlyV1.HasID3v2 = false;
+    TagInfo onlyV2 = bothTags();
+    onlyV2.HasID3v1 = false;
+    struct Case
+    {
+        TagInfo tag;
+        QString preference;
+        QString shown;
+    };
+    const Case cases[] = {
+        {bothTags(), "0", "T1|A1|B1|1991|C1|Rock"},
+        {bothTags(), "1", "T2|A2|B2|2002|C2|Jazz"},
+        {onlyV1, "1", "T1|A1|B1|1991|C1|Rock"},
+        {onlyV2, "0", "T2|A2|B2|2002|C2|Jazz"},
+    };
+    ID3TafFromFileName parser;
+    for (const Case& c : cases) {
+        const EditorValues values = editorValuesFor(c.tag, c.preference, "/m/x.mp3", parser, 2026);
+        EXPECT_EQ(shown(values), c.shown) << c.preference.toStdString();
+        EXPECT_FALSE(values.title.suggested || values.genre.suggested || values.comment.suggested);
+    }
+}
+
+TEST(TagEditorValuesTest, AnUntaggedFileGetsSuggestions)
+{
+    ID3TafFromFileName parser;
+    for (const QString preference : {"1", "7"}) {
+        const TagInfo tag = preference == "1" ? TagInfo{} : bothTags(); // an unknown setting takes no fields
+        const EditorValues values = editorValuesFor(tag, preference, "/m/Band - Song.mp3", parser, 2026);
+        EXPECT_EQ(shown(values), "Song|Band||2026|" + QString(DefaultComment) + "|Other");
+        EXPECT_TRUE(values.title.suggested && values.artist.suggested && values.year.suggested &&
+                    values.comment.suggested && values.genre.suggested);
+        EXPECT_FALSE(values.album.suggested);
+    }
+}
+
+TEST(TagEditorValuesTest, GenreListPositions)
+{
+    EXPECT_EQ(genreCodeOfListPosition(18), 17); // "Rock"
+    EXPECT_EQ(genreCodeOfListPosition(1), 0);   // "Blues"
+    EXPECT_EQ(genreCodeOfListPosition(0), 255); // the empty entry
+    EXPECT_EQ(genreCodeOfListPosition(-1), 255);
+    EXPECT_EQ(genreCodeOfListPosition(149), 255);
+}
+
+} // namespace
+} // namespace twinsweep

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include "CollectionBuilder.h"
+#include "FakeServices.h"
+#include "MediaFiles.h"
+#include "ScratchFiles.h"
+#include "catalogue/Catalogue.h"
+#include "controls/ui/WinXPbut.h"
+#include "controls/ui/XPCheckBox.h"
+#include "duplicates/ui/ResultListView.h"
+#include "platform/Mp3TagReader.h"
+#include "platform/SettingKeys.h"
+#include "shell/ui/Form1.h"
+#include "tagtools/ui/Form5.h"
+#include "tagtools/ui/id3edit.h"
+#include "tagtools/ui/renamer.h"
+
+namespace twinsweep {
+namespace {
+
+struct TagToolWindows : ::testing::Test
+{
+    TagToolWindows()
+    {
+        catalogue.TreeView1.add({"vol1", "1", "Volume"});
+        test::writeMp3(folder + "Band - Song.mp3", {});
+        catalogue.ListFiles.push_back(test::makeRecord("Band - Song.mp3", folder, 1));
+        catalogue.TreeView1.select(1);
+        catalogue.Duplicates.assign({{1, "Volume", SystemWindowText, false}});
+        window.ClickNOD();
+    }
+    id3edit* openEditor()
+    {
+        window.resultList->commands().run("editid3_Click", {0});
+        return window.findChild<id3edit*>();
+    }
+
+    const QString folder = test::freshFolder("tag-windows") + "/";
+    test::FakeServices fake;
+    Catalogue catalogue;
+    Form1 window{catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings};
+};
+
+bool isGreen(const QWidget* box)
+{
+    return box->palette().color(QPalette::Text) == QColor(0, 128, 0);
+}
+
+TEST_F(TagToolWindows, TheEditorSuggestsAndSaves)
+{
+    QPointer<id3edit> editor = openEditor();
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->windowTitle(), "Advanced ID3v1 Editor");
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_FALSE(editor->isModal());
+    EXPECT_TRUE(editor->txtFILE->isReadOnly());
+    EXPECT_EQ(editor->txtARTIST->text(), "Band");
+    EXPECT_EQ(editor->txtTITLE->text(), "Song");
+    EXPECT_EQ(editor->Combo1->currentText(), "Other");
+    EXPECT_TRUE(isGreen(editor->txtTITLE) && isGreen(editor->txtYEAR) && isGreen(editor->Combo1));
+
+    editor->txtTITLE->setText("New title");
+    editor->Combo1->setCurrentText("Rock");
+    QTest::mouseClick(editor->winxpbut1, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_TRUE(editor.isNull()); // closed and deleted
+
+    Mp3TagReader reader;
+    reader.Open(folder + "Band - Song.mp3");
+    EXPECT_EQ(reader.Tag().ID3v1.Title, "New title");
+    EXPECT_EQ(reader.Tag().ID3v1.GenreCode, 17);
+    EXPECT_EQ(catalogue.ListFiles[0].value(Field::Title), "New title");
+    EXPECT_EQ(catalogue.ListFiles[0].value(Field::Artist), "Band");
+    EXPECT_TRUE(catalogue.CollectionChanged());
+}
+
+TEST_F(TagToolWindows, TheEmptyGenreSavesNoGenreAndCancelWritesNothing)
+{
+    id3edit* editor = openEditor();
+    ASSERT_TRUE(editor);
+    editor->Combo1->setCurrentIndex(0);
+    QTest::mouseClick(editor->winxpbut1, Qt::LeftButton);
+    Mp3TagReader reader;
+    reader.Open(folder + "Band - Song.mp3");
+    EXPECT_EQ(reader.Tag().ID3v1.GenreCode, 255);
+
+    const QByteArray saved = test::readFile(folder + "Band - Song.mp3");
+    editor = openEditor();
+    ASSERT_TRUE(editor);
+    editor->txtTITLE->setText("Not this");
+    QTest::mouseClick(editor->winxpbut2, Qt::LeftButton);
+    EXPECT_EQ(test::readFile(folder + "Band - Song.mp3"), saved);
+}
+
+TEST_F(TagToolWindows, ToolsMenuEntries)
+{
+    QAction* rnmr = window.toolsMenu->findChild<QAction*>("rnmr");
+    QAction* filnametotag = window.toolsMenu->findChild<QAction*>("filnametotag");
+    ASSERT_TRUE(rnmr && filnametotag);
+    EXPECT_EQ(rnmr->text(), "MP3 ID3 tag to file name");
+    EXPECT_EQ(rnmr->shortcut(), QKeySequence(Qt::Key_F6));
+    EXPECT_EQ(filnametotag->text(), "MP3 file name to ID3 tag");
+    EXPECT_EQ(filnametotag->shortcut(), QKeySequence(Qt::Key_F2));
+}
+
+TEST_F(TagToolWindows, TheRenamerRunsFromItsWindow)
+{
+    catalogue.ListFiles[0].setValue(Field::Title, "T");
+    catalogue.ListFiles[0].setValue(Field::Artist, "A");
+    QTimer::singleShot(0, [&] {
+        auto* tool = window.findChild<renamer*>();
+        ASSERT_TRUE(tool);
+        EXPECT_EQ(tool->Label13->text(), "Ex. Band - Song");
+        tool->Text2->setText("");
+        EXPECT_EQ(tool->Label13->text(), "Ex. ");
+        tool->Text2->setText("%01 by %02");
+        EXPECT_FALSE(tool->Text1->isEnabled());
+        QTest::mouseClick(tool->Command1, Qt::LeftButton);
+    });
+    window.findChild<QAction*>("rnmr")->trigger();
+    EXPECT_EQ(test::readFile(folder + "T by A.mp3").isEmpty(), false);
+    EXPECT_EQ(catalogue.ListFiles[0].value(Field::Filename), "T by A.mp3");
+    EXPECT_EQ(window.statusPanel->text(), "1 of 1 files renamed successfully.");
+}
+
+TEST_F(TagToolWindows, TheNameToTagWindowAsksForItsChoices)
+{
+    QTimer::singleShot(0, [&] {
+        auto* tool = window.findChild<Form5*>();
+        ASSERT_TRUE(tool);
+        EXPECT_FALSE(tool->Combo2->isEnabled());
+        tool->Check1->setValue(1);
+        EXPECT_TRUE(tool->Combo2->isEnabled());
+        QTest::mouseClick(tool->Command1, Qt::LeftButton); // nothing chosen yet
+        tool->Combo1->setCurrentIndex(2);
+        tool->Combo3->setCurrentIndex(0);
+        QTest::mouseClick(tool->Command1, Qt::LeftButton);
+    });
+    window.findChild<QAction*>("filnametotag")->trigger();
+    EXPECT_EQ(fake.prompt.texts(), QStringList({"Not all needed options selected!", "Do you want to proceed?"}));
+    Mp3TagReader reader;
+    reader.Open(folder + "Band - Song.mp3");
+    EXPECT_EQ(reader.Tag().ID3v1.Artist, "Band");
+    EXPECT_EQ(window.statusPanel->text(), "1 of 1 files ID3 tags wrote successfully.");
+}
+
+} // namespace
+} // namespace twinsweep
