@@ -12,38 +12,17 @@
 #include "queue/ui/QueryListView.h"
 #include "shell/RUF.h"
 #include "shell/ui/Form1.h"
+#include "shell/ui/MenuEntries.h"
 
 namespace twinsweep {
 
 namespace {
-
-/// The sub-menu `name` of `menu`, made with `caption` before `before` (at the end when
-/// null) unless another command made it already.
-QMenu* subMenu(QMenu* menu, const char* name, const QString& caption, QAction* before)
-{
-    if (auto* existing = menu->findChild<QMenu*>(name, Qt::FindDirectChildrenOnly))
-        return existing;
-    auto* submenu = new QMenu(caption, menu);
-    submenu->setObjectName(name);
-    submenu->menuAction()->setObjectName(name); // as the interface timer finds entries
-    menu->insertMenu(before, submenu);
-    return submenu;
-}
 
 template <typename Command> void addEntry(QMenu* menu, const char* name, const QString& caption, Command command)
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     QObject::connect(action, &QAction::triggered, menu, command);
-}
-
-QAction* exitEntry(QMenu* fileMenu)
-{
-    for (QAction* action : fileMenu->actions()) {
-        if (action->text() == "E&xit")
-            return action;
-    }
-    return nullptr;
 }
 
 } // namespace
