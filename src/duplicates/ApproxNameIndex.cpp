@@ -11,6 +11,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "ApproxBlockIndex.h"
 #include "CompareTXT.h"
 
 namespace twinsweep {
@@ -139,17 +140,22 @@ struct ApproxMatcher::Pass
     qint32 excludedVolume;
     std::vector<qint32> hits;
     std::vector<char16_t> padded; // `name`, readable beyond its end
+    std::vector<qint32> candidates;
 };
 
 ApproxMatcher::ApproxMatcher(const ApproxNameTable& table, int threshold)
-    : m_table(table), m_threshold(threshold, table.longestName())
+    : m_table(table),
+      m_threshold(threshold, table.longestName()),
+      m_blocks(std::make_unique<ApproxBlockIndex>(table, m_threshold))
 {}
+
+ApproxMatcher::~ApproxMatcher() = default;
 
 std::vector<qint32> ApproxMatcher::members(qint32 source, qint32 first, bool otherVolumesOnly) const
 {
     // The first comparison upper-cases and trims the source name; upper-casing twice
     // changes nothing, so later comparisons only ever remove blanks from it.
-    Pass pass{upperTrimmed(m_table.baseName(source)), otherVolumesOnly ? m_table.volume(source) : NoVolume, {}, {}};
+    Pass pass{upperTrimmed(m_table.baseName(source)), otherVolumesOnly ? m_table.volume(source) : NoVolume, {}, {}, {}};
     const qint32 end = m_table.size();
     qint32 position = first;
     while (position < end) {
@@ -218,20 +224,30 @@ void ApproxMatcher::decideLength(Pass& pass, qsizetype otherLength, qint32 from,
     const bool longer = otherLength > length;
     const qsizetype compared = longer ? length : otherLength;
     const qsizetype allowed = compared - m_threshold.minimumEqual(longer ? otherLength : length);
-    const qsizetype count = qsizetype(bucket.rows.size());
-    qsizetype k = std::lower_bound(bucket.rows.begin(), bucket.rows.end(), from) - bucket.rows.begin();
-    for (; k < count && bucket.rows[size_t(k)] < to; ++k) {
+    const auto decideRow = [&](qsizetype k) {
         if (bucket.volumes[size_t(k)] == pass.excludedVolume)
-            continue;
+            return;
         const qsizetype equal =
             countEqual(pass.padded.data(), bucket.names.data() + k * otherLength, compared, allowed);
         if (equal < 0)
-            continue;
+            return;
         const qint32 row = bucket.rows[size_t(k)];
         if (longer && !m_threshold.reached(equal, m_table.lengthAfterPass(row, length)))
-            continue;
+            return;
         pass.hits.push_back(row);
+    };
+    const qint32 first = qint32(std::lower_bound(bucket.rows.begin(), bucket.rows.end(), from) - bucket.rows.begin());
+    const qint32 end =
+        qint32(std::lower_bound(bucket.rows.begin() + first, bucket.rows.end(), to) - bucket.rows.begin());
+    const int width = m_blocks->widthFor(otherLength, compared, allowed);
+    if (width > 0 &&
+        m_blocks->candidates(pass.padded.data(), otherLength, width, compared, first, end, pass.candidates)) {
+        for (qint32 k : pass.candidates)
+            decideRow(k);
+        return;
     }
+    for (qint32 k = first; k < end; ++k)
+        decideRow(k);
 }
 
 } // namespace twinsweep

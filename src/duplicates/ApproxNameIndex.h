@@ -2,9 +2,12 @@
 
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 namespace twinsweep {
+
+class ApproxBlockIndex;
 
 /// A row's name as the approximate search compares it: the row text less its last four
 /// characters (the extension). A text of four characters or fewer has an empty name.
@@ -81,11 +84,13 @@ private:
 /// with each compared row in turn would. While the source name holds a blank that a
 /// comparison can reach, that comparison may rewrite it, so those comparisons are made
 /// one by one with `CompareTXT`. Every other comparison leaves the source name as it is
-/// and is decided from the squeezed names: a length test and a count of equal positions.
+/// and is decided from the squeezed names: a length test and a count of equal positions,
+/// made only for the rows that a block index finds where it can find them all.
 class ApproxMatcher
 {
 public:
     ApproxMatcher(const ApproxNameTable& table, int threshold);
+    ~ApproxMatcher();
 
     /// Rows from `first` to the end of the table whose score reaches the threshold, in
     /// ascending order; with `otherVolumesOnly` rows of the source's volume are left out
@@ -101,6 +106,7 @@ private:
 
     const ApproxNameTable& m_table;
     ScoreThreshold m_threshold;
+    std::unique_ptr<const ApproxBlockIndex> m_blocks;
 };
 
 } // namespace twinsweep

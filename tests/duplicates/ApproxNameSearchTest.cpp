@@ -202,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(Both, ApproxSearch,
 class RandomCollections : public ::testing::Test
 {
 protected:
-    QString randomName(std::mt19937& random, const QString& alphabet, int longest)
+    static QString randomName(std::mt19937& random, const QString& alphabet, int longest)
     {
         QString name;
         const int length = int(random() % unsigned(longest + 1));
@@ -212,17 +212,63 @@ protected:
         return random() % 6 == 0 ? name.left(int(random() % 5)) : name + ".mp3";
     }
 
-    void fill(Catalogue& catalogue, std::mt19937& random, int rows, const QString& alphabet, int longest)
+    /// A name of `shortest` to `longest` characters of the alphabet, with an extension.
+    static QString randomName(std::mt19937& random, const QString& alphabet, int shortest, int longest)
+    {
+        QString name;
+        const int length = shortest + int(random() % unsigned(longest - shortest + 1));
+        for (int k = 0; k < length; ++k)
+            name += alphabet[int(random() % unsigned(alphabet.size()))];
+        return name + ".mp3";
+    }
+
+    using NameMaker = std::function<QString(std::mt19937&, const std::vector<QString>& earlier)>;
+
+    /// Random names of the alphabet, a third of them repeating an earlier one; a quarter
+    /// with one character changed.
+    static NameMaker randomNames(const QString& alphabet, int longest)
+    {
+        return [=](std::mt19937& random, const std::vector<QString>& earlier) {
+            QString name = !earlier.empty() && random() % 3 == 0 ? earlier[random() % earlier.size()]
+                                                                 : randomName(random, alphabet, longest);
+            if (random() % 4 == 0 && !name.isEmpty())
+                name[int(random() % unsigned(name.size()))] = alphabet[int(random() % unsigned(alphabet.size()))];
+            return name;
+        };
+    }
+
+    /// Many names of lengths near `center`, each a few edits from one of a few family
+    /// names: changed characters, letter case, runs of blanks, a character more or less.
+    /// Enough rows of each length for the block index to be used.
+    static NameMaker familyNames(int center)
+    {
+        return [=](std::mt19937& random, const std::vector<QString>& earlier) -> QString {
+            const QString alphabet = "abcAB";
+            if (earlier.size() < 5)
+                return randomName(random, alphabet, center - 2, center + 2);
+            QString name = earlier[random() % 5].chopped(4);
+            for (int edits = int(random() % 4); edits > 0 && !name.isEmpty(); --edits) {
+                const int at = int(random() % unsigned(name.size()));
+                switch (random() % 5) {
+                case 0: name[at] = alphabet[int(random() % unsigned(alphabet.size()))]; break;
+                case 1: name[at] = name[at].isUpper() ? name[at].toLower() : name[at].toUpper(); break;
+                case 2: name.insert(at, QString(1 + int(random() % 3), u' ')); break;
+                case 3: name.remove(at, 1); break;
+                default: name += alphabet[int(random() % unsigned(alphabet.size()))];
+                }
+            }
+            return name + ".mp3";
+        };
+    }
+
+    void fill(Catalogue& catalogue, std::mt19937& random, int rows, const NameMaker& makeName)
     {
         const int volumes = 1 + int(random() % 3);
         for (int volume = 1; volume <= volumes; ++volume)
             catalogue.TreeView1.add({"/media/v" + QString::number(volume), "1", "V" + QString::number(volume)});
         std::vector<QString> earlier;
         for (int row = 0; row < rows; ++row) {
-            QString name = !earlier.empty() && random() % 3 == 0 ? earlier[random() % earlier.size()]
-                                                                 : randomName(random, alphabet, longest);
-            if (random() % 4 == 0 && !name.isEmpty())
-                name[int(random() % unsigned(name.size()))] = alphabet[int(random() % unsigned(alphabet.size()))];
+            const QString name = makeName(random, earlier);
             earlier.push_back(name);
             const int volume = 1 + int(random() % unsigned(volumes));
             // "01" is volume 1 by number but another volume by its text.
@@ -238,6 +284,13 @@ protected:
 
     void compare(std::mt19937& random, int rounds, int rows, const QString& alphabet, int longest)
     {
+        compare(random, rounds, rows, randomNames(alphabet, longest),
+                [](std::mt19937& random) { return 20 + int(random() % 81); });
+    }
+
+    void compare(std::mt19937& random, int rounds, int rows, const NameMaker& makeName,
+                 const std::function<int(std::mt19937&)>& pickThreshold)
+    {
         const ApproxScope scopes[] = {ApproxScope::AllVolumes, ApproxScope::SelectedVolume,
                                       ApproxScope::SelectedVolumeAgainstAll};
         for (int round = 0; round < rounds; ++round) {
@@ -246,11 +299,11 @@ protected:
             const unsigned seed = random();
             std::mt19937 first(seed);
             std::mt19937 second(seed);
-            fill(fast, first, rows, alphabet, longest);
-            fill(reference, second, rows, alphabet, longest);
+            fill(fast, first, rows, makeName);
+            fill(reference, second, rows, makeName);
             ApproxSearchOptions options;
             options.scope = scopes[random() % 3];
-            options.threshold = 20 + int(random() % 81);
+            options.threshold = pickThreshold(random);
             options.workerThreads = 1 + int(random() % 4);
             const int stopAt = random() % 4 == 0 ? int(random() % unsigned(rows + 1)) : -1;
             test::FakeServices fastServices;
@@ -289,6 +342,20 @@ TEST_F(RandomCollections, LongerNamesOfManyLengths)
 {
     std::mt19937 random(99);
     compare(random, 60, 150, "abcdeABCDE  -xyz", 30);
+}
+
+// Where the block index finds the candidates (high thresholds) and where it cannot
+// (low ones), for names of every length from a few characters to beyond the widest
+// blocks, so that pairs of lengths fall on both sides of each block boundary.
+TEST_F(RandomCollections, NearNamesOfEveryLengthAtEveryThreshold)
+{
+    std::mt19937 random(7);
+    const int thresholds[] = {20, 45, 60, 70, 75, 80, 85, 90, 95, 100};
+    for (int center = 3; center <= 42; center += 3) {
+        SCOPED_TRACE(center);
+        compare(random, 2, 400, familyNames(center),
+                [&](std::mt19937& random) { return thresholds[random() % std::size(thresholds)]; });
+    }
 }
 
 } // namespace
