@@ -25,6 +25,7 @@
 #include "platform/MciInterpreter.h"
 #include "platform/ui/QtPlaybackChannel.h"
 #include "playback/Player.h"
+#include "playback/ui/PlaybackInstall.h"
 #include "playback/modMultimedia.h"
 #include "playback/ui/WinampInstall.h"
 #include "queue/QueryList.h"
@@ -107,8 +108,8 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     resultList = new ResultListView(m_catalogue, *m_services, {Duplicates, lowerPane, query, viewMenu}, this);
     installVolumeRemoval(m_catalogue, *m_services, editMenu, popMNU);
     installDeleteFilesButton(*this, *m_channels);
-    m_player = std::make_unique<Player>(*m_channels, *m_queryRows, pump, PlayerVolume);
-    queryList = installQueryList(*this, *m_queryRows, *m_player, *m_channels);
+    playback = new PlaybackInstall(*this);
+    queryList = installQueryList(*this, *m_queryRows, playback->player(), *m_channels);
     installWinampControl(*this);
     resultList->commands().add(KeyCommand::StopPlayback, [this](const auto&) { ReleasePlayerChannels(*m_channels); });
     installFileCommands(*this, *m_channels);
@@ -138,6 +139,7 @@ void Form1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    playback->shutdown();
     QMainWindow::closeEvent(event);
 }
 

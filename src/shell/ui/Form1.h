@@ -23,7 +23,7 @@ class Catalogue;
 class FileListModel;
 class modMultimedia;
 class MultimediaCommands;
-class Player;
+class PlaybackInstall;
 class QueryList;
 class QueryListView;
 class ResultListView;
@@ -83,6 +83,8 @@ public:
     ResultListView* resultList = nullptr;
     /// The query list's menu, keys and commands.
     QueryListView* queryList = nullptr;
+    /// The player, its bar, the position slider and the monitor timer.
+    PlaybackInstall* playback = nullptr;
     RUF* ruf = nullptr; // the recent collections
     VolumeAdding* volumeAdding = nullptr;
 
@@ -120,7 +122,6 @@ private:
     std::unique_ptr<MultimediaCommands> m_mci; // drives the playback devices
     std::unique_ptr<modMultimedia> m_channels; // the playback channels "f1" and "f2"
     std::unique_ptr<QueryList> m_queryRows;    // the query list's rows
-    std::unique_ptr<Player> m_player;
     FileListModel* m_filesModel = nullptr;
     FileListModel* m_duplicatesModel = nullptr;
     bool m_rebuildingTree = false;

@@ -116,7 +116,7 @@ TEST_F(ResultListViewTest, MeniuOffersOnlyCommandsThatExistInTheirOrder)
     const QStringList fileCommands{"Copy", "space1", "Copyto", "Copyfile", "renamefile", "Moveto", "Deletefilea"};
     rightClick(0);
     EXPECT_EQ(shownActions(results->Meniu),
-              (QStringList{"winampplay1", "winampenq1", "addquery1", "t2"} + fileCommands +
+              (QStringList{"Play1", "winampplay1", "winampenq1", "addquery1", "t2"} + fileCommands +
                QStringList{"space2", "removefrmc", "removefl", "Checkuncheck", "t8", "editid3", "t9", "queryshow1"}));
     results->Meniu->hide();
 

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+#include "playback/PlayerView.h"
+
+class QTimer;
+
+namespace twinsweep {
+
+class Form1;
+class Player;
+class PlayerBar;
+class PlayerMonitor;
+class PlayerPictureButton;
+class SliderControl;
+class VolumeTrack;
+
+/// Waits on the monotonic clock while the event loop runs, user input included.
+class QtWaitClock : public WaitClock
+{
+public:
+    QtWaitClock() { m_clock.start(); }
+    qint64 elapsedMs() const override { return m_clock.elapsed(); }
+    void yieldFor(qint64 ms) override;
+
+private:
+    QElapsedTimer m_clock;
+};
+
+/// The position slider and the player bar's buttons as the player sees them. Widgets
+/// that are gone are no longer touched.
+class PlayerWidgetsView : public PlayerView
+{
+public:
+    QString sliderTag() const override;
+    void setSliderTag(const QString& alias) override;
+    double sliderValue() const override;
+    void setSliderValue(double value) override;
+    void setSliderEnabled(bool enabled) override;
+    bool coverShown(PlayerButton button) const override;
+    void setCoverShown(PlayerButton button, bool shown) override;
+
+    QPointer<SliderControl> slider;
+    std::array<QPointer<PlayerPictureButton>, 5> buttons; // by `PlayerButton`
+};
+
+/// The player on the main window: the position slider `SliderControl1`, the player bar
+/// (five buttons and the volume track) under it, the monitor timer `Timer2`, and the
+/// file lists' play commands.
+class PlaybackInstall : public QObject
+{
+    Q_OBJECT
+public:
+    explicit PlaybackInstall(Form1& window);
+    ~PlaybackInstall() override;
+
+    Player& player() { return *m_player; }
+    PlayerMonitor& monitor() { return *m_monitor; }
+    PlayerBar& bar() { return *m_bar; }
+    SliderControl* SliderControl1 = nullptr;
+    VolumeTrack* Picture4 = nullptr;
+    QTimer* Timer2 = nullptr;
+    PlayerPictureButton* button(PlayerButton which) const;
+
+    /// The window closes: a running fade ends and the monitor stops.
+    void shutdown();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildStrip(Form1& window);
+    void buildBar(QWidget* bar);
+    void connectBar();
+    void connectSlider();
+    void registerPlayCommands(Form1& window);
+    void putBackIntoLine(PlayerPictureButton* pressed);
+
+    PlayerWidgetsView m_view;
+    QtWaitClock m_clock;
+    std::unique_ptr<Player> m_player;
+    std::unique_ptr<PlayerMonitor> m_monitor;
+    std::unique_ptr<PlayerBar> m_bar;
+};
+
+} // namespace twinsweep
