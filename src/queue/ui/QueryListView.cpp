@@ -41,7 +41,8 @@ void QueryListView::setUpView()
     // The right click has selection rules of its own, so the view's default must not see it.
     m_view->setContextMenuPolicy(Qt::PreventContextMenu);
     m_view->installEventFilter(this);
-    m_view->viewport()->installEventFilter(this);
+    m_viewport = m_view->viewport();
+    m_viewport->installEventFilter(this);
 }
 
 QAction* QueryListView::addMenuEntry(const char* name, const QString& caption, void (QueryListView::*command)())
@@ -111,9 +112,11 @@ void QueryListView::srcresult_Click()
 
 bool QueryListView::eventFilter(QObject* watched, QEvent* event)
 {
+    // Events still arrive while the view is being destroyed, when it is no longer a
+    // scroll area: compare pointers only, never ask the view for its viewport here.
     if (watched == m_view && event->type() == QEvent::KeyPress)
         return query_KeyDown(toWinKey(static_cast<const QKeyEvent&>(*event)));
-    if (watched != m_view->viewport())
+    if (watched != m_viewport)
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:

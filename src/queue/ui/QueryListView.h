@@ -68,6 +68,7 @@ private:
     void query_MouseUp(const QMouseEvent& event);
 
     QTableView* m_view;
+    QObject* m_viewport = nullptr; // the view's viewport, compared against, never called
     QueryListWiring m_wiring;
 };
 
