@@ -142,31 +142,37 @@ void MediaFileReader::readWav(const QString& fullPath, FileRecord& record)
     record.setValue(Field::MpegLayer, wave.CodecName);
 }
 
-void MediaFileReader::addToQuery(const QString& folder, const QString& filename)
+QueryRow MediaFileReader::queryRow(const QString& folder, const QString& filename)
 {
     const QString fullPath = folder + filename;
     QueryRow row{filename, folder, {}, {}, false};
-    QString status;
     if (endsWith(fullPath, QLatin1StringView("mp3"))) {
         m_tagReader.Open(fullPath);
         if (const std::optional<MpegHeaderInfo>& header = m_tagReader.Header())
             row.Duration = Module1::FormatDuration(header->Duration);
-        status = "Folder contents added to query.";
     } else if (endsWith(fullPath, QLatin1StringView("wav"))) {
         WaveInfo wave;
         Module1::ReadWaveInfo(fullPath, wave);
         const std::optional<qint64> bytes = fileBytes(fullPath);
         if (const auto seconds = bytes ? Module1::WaveSeconds(*bytes, wave, WaveRounding::NearestEven) : std::nullopt)
             row.Duration = Module1::FormatDuration(*seconds);
-        status = "Folder contents item(s) added to query.";
+    } else {
+        return row;
     }
-    if (!status.isEmpty()) {
-        row.Collection = SystemVolumeInfo().mountPointOf(fullPath);
-        row.Checked = true;
-    }
+    row.Collection = SystemVolumeInfo().mountPointOf(fullPath);
+    row.Checked = true;
+    return row;
+}
+
+void MediaFileReader::addToQuery(const QString& folder, const QString& filename)
+{
+    const QueryRow row = queryRow(folder, filename);
     m_query.append(row);
-    if (!status.isEmpty())
-        m_services.status.setStatusText(status);
+    if (!row.Checked)
+        return;
+    const bool mp3 = endsWith(filename, QLatin1StringView("mp3"));
+    m_services.status.setStatusText(mp3 ? "Folder contents added to query."
+                                        : "Folder contents item(s) added to query.");
 }
 
 } // namespace twinsweep

@@ -5,12 +5,13 @@
 
 #include <optional>
 
+#include "QueryRows.h"
+
 namespace twinsweep {
 
 class Catalogue;
 class FileRecord;
 class Mp3TagReader;
-class QueryRowSink;
 struct Services;
 
 /// The list a scan fills: the collection's master list while a volume is added,
@@ -33,6 +34,11 @@ public:
 
     /// The folder scanner's current-file handler; `FolderPath` ends in "/".
     void DirEx_CurrentFile(const QString& FolderPath, const QString& filename);
+
+    /// The query row of a file: its duration (an MP3 file's through the tag reader, a
+    /// WAV file's from its length and byte rate) and, for an MP3 or WAV file, the mount
+    /// point that holds it and the check mark. Shows nothing.
+    QueryRow queryRow(const QString& folder, const QString& filename);
 
 Q_SIGNALS:
     /// The file being read, for the scanning window's file label.

@@ -163,12 +163,9 @@ int VolumeAdder::addNode(const QString& folder, const QString& typedName)
 {
     VolumeTree& tree = m_catalogue.TreeView1;
     const int index = tree.count() + 1;
-    int number = index;
-    while (tree.indexOfKey(keyPath(folder) + QString::number(number)) != 0)
-        ++number;
     const QString text = typedName.trimmed().isEmpty() ? "Colection" + QString::number(index) : typedName;
     const qint32 serial = GetSerialKey(m_volumes, m_volumes.mountPointOf(folder));
-    return tree.add({keyPath(folder) + QString::number(number), QString::number(serial), text});
+    return tree.add({tree.freeKey(keyPath(folder), index), QString::number(serial), text});
 }
 
 } // namespace twinsweep

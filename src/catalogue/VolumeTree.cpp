@@ -11,6 +11,13 @@ int VolumeTree::indexOfKey(const QString& key) const
     return 0;
 }
 
+QString VolumeTree::freeKey(const QString& prefix, int number) const
+{
+    while (indexOfKey(prefix + QString::number(number)) != 0)
+        ++number;
+    return prefix + QString::number(number);
+}
+
 int VolumeTree::add(const VolumeNode& node)
 {
     m_nodes.append(node);

@@ -30,6 +30,8 @@ public:
     QString nodeText(int index) const { return index >= 1 && index <= count() ? m_nodes[index - 1].Text : QString(); }
     /// Index of the node whose Key is `key`, 0 when there is none.
     int indexOfKey(const QString& key) const;
+    /// `prefix` followed by `number`, or by the next number no node's Key holds yet.
+    QString freeKey(const QString& prefix, int number) const;
 
     /// Appends a node and returns its Index.
     int add(const VolumeNode& node);

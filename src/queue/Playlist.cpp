@@ -143,11 +143,6 @@ EntryParts splitEntry(const QString& path)
     return {name, path.chopped(name.size())};
 }
 
-QString importedVolumeKey(const QString& playlistPath, int nodeCount)
-{
-    return playlistPath + QString::number(nodeCount + 1);
-}
-
 QString importedVolumeName(const QString& typedName, int nodeCount)
 {
     return typedName.trimmed().isEmpty() ? "Colection" + QString::number(nodeCount + 1) : typedName;

@@ -99,11 +99,8 @@ struct EntryParts
 };
 EntryParts splitEntry(const QString& path);
 
-/// The Key of the volume a playlist import adds: the playlist's path followed by the
-/// node count plus one.
-QString importedVolumeKey(const QString& playlistPath, int nodeCount);
-/// Its name: `typedName` as typed, or "Colection" with the node count plus one when
-/// the name window was closed without a name.
+/// The name of the volume a playlist import adds: `typedName` as typed, or "Colection" with the node count plus one
+/// when the name window was closed without a name.
 QString importedVolumeName(const QString& typedName, int nodeCount);
 
 } // namespace twinsweep

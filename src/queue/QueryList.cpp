@@ -21,6 +21,15 @@ void QueryList::append(std::vector<QueryRow> rows)
     Q_EMIT appended();
 }
 
+void QueryList::insert(qsizetype index, const QueryRow& row)
+{
+    if (index < 0 || index > size())
+        return;
+    Q_EMIT aboutToAppend(index, index);
+    m_rows.insert(m_rows.begin() + index, row);
+    Q_EMIT appended();
+}
+
 void QueryList::removeRow(qsizetype index)
 {
     if (!contains(index))

@@ -25,6 +25,8 @@ public:
 
     void append(const QueryRow& row) override;
     void append(std::vector<QueryRow> rows);
+    /// Inserts `row` before the row at `index` (at the end for the row count).
+    void insert(qsizetype index, const QueryRow& row);
     /// Removes the row at `index`; an index outside the list changes nothing.
     void removeRow(qsizetype index);
     void clear();
@@ -42,6 +44,7 @@ public:
 Q_SIGNALS:
     void aboutToReset();
     void wasReset();
+    /// Rows `first` to `last` are about to be inserted (at the end, unless by `insert`).
     void aboutToAppend(qsizetype first, qsizetype last);
     void appended();
     void aboutToRemove(qsizetype first, qsizetype last);

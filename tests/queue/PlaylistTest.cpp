@@ -165,10 +165,8 @@ TEST(PlaylistEntryPathTest, SplitsNameAndFolder)
     EXPECT_EQ(splitEntry("").name, "");
 }
 
-TEST(ImportedVolumeTest, KeyAndNameCountTheNewNode)
+TEST(ImportedVolumeTest, NameCountsTheNewNode)
 {
-    EXPECT_EQ(importedVolumeKey("/lists/a.m3u", 2), "/lists/a.m3u3");
-    EXPECT_EQ(importedVolumeKey("/lists/a.m3u", 0), "/lists/a.m3u1");
     EXPECT_EQ(importedVolumeName("  ", 2), "Colection3");
     EXPECT_EQ(importedVolumeName(" Mine ", 2), " Mine ");
 }

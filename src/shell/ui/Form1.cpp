@@ -24,6 +24,7 @@
 #include "catalogue/ui/VolumeFileListView.h"
 #include "duplicates/ui/ResultListView.h"
 #include "fileops/ui/FileOpsInstall.h"
+#include "queue/ui/PlaylistMenus.h"
 #include "platform/MciInterpreter.h"
 #include "platform/ui/QtPlaybackChannel.h"
 #include "playback/Player.h"
@@ -128,6 +129,7 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     SearchWindowBinding* search = installSearchWindow(*this);
     volumeAdding = installVolumeAdding(*this, search->stopFlag(), *m_queryRows);
     ruf = buildCollectionMenu(*this);
+    installPlaylists(*this, search->stopFlag());
     installOptionsWindow(*this);
     installViewToggles(*this);
     installSortedToggle(*this);

@@ -11,6 +11,7 @@
 #include "shell/ui/Form1.h"
 #include "shell/ui/Form2.h"
 #include "shell/ui/Form3.h"
+#include "shell/ui/MenuEntries.h"
 #include "shell/ui/Toolbars.h"
 
 namespace twinsweep {
@@ -21,28 +22,6 @@ QAction* makeEntry(QObject* parent, const char* name, const QString& text)
     auto* action = new QAction(text, parent);
     action->setObjectName(name);
     return action;
-}
-
-/// The "Export to..." sub-menu named `name` of `menu`, made before `before` (appended
-/// when null) unless another command made it already.
-QMenu* exportMenu(QMenu* menu, const char* name, QAction* before)
-{
-    if (auto* existing = menu->findChild<QMenu*>(name, Qt::FindDirectChildrenOnly))
-        return existing;
-    auto* submenu = new QMenu("Export to...", menu);
-    submenu->setObjectName(name);
-    submenu->menuAction()->setObjectName(name); // as the interface timer finds entries
-    menu->insertMenu(before, submenu);
-    return submenu;
-}
-
-QAction* exitEntry(QMenu* fileMenu)
-{
-    for (QAction* action : fileMenu->actions()) {
-        if (action->text() == "E&xit")
-            return action;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -68,7 +47,7 @@ void ListReports::addCollectionMenuEntries()
     QMenu* menu = m_window.fileMenu;
     QAction* exit = exitEntry(menu);
     QAction* txtFILE = makeEntry(menu, "txtFILE", "TXT file");
-    exportMenu(menu, "exp", exit)->addAction(txtFILE);
+    subMenu(menu, "exp", "Export to...", exit)->addAction(txtFILE);
     QAction* printint = makeEntry(menu, "printint", "Print");
     QAction* Statistic = makeEntry(menu, "Statistic", "S&tatistics");
     menu->insertActions(exit, {printint, Statistic});
@@ -84,7 +63,7 @@ void ListReports::addTreeMenuEntries()
     if (!menu->findChild<QMenu*>("exp1", Qt::FindDirectChildrenOnly))
         menu->addSeparator()->setObjectName("spc9");
     QAction* txtfile1 = makeEntry(menu, "txtfile1", "TXT file");
-    exportMenu(menu, "exp1", nullptr)->addAction(txtfile1);
+    subMenu(menu, "exp1", "Export to...", nullptr)->addAction(txtfile1);
     QAction* stat = makeEntry(menu, "stat", "Statistics");
     menu->addAction(stat);
     connect(txtfile1, &QAction::triggered, this, &ListReports::txtfile1_Click);

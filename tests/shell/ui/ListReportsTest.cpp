@@ -59,7 +59,8 @@ TEST(ListReportsTest, MenusAndToolbarsOfferTheReports)
     const QStringList collection = test::actionTexts(main.window->fileMenu->actions());
     const qsizetype exportAt = collection.indexOf("Export to...");
     ASSERT_GE(exportAt, 0);
-    EXPECT_EQ(collection.mid(exportAt, 5), QStringList({"Export to...", "Print", "S&tatistics", "", "E&xit"}));
+    EXPECT_EQ(collection.mid(exportAt, 6),
+              QStringList({"Export to...", "Import from...", "Print", "S&tatistics", "", "E&xit"}));
     EXPECT_EQ(main.action("txtFILE")->text(), "TXT file");
 
     const QStringList tree = test::actionTexts(main.window->popMNU->actions());
