@@ -57,13 +57,16 @@ QueryDragDrop::QueryDragDrop(Form1& window, QueryShellDrop& shellDrop)
       m_shellDrop(shellDrop)
 {
     m_query->setAcceptDrops(true);
-    m_query->viewport()->setAcceptDrops(true);
-    m_query->viewport()->installEventFilter(this);
+    m_viewport = m_query->viewport();
+    m_viewport->setAcceptDrops(true);
+    m_viewport->installEventFilter(this);
 }
 
 bool QueryDragDrop::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_query->viewport())
+    // Events still arrive while the list is being destroyed, when it is no longer a
+    // scroll area: compare pointers only, never ask the list for its viewport here.
+    if (watched != m_viewport)
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress: query_MouseDown(static_cast<const QMouseEvent&>(*event)); return false;

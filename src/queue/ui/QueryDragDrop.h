@@ -50,6 +50,7 @@ private:
     std::optional<qsizetype> fileListRow(const QMimeData& data) const;
 
     QTableView* m_query;
+    QWidget* m_viewport = nullptr; // the list's viewport, compared against in the filter
     Catalogue& m_catalogue;
     QueryList& m_rows;
     QueryShellDrop& m_shellDrop;
