@@ -149,4 +149,12 @@ void WinXPbut::changeEvent(QEvent* event)
     QPushButton::changeEvent(event);
 }
 
+void WinXPbut::hideEvent(QHideEvent* event)
+{
+    // A hidden button sees the pointer leave no more, e.g. when its click closes the window.
+    m_pressed = false;
+    m_hover = false;
+    QPushButton::hideEvent(event);
+}
+
 } // namespace twinsweep

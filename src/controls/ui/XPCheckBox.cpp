@@ -98,19 +98,18 @@ QSize XPCheckBox::sizeHint() const
 
 void XPCheckBox::paintEvent(QPaintEvent* event)
 {
-    if (m_xpLook) {
-        paintXPLook();
-        return;
-    }
+    // The button face colour is what the container shows already.
     if (m_backColor != SystemButtonFace)
         QPainter(this).fillRect(rect(), controlColor(m_backColor, palette()));
-    QCheckBox::paintEvent(event);
+    if (m_xpLook)
+        paintXPLook();
+    else
+        QCheckBox::paintEvent(event);
 }
 
 void XPCheckBox::paintXPLook()
 {
     QPainter painter(this);
-    painter.fillRect(rect(), controlColor(m_backColor, palette()));
     const int side = controlPixels(*this, BoxSide);
     const QRect box(controlPixels(*this, BoxLeft), (height() - side) / 2, side, side);
     m_state.enabled = isEnabled();
@@ -209,6 +208,14 @@ void XPCheckBox::focusOutEvent(QFocusEvent* event)
     m_state.focus = false;
     m_state.press = CheckBoxState::Press::None;
     QCheckBox::focusOutEvent(event);
+}
+
+void XPCheckBox::hideEvent(QHideEvent* event)
+{
+    // A hidden box sees the pointer leave no more.
+    m_state.hover = false;
+    m_state.press = CheckBoxState::Press::None;
+    QCheckBox::hideEvent(event);
 }
 
 } // namespace twinsweep
