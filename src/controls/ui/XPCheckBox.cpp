@@ -59,7 +59,6 @@ void XPCheckBox::setBackColor(ColorValue color)
 void XPCheckBox::setWinXPCheck(bool on)
 {
     m_xpLook = on;
-    updateGeometry();
     update();
 }
 
