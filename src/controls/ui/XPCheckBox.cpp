@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "controls/ui/ControlEvents.h"
+#include "controls/ui/ControlConventions.h"
 #include "controls/ui/XPFaces.h"
 #include "controls/ui/XPLook.h"
 #include "platform/KeyCodes.h"
