@@ -63,6 +63,8 @@ public:
     QTableView* ListFiles2 = nullptr;
     QTableView* Duplicates = nullptr;
     QTableView* query = nullptr;
+    QWidget* Frame1 = nullptr; // the upper pane: TreeView1 and ListFiles2
+    QWidget* Frame2 = nullptr; // the lower pane: Toolbar2, Duplicates or query, the player
     QStackedWidget* lowerPane = nullptr;
     QLabel* statusPanel = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
@@ -104,7 +106,6 @@ protected:
     /// Closing offers to save a changed collection; nothing closes while a long
     /// operation runs.
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     class MainStatus;
