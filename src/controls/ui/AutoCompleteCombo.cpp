@@ -98,9 +98,19 @@ void AutoCompleteCombo::Clear()
 
 bool AutoCompleteCombo::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
-        const WinKey key = toWinKey(*static_cast<QKeyEvent*>(event));
-        Combo1_KeyUp(key.keyCode, key.shift);
+    // Only keys typed in the box complete: not the release of a key pressed elsewhere,
+    // such as the shortcut that opened the window, nor a shortcut such as Ctrl+A
+    // whose Ctrl is let go first.
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (event->type() == QEvent::KeyPress) {
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            m_keysPressed.remove(key->key());
+        else
+            m_keysPressed.insert(key->key());
+    }
+    if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat() && m_keysPressed.remove(key->key())) {
+        const WinKey released = toWinKey(*key);
+        Combo1_KeyUp(released.keyCode, released.shift);
     }
     return QWidget::eventFilter(watched, event);
 }

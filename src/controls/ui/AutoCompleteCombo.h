@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QWidget>
 
 #include "controls/AutoCompleteItems.h"
@@ -51,6 +52,7 @@ private:
     template <typename Edit> void keepingTheText(Edit edit);
 
     AutoCompleteItems m_items;
+    QSet<int> m_keysPressed; // the keys pressed in the box and not yet released
 };
 
 } // namespace twinsweep

@@ -32,6 +32,19 @@ TEST(AutoCompleteComboTest, TypingCompletesFromTheItems)
     EXPECT_EQ(combo.ListCount(), 2) << "typing adds no item";
 }
 
+TEST(AutoCompleteComboTest, AKeyPressedElsewhereDoesNotComplete)
+{
+    AutoCompleteCombo combo;
+    combo.AddItem("Alpha");
+    QTest::keyRelease(combo.Combo1, Qt::Key_F3);
+    EXPECT_EQ(combo.Text(), "") << "the shortcut that opened the window";
+    QTest::keyPress(combo.Combo1, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyRelease(combo.Combo1, Qt::Key_A);
+    EXPECT_EQ(combo.Text(), "") << "Ctrl let go before A";
+    QTest::keyClick(combo.Combo1, Qt::Key_F3);
+    EXPECT_EQ(combo.Text(), "Alpha");
+}
+
 TEST(AutoCompleteComboTest, ItemChangesKeepTheText)
 {
     AutoCompleteCombo combo;
