@@ -115,7 +115,7 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     installVolumeRemoval(m_catalogue, *m_services, editMenu, popMNU);
     installDeleteFilesButton(*this, *m_channels);
     playback = new PlaybackInstall(*this);
-    new MainWindowPanes(*this);
+    m_panes = std::make_unique<MainWindowPanes>(*this);
     queryList = installQueryList(*this, *m_queryRows, playback->player(), *m_channels);
     installWinampControl(*this);
     resultList->commands().add(KeyCommand::StopPlayback, [this](const auto&) { ReleasePlayerChannels(*m_channels); });

@@ -34,6 +34,7 @@ class Toolbars;
 class ViewToggles;
 class HelpCommands;
 class InterfaceTimer;
+class MainWindowPanes;
 
 /// The main window: shows the collection that `Catalogue` owns, composes the menus,
 /// toolbar, lists and status bar, and forwards commands to the subsystems.
@@ -129,6 +130,7 @@ private:
     std::unique_ptr<MultimediaCommands> m_mci; // drives the playback devices
     std::unique_ptr<modMultimedia> m_channels; // the playback channels "f1" and "f2"
     std::unique_ptr<QueryList> m_queryRows;    // the query list's rows
+    std::unique_ptr<MainWindowPanes> m_panes;  // the panes' layout records and splitter
     FileListModel* m_filesModel = nullptr;
     FileListModel* m_duplicatesModel = nullptr;
     bool m_rebuildingTree = false;

@@ -66,7 +66,7 @@ void MainWindowPanes::Form_Resize()
 
 bool MainWindowPanes::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_form.centralWidget()) {
+    if (watched != m_form.Frame1) {
         // Hiding a toolbar resizes the inner area as much as resizing the window does.
         if (event->type() == QEvent::Resize)
             Form_Resize();

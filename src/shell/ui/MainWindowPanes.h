@@ -16,6 +16,7 @@ class Form1;
 /// by the layout records at each resize, and split anew by dragging `Frame1`'s bottom
 /// edge, after which the layout is recorded again. Fills the start-up and re-layout
 /// steps of the layout records and runs the re-layout when the inner area changes size.
+/// The main window owns it and ends it first, before its widgets go.
 class MainWindowPanes : public QObject
 {
 public:
