@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "controls/ControlProperties.h"
-#include "controls/ui/ControlEvents.h"
+#include "controls/ui/ControlConventions.h"
 #include "controls/ui/XPFaces.h"
 #include "controls/ui/XPLook.h"
 #include "platform/ui/KeyMapping.h"

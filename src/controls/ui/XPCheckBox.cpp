@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "controls/ui/ControlEvents.h"
+#include "controls/ui/ControlConventions.h"
 #include "controls/ui/XPFaces.h"
 #include "controls/ui/XPLook.h"
 #include "platform/KeyCodes.h"
@@ -59,7 +59,6 @@ void XPCheckBox::setBackColor(ColorValue color)
 void XPCheckBox::setWinXPCheck(bool on)
 {
     m_xpLook = on;
-    updateGeometry();
     update();
 }
 

@@ -30,6 +30,7 @@
 #include "platform/Twips.h"
 #include "platform/ui/QtPlaybackChannel.h"
 #include "playback/Player.h"
+#include "playback/PlayerBar.h"
 #include "playback/ui/PlaybackInstall.h"
 #include "playback/modMultimedia.h"
 #include "playback/ui/WinampInstall.h"
@@ -116,13 +117,10 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     installDeleteFilesButton(*this, *m_channels);
     playback = new PlaybackInstall(*this);
     m_panes = std::make_unique<MainWindowPanes>(*this);
-    queryList = installQueryList(*this, *m_queryRows, playback->player(), *m_channels);
+    queryList = installQueryList(*this, *m_queryRows, playback->player(), [this] { playback->bar().Esc_KeyDown(); });
     installWinampControl(*this);
-    resultList->commands().add(KeyCommand::StopPlayback, [this](const auto&) { ReleasePlayerChannels(*m_channels); });
     installFileCommands(*this, *m_channels);
     connect(&m_catalogue, &Catalogue::filesRelocated, m_queryRows.get(), &QueryList::followRelocatedFiles);
-    volumeFileList->commands().add(KeyCommand::StopPlayback,
-                                   [this](const auto&) { ReleasePlayerChannels(*m_channels); });
 
     connect(&m_catalogue.TreeView1, &VolumeTree::nodesChanged, this, &Form1::rebuildTree);
     connect(&m_catalogue.TreeView1, &VolumeTree::selectionChanged, this, &Form1::showTreeSelection);

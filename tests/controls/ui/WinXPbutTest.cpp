@@ -63,6 +63,25 @@ TEST(WinXPbut, ThePointerClicksOnlyWhenPressAndReleaseAreOnTheButton)
     }
 }
 
+TEST(WinXPbut, ADoubleClickIsOneClickAndADblClickInTheXPLookAndTwoClicksInThePlainLook)
+{
+    for (bool xpLook : {true, false}) {
+        ButtonDialog window(xpLook);
+        int doubleClicks = 0;
+        QObject::connect(window.ok, &WinXPbut::DblClick, [&] { ++doubleClicks; });
+        const QPoint centre = window.ok->rect().center();
+        // What the window system delivers: the second press comes as a double click.
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                                  QEvent::MouseButtonRelease}) {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+            QMouseEvent event(type, centre, window.ok->mapToGlobal(centre), Qt::LeftButton, held, Qt::NoModifier);
+            QApplication::sendEvent(window.ok, &event);
+        }
+        EXPECT_EQ(window.clicks.size(), xpLook ? 1 : 2) << xpLook;
+        EXPECT_EQ(doubleClicks, xpLook ? 1 : 0) << xpLook;
+    }
+}
+
 TEST(WinXPbut, EnterPressesTheDefaultButtonAndSpaceTheFocusedOneInBothLooks)
 {
     for (bool xpLook : {true, false}) {

@@ -10,6 +10,8 @@ class QWidget;
 
 namespace twinsweep {
 
+// How the program's own controls report events and read their sizes and colours.
+
 /// The arguments of a control's mouse event: the button code (1 left, 2 right,
 /// 4 middle, summed for held buttons), the shift state and the position in twips.
 struct MouseArgs

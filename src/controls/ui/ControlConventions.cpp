@@ -1,4 +1,4 @@
-#include "ControlEvents.h"
+#include "ControlConventions.h"
 
 #include <QMouseEvent>
 #include <QPalette>
