@@ -101,15 +101,17 @@ bool AutoCompleteCombo::eventFilter(QObject* watched, QEvent* event)
     // Only keys typed in the box complete: not the release of a key pressed elsewhere,
     // such as the shortcut that opened the window, nor a shortcut such as Ctrl+A
     // whose Ctrl is let go first.
-    const auto* key = static_cast<const QKeyEvent*>(event);
-    if (event->type() == QEvent::KeyPress) {
-        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-            m_keysPressed.remove(key->key());
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
+        return QWidget::eventFilter(watched, event);
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (type == QEvent::KeyPress) {
+        if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            m_keysPressed.remove(key.key());
         else
-            m_keysPressed.insert(key->key());
-    }
-    if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat() && m_keysPressed.remove(key->key())) {
-        const WinKey released = toWinKey(*key);
+            m_keysPressed.insert(key.key());
+    } else if (!key.isAutoRepeat() && m_keysPressed.remove(key.key())) {
+        const WinKey released = toWinKey(key);
         Combo1_KeyUp(released.keyCode, released.shift);
     }
     return QWidget::eventFilter(watched, event);
