@@ -41,6 +41,7 @@ inline constexpr Setting Sorted{"View", "Sorted", "False"};           // ListFil
 // View menu
 inline constexpr Setting StatusBar1{"View", "StatusBar1", "True"}; // status bar shown
 inline constexpr Setting Toolbar1{"View", "Toolbar1", "True"};     // main toolbar shown
+inline constexpr Setting xpbut{"View", "xpbut", "True"};           // the XP look of buttons and check boxes
 } // namespace Settings
 
 } // namespace twinsweep

@@ -10,7 +10,6 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/Module1.h"
 #include "catalogue/cDirEx.h"
-#include "platform/KeyCodes.h"
 #include "platform/Services.h"
 
 namespace twinsweep {
@@ -158,13 +157,9 @@ void querymunplayed_Click(QueryList& query, std::optional<qsizetype> selectedRow
         query.setForeColor(*selectedRow, SystemWindowText);
 }
 
-QueryClickSelection query_MouseUp(int Shift, qsizetype rowCount, qsizetype selectedCount)
+RightClickSelection query_MouseUp(int Shift, qsizetype rowCount, qsizetype selectedCount)
 {
-    if (rowCount == 0)
-        return QueryClickSelection::Keep;
-    if (Shift == 0)
-        return selectedCount <= 1 ? QueryClickSelection::SelectOnlyHit : QueryClickSelection::Keep;
-    return Shift == ShiftState::Ctrl ? QueryClickSelection::ToggleHit : QueryClickSelection::Keep;
+    return rowCount == 0 ? RightClickSelection::Keep : rightClickSelection(Shift, selectedCount);
 }
 
 } // namespace twinsweep

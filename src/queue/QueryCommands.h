@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "catalogue/ListCommands.h"
+
 namespace twinsweep {
 
 class Catalogue;
@@ -49,14 +51,9 @@ void queryclear_Click(QueryList& query);
 void querymplayed_Click(QueryList& query, std::optional<qsizetype> selectedRow);
 void querymunplayed_Click(QueryList& query, std::optional<qsizetype> selectedRow);
 
-/// What a right-button release over the query list does to the selection; the pop-up
-/// menu opens after it in every case, over an empty list too.
-enum class QueryClickSelection {
-    Keep,          // the selection stays as it is
-    SelectOnlyHit, // only the row under the pointer is selected (none when there is no row there)
-    ToggleHit,     // the row under the pointer changes its selection
-};
-/// `Shift` 0 none, 2 Ctrl (a sum of states matches neither).
-QueryClickSelection query_MouseUp(int Shift, qsizetype rowCount, qsizetype selectedCount);
+/// What a right-button release over the query list does to the selection: the file
+/// lists' rule over a list with rows, nothing over an empty one. The pop-up menu opens
+/// after it in every case, over an empty list too.
+RightClickSelection query_MouseUp(int Shift, qsizetype rowCount, qsizetype selectedCount);
 
 } // namespace twinsweep

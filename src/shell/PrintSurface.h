@@ -6,9 +6,9 @@
 
 namespace twinsweep {
 
-/// System colours of the printed header row; the printer maps them to the palette.
+/// The shadow of the printed header row (on the button face colour); the printer maps
+/// both to the palette.
 inline constexpr ColorValue SystemButtonShadow = 0x80000010u;
-inline constexpr ColorValue SystemButtonFace = 0x8000000Fu;
 
 /// A printer page as the list printing draws on it: lengths in twips from the top
 /// left corner of the printable area, y growing downward. The font has a size, a bold

@@ -2,10 +2,36 @@
 
 #include <QAbstractItemView>
 #include <QMenu>
+#include <QMouseEvent>
 
 #include "platform/KeyCodes.h"
 
 namespace twinsweep {
+
+QObject* filterListInput(QAbstractItemView* view, QObject* filter)
+{
+    view->setContextMenuPolicy(Qt::PreventContextMenu);
+    view->installEventFilter(filter);
+    QObject* viewport = view->viewport();
+    viewport->installEventFilter(filter);
+    return viewport;
+}
+
+bool filterRightClick(const QEvent& event, const std::function<void(const QMouseEvent&)>& rightRelease)
+{
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: return static_cast<const QMouseEvent&>(event).button() == Qt::RightButton;
+    case QEvent::MouseButtonRelease: {
+        const auto& mouse = static_cast<const QMouseEvent&>(event);
+        if (mouse.button() != Qt::RightButton)
+            return false;
+        rightRelease(mouse);
+        return true;
+    }
+    default: return false;
+    }
+}
 
 void applyRightClick(QAbstractItemView* view, RightClickSelection selection, const QPoint& position)
 {

@@ -9,7 +9,10 @@
 #include "catalogue/ListCommands.h"
 
 class QAbstractItemView;
+class QEvent;
 class QMenu;
+class QMouseEvent;
+class QObject;
 
 namespace twinsweep {
 
@@ -17,6 +20,17 @@ struct WinKey;
 
 // The window side that the file lists' input shares: the right-click selection rule
 // and the pop-up menu built from a routing table.
+
+/// Sends the key events of `view` and the mouse events of its viewport through `filter`,
+/// and keeps the view's own context menu away (the list's right click has rules of its
+/// own). Returns the viewport, for the filter to compare against: events still arrive
+/// while the view is being destroyed, when it can no longer be asked for its viewport.
+QObject* filterListInput(QAbstractItemView* view, QObject* filter);
+
+/// A mouse event of a list's viewport: the right press and double click are used up (the
+/// view must not move its selection), the right release is used up by `rightRelease`.
+/// True when the event is used up; other events and buttons are left to the view.
+bool filterRightClick(const QEvent& event, const std::function<void(const QMouseEvent&)>& rightRelease);
 
 /// Applies `selection` to the row of `view` under `position` (viewport coordinates).
 void applyRightClick(QAbstractItemView* view, RightClickSelection selection, const QPoint& position);

@@ -36,11 +36,7 @@ VolumeFileListView::VolumeFileListView(Catalogue& catalogue, Services& services,
     QTableView* view = widgets.ListFiles2;
     for (QTableView* list : {view, widgets.Duplicates})
         list->setItemDelegate(new HotTrackDelegate(list));
-    // The right click has selection rules of its own, so the view's default must not see it.
-    view->setContextMenuPolicy(Qt::PreventContextMenu);
-    view->installEventFilter(this);
-    m_viewport = view->viewport();
-    m_viewport->installEventFilter(this);
+    m_viewport = filterListInput(view, this);
     connect(view->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int section) { ListFiles2_ColumnClick(section + 1); });
 }
@@ -143,25 +139,16 @@ void VolumeFileListView::ListFiles2_ColumnClick(int column)
 
 bool VolumeFileListView::eventFilter(QObject* watched, QEvent* event)
 {
-    // Events still arrive while the view is being destroyed, when it is no longer a
-    // scroll area: compare pointers only, never ask the view for its viewport here.
     if (watched == m_widgets.ListFiles2 && event->type() == QEvent::KeyPress)
         return routeKeyPress(m_commands, ListFiles2KeyCommand, toWinKey(static_cast<const QKeyEvent&>(*event)),
                              m_catalogue.ListFiles2.size(), [this] { return selectedRows(); });
     if (watched != m_viewport)
         return false;
-    const auto& mouse = static_cast<const QMouseEvent&>(*event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: ListFiles2_MouseDown(mouse); return mouse.button() == Qt::RightButton;
-    case QEvent::MouseButtonDblClick: return mouse.button() == Qt::RightButton;
-    case QEvent::MouseMove: return ListFiles2_MouseMove(mouse);
-    case QEvent::MouseButtonRelease:
-        if (mouse.button() != Qt::RightButton)
-            return false;
-        ListFiles2_MouseUp(mouse);
-        return true;
-    default: return false;
-    }
+    if (event->type() == QEvent::MouseButtonPress)
+        ListFiles2_MouseDown(static_cast<const QMouseEvent&>(*event));
+    else if (event->type() == QEvent::MouseMove)
+        return ListFiles2_MouseMove(static_cast<const QMouseEvent&>(*event));
+    return filterRightClick(*event, [this](const QMouseEvent& mouse) { ListFiles2_MouseUp(mouse); });
 }
 
 double VolumeFileListView::selectedTextWidth() const

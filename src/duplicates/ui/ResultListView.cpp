@@ -25,12 +25,7 @@ ResultListView::ResultListView(Catalogue& catalogue, Services& services, const R
     buildWindowMenu(widgets.viewMenu);
     registerOwnCommands();
 
-    // The right click has selection rules of its own, so the view's default must not see it.
-    QTableView* view = widgets.Duplicates;
-    view->setContextMenuPolicy(Qt::PreventContextMenu);
-    view->installEventFilter(this);
-    m_viewport = view->viewport();
-    m_viewport->installEventFilter(this);
+    m_viewport = filterListInput(widgets.Duplicates, this);
     connect(&catalogue, &Catalogue::lowerListChanged, this, &ResultListView::showLowerList);
     showLowerList(catalogue.shownLowerList());
 }
@@ -89,25 +84,11 @@ void ResultListView::showLowerList(LowerList list)
 
 bool ResultListView::eventFilter(QObject* watched, QEvent* event)
 {
-    // Events still arrive while the view is being destroyed, when it is no longer a
-    // scroll area: compare pointers only, never ask the view for its viewport here.
     if (watched == m_widgets.Duplicates && event->type() == QEvent::KeyPress)
         return routeKeyPress(m_commands, keyCommand, toWinKey(static_cast<const QKeyEvent&>(*event)),
                              m_catalogue.Duplicates.size(), [this] { return selectedRows(); });
-    if (watched != m_viewport)
-        return false;
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: return static_cast<const QMouseEvent*>(event)->button() == Qt::RightButton;
-    case QEvent::MouseButtonRelease: {
-        const auto& mouse = static_cast<const QMouseEvent&>(*event);
-        if (mouse.button() != Qt::RightButton)
-            return false;
-        Duplicates_MouseUp(mouse);
-        return true;
-    }
-    default: return false;
-    }
+    return watched == m_viewport &&
+           filterRightClick(*event, [this](const QMouseEvent& mouse) { Duplicates_MouseUp(mouse); });
 }
 
 void ResultListView::Duplicates_MouseUp(const QMouseEvent& event)

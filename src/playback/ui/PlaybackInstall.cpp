@@ -9,6 +9,7 @@
 
 #include "catalogue/cDirEx.h"
 #include "catalogue/ui/ListSelection.h"
+#include "catalogue/ui/VolumeFileListView.h"
 #include "controls/ui/SliderControl.h"
 #include "duplicates/ui/ResultListView.h"
 #include "platform/Twips.h"
@@ -218,17 +219,23 @@ void PlaybackInstall::connectSlider()
 
 void PlaybackInstall::registerPlayCommands(Form1& window)
 {
+    Catalogue& catalogue = window.catalogue();
+    addPlayCommand(window, window.volumeFileList->commands(), "play_Click", window.ListFiles2, catalogue.ListFiles2,
+                   VolumeOfRow::FirstRowsVolume);
+    addPlayCommand(window, window.resultList->commands(), "Play1_Click", window.Duplicates, catalogue.Duplicates,
+                   VolumeOfRow::OwnVolume);
+}
+
+void PlaybackInstall::addPlayCommand(Form1& window, ListCommands& commands, const char* handler, QTableView* view,
+                                     const FileList& list, VolumeOfRow volumeOf)
+{
     static const SystemVolumeInfo volumes;
-    ResultListView* results = window.resultList;
-    const auto Play1_Click = [this, &window](const std::vector<qsizetype>& rows) {
-        Catalogue& catalogue = window.catalogue();
-        playSelectedFile(catalogue, catalogue.Duplicates, VolumeOfRow::OwnVolume,
-                         rows.empty() ? std::nullopt : std::optional(rows.front()), volumes, window.services().prompt,
-                         *m_player);
-    };
-    results->commands().add("Play1_Click", Play1_Click);
-    connect(window.Duplicates, &QTableView::doubleClicked, this,
-            [results, Play1_Click] { Play1_Click(results->selectedRows()); });
+    commands.add(handler, [this, &window, &list, volumeOf](const std::vector<qsizetype>& rows) {
+        playSelectedFile(window.catalogue(), list, volumeOf, rows.empty() ? std::nullopt : std::optional(rows.front()),
+                         volumes, window.services().prompt, *m_player);
+    });
+    connect(view, &QTableView::doubleClicked, this,
+            [&commands, handler, view] { commands.run(handler, selectedRowPositions(view->selectionModel())); });
 }
 
 bool PlaybackInstall::eventFilter(QObject* watched, QEvent* event)

@@ -7,12 +7,16 @@
 #include <array>
 #include <memory>
 
+#include "catalogue/ListCommands.h"
+#include "playback/PlayCommands.h"
 #include "playback/PlayerView.h"
 
+class QTableView;
 class QTimer;
 
 namespace twinsweep {
 
+class FileList;
 class Form1;
 class Player;
 class PlayerBar;
@@ -80,6 +84,9 @@ private:
     void connectBar();
     void connectSlider();
     void registerPlayCommands(Form1& window);
+    /// "Play" of a list's menu and its Enter key as `handler`, and the double click on `view`.
+    void addPlayCommand(Form1& window, ListCommands& commands, const char* handler, QTableView* view,
+                        const FileList& list, VolumeOfRow volumeOf);
     void putBackIntoLine(PlayerPictureButton* pressed);
 
     PlayerWidgetsView m_view;

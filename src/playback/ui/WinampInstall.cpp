@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "catalogue/ui/VolumeFileListView.h"
 #include "duplicates/ui/ResultListView.h"
 #include "platform/MprisPlayer.h"
 #include "platform/VolumeLayer.h"
@@ -40,6 +41,9 @@ void installWinampControl(Form1& window, WinampModule* player)
     ResultListCommands& results = window.resultList->commands();
     results.add("winampplay1_Click", [&control](const Rows& rows) { control.winampplay1_Click(rows); });
     results.add("winampenq1_Click", [&control](const Rows& rows) { control.winampenq1_Click(rows); });
+    ListCommands& files = window.volumeFileList->commands();
+    files.add("winampplay_Click", [&control](const Rows& rows) { control.winampplay_Click(rows); });
+    files.add("winampenq_Click", [&control](const Rows& rows) { control.winampenq_Click(rows); });
 }
 
 } // namespace twinsweep

@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/VolumeFileList.h"
 #include "queue/QueryDrop.h"
 #include "queue/QueryList.h"
 #include "shell/ui/Form1.h"
@@ -123,7 +124,7 @@ QMimeData* QueryDragDrop::beginRowDrag(int row)
 
 bool QueryDragDrop::acceptsDrag(const QMimeData& data) const
 {
-    return data.hasFormat(QueryRowMimeType) || data.hasFormat(FileRowMimeType) || !localPaths(data).isEmpty();
+    return data.hasFormat(QueryRowMimeType) || data.hasFormat(DraggedFileMimeType) || !localPaths(data).isEmpty();
 }
 
 bool QueryDragDrop::query_DragOver(const QMimeData& data, const QPoint& position)
@@ -141,9 +142,8 @@ bool QueryDragDrop::query_DragOver(const QMimeData& data, const QPoint& position
 
 std::optional<qsizetype> QueryDragDrop::fileListRow(const QMimeData& data) const
 {
-    bool isNumber = false;
-    const qsizetype tag = data.data(FileRowMimeType).toLongLong(&isNumber);
-    if (!isNumber)
+    const qsizetype tag = draggedFileTag(data.data(DraggedFileMimeType));
+    if (tag == 0)
         return std::nullopt;
     // The list may have been refilled since the drag began: the file must still be in it.
     const std::vector<ListRow>& rows = m_catalogue.ListFiles2.rows();
@@ -158,7 +158,7 @@ void QueryDragDrop::query_DragDrop(const QMimeData& data)
         const QPersistentModelIndex dragged = std::exchange(m_dragged, QPersistentModelIndex());
         const auto row = dragged.isValid() ? std::optional<qsizetype>(dragged.row()) : std::nullopt;
         twinsweep::query_DragDrop(m_rows, m_catalogue, {InProgramDrag::Origin::QueryList, row}, highlight);
-    } else if (data.hasFormat(FileRowMimeType)) {
+    } else if (data.hasFormat(DraggedFileMimeType)) {
         twinsweep::query_DragDrop(m_rows, m_catalogue, {InProgramDrag::Origin::FileList, fileListRow(data)}, highlight);
     } else {
         // The file manager waits for the drop to finish: the scan runs once it has.

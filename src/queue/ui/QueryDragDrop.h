@@ -27,8 +27,6 @@ class QueryDragDrop : public QObject
 public:
     /// The type of the drag of a query row; it carries no data of its own.
     static constexpr char QueryRowMimeType[] = "application/x-twinsweep-query-row";
-    /// The type of the drag of a volume file list row: its master position as decimal.
-    static constexpr char FileRowMimeType[] = "application/x-twinsweep-master-row";
 
     QueryDragDrop(Form1& window, QueryShellDrop& shellDrop);
 

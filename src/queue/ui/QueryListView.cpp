@@ -1,13 +1,15 @@
 #include "QueryListView.h"
 
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTableView>
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/ui/ListLook.h"
 #include "catalogue/ui/ListSelection.h"
+#include "catalogue/ui/RoutedListInput.h"
+#include "catalogue/ui/VolumeFileListView.h"
 #include "duplicates/ui/ResultListView.h"
 #include "platform/MediaChannels.h"
 #include "platform/Services.h"
@@ -30,19 +32,8 @@ QueryListView::QueryListView(QTableView* query, const QueryListWiring& wiring, Q
 void QueryListView::setUpView()
 {
     m_view->setModel(new QueryListModel(m_wiring.rows, m_view));
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setWordWrap(false);
-    m_view->setShowGrid(false);
-    m_view->verticalHeader()->hide();
-    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
-    m_view->horizontalHeader()->setHighlightSections(false);
-    // The right click has selection rules of its own, so the view's default must not see it.
-    m_view->setContextMenuPolicy(Qt::PreventContextMenu);
-    m_view->installEventFilter(this);
-    m_viewport = m_view->viewport();
-    m_viewport->installEventFilter(this);
+    setListLook(m_view);
+    m_viewport = filterListInput(m_view, this);
 }
 
 QAction* QueryListView::addMenuEntry(const char* name, const QString& caption, void (QueryListView::*command)())
@@ -112,24 +103,10 @@ void QueryListView::srcresult_Click()
 
 bool QueryListView::eventFilter(QObject* watched, QEvent* event)
 {
-    // Events still arrive while the view is being destroyed, when it is no longer a
-    // scroll area: compare pointers only, never ask the view for its viewport here.
     if (watched == m_view && event->type() == QEvent::KeyPress)
         return query_KeyDown(toWinKey(static_cast<const QKeyEvent&>(*event)));
-    if (watched != m_viewport)
-        return false;
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: return static_cast<const QMouseEvent*>(event)->button() == Qt::RightButton;
-    case QEvent::MouseButtonRelease: {
-        const auto& mouse = static_cast<const QMouseEvent&>(*event);
-        if (mouse.button() != Qt::RightButton)
-            return false;
-        query_MouseUp(mouse);
-        return true;
-    }
-    default: return false;
-    }
+    return watched == m_viewport &&
+           filterRightClick(*event, [this](const QMouseEvent& mouse) { query_MouseUp(mouse); });
 }
 
 bool QueryListView::query_KeyDown(const WinKey& key)
@@ -149,22 +126,9 @@ bool QueryListView::query_KeyDown(const WinKey& key)
 
 void QueryListView::query_MouseUp(const QMouseEvent& event)
 {
-    QItemSelectionModel* selection = m_view->selectionModel();
-    const QModelIndex hit = m_view->indexAt(event.position().toPoint());
-    const qsizetype selected = qsizetype(selectedRowPositions(selection).size());
-    switch (twinsweep::query_MouseUp(toShiftState(event.modifiers()), m_wiring.rows.size(), selected)) {
-    case QueryClickSelection::Keep: break;
-    case QueryClickSelection::SelectOnlyHit:
-        if (hit.isValid())
-            selection->setCurrentIndex(hit, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        else
-            selection->clearSelection();
-        break;
-    case QueryClickSelection::ToggleHit:
-        if (hit.isValid())
-            selection->select(hit, QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
-        break;
-    }
+    const qsizetype selected = qsizetype(selectedRowPositions(m_view->selectionModel()).size());
+    applyRightClick(m_view, twinsweep::query_MouseUp(toShiftState(event.modifiers()), m_wiring.rows.size(), selected),
+                    event.position().toPoint());
     querymenu->popup(event.globalPosition().toPoint());
 }
 
@@ -173,6 +137,10 @@ QueryListView* installQueryList(Form1& window, QueryList& rows, QueryPlayer& pla
     Catalogue& catalogue = window.catalogue();
     Services& services = window.services();
     auto* view = new QueryListView(window.query, {catalogue, rows, services, player, channels}, &window);
+    window.volumeFileList->commands().add("addquery_Click",
+                                          [&catalogue, &rows, &services](const std::vector<qsizetype>& selected) {
+                                              addquery_Click(catalogue, rows, services, selected);
+                                          });
     ResultListCommands& results = window.resultList->commands();
     results.add("addquery1_Click", [&catalogue, &rows, &services](const std::vector<qsizetype>& selected) {
         addquery1_Click(catalogue, rows, services, selected);

@@ -72,8 +72,8 @@ private:
     QueryListWiring m_wiring;
 };
 
-/// Sets up the query list of the main window, and the result list's commands that lead
-/// to it: "Add to query" and "View Query list".
+/// Sets up the query list of the main window, and the file lists' commands that lead to
+/// it: "Add to query" of both lists and the result list's "View Query list".
 QueryListView* installQueryList(Form1& window, QueryList& rows, QueryPlayer& player, MediaChannels& channels);
 
 } // namespace twinsweep

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -19,6 +18,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/ui/FileListModel.h"
 #include "catalogue/ui/HotTracking.h"
+#include "catalogue/ui/ListLook.h"
 #include "catalogue/ui/RemovalMenus.h"
 #include "catalogue/ui/VolumeAddingInstall.h"
 #include "catalogue/ui/VolumeFileListView.h"
@@ -213,14 +213,7 @@ QTableView* makeFileView(QWidget* parent, FileListModel* model, const QString& n
     auto* view = new QTableView(parent);
     view->setObjectName(name);
     view->setModel(model);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setWordWrap(false);
-    view->setShowGrid(false);
-    view->verticalHeader()->hide();
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
-    view->horizontalHeader()->setHighlightSections(false);
+    setListLook(view);
     return view;
 }
 } // namespace

@@ -5,6 +5,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "controls/ui/XPLook.h"
 #include "platform/SettingKeys.h"
 #include "platform/SettingsStore.h"
 #include "shell/ui/Form1.h"
@@ -69,11 +70,29 @@ void addShowSwitch(Form1& window, const char* name, QWidget* widget, const Setti
         }
     });
 }
+
+/// The look switch of every push button and check box; start-up applies the stored
+/// look (the XP look when the setting is missing or unreadable), a click switches and
+/// stores it.
+void addLookSwitch(Form1& window)
+{
+    SettingsStore& settings = window.services().settings;
+    QAction* toggle = window.viewToggles->add(ViewToggle::xpbut, XPLookOn(), [&settings](bool checked) {
+        SetXPLook(checked);
+        settings.setValue(Settings::xpbut, booleanText(checked));
+    });
+    window.lifecycle.viewOptions.push_back([toggle, &settings] {
+        const bool on = readBoolean(settings.value(Settings::xpbut)).value_or(true);
+        toggle->setChecked(on);
+        SetXPLook(on);
+    });
+}
 } // namespace
 
 ViewToggles* installViewToggles(Form1& window)
 {
     window.viewToggles = new ViewToggles(window.viewMenu, &window);
+    addLookSwitch(window);
     // The toolbar's choice is stored too, so that it lasts like the status bar's.
     addShowSwitch(window, ViewToggle::Toolbar, window.Toolbar1, Settings::Toolbar1);
     addShowSwitch(window, ViewToggle::Statusbar, window.statusBar(), Settings::StatusBar1);

@@ -43,9 +43,9 @@ private:
     QList<QAction*> m_entries;
 };
 
-/// Gives the main window its View menu switches with the toolbar and status bar
-/// ones, which start-up sets as the settings "Toolbar1" and "StatusBar1" say; each
-/// click stores the new state.
+/// Gives the main window its View menu switches with the look switch and the toolbar
+/// and status bar ones, which start-up sets as the settings "xpbut", "Toolbar1" and
+/// "StatusBar1" say; each click stores the new state.
 ViewToggles* installViewToggles(Form1& window);
 
 } // namespace twinsweep

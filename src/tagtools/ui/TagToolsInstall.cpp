@@ -7,6 +7,7 @@
 #include "id3edit.h"
 #include "renamer.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/ui/VolumeFileListView.h"
 #include "duplicates/ResultListCommands.h"
 #include "duplicates/ui/ResultListView.h"
 #include "platform/FileLayer.h"
@@ -28,10 +29,16 @@ TagTools::TagTools(Form1& window)
       m_parser(std::make_unique<ID3TafFromFileName>())
 {
     addMenuEntries();
-    window.resultList->commands().add("editid3_Click", [this](const std::vector<qsizetype>& selected) {
+    window.resultList->commands().add("editid3_Click", editFirstSelectedOf(window.catalogue().Duplicates));
+    window.volumeFileList->commands().add("editid3a_Click", editFirstSelectedOf(window.catalogue().ListFiles2));
+}
+
+ListCommands::Command TagTools::editFirstSelectedOf(const FileList& list)
+{
+    return [this, &list](const std::vector<qsizetype>& selected) {
         if (!selected.empty())
-            editTagOf(m_window.catalogue().Duplicates.row(selected.front()).Tag);
-    });
+            editTagOf(list.row(selected.front()).Tag);
+    };
 }
 
 TagTools::~TagTools() = default;

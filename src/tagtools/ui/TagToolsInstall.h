@@ -4,8 +4,11 @@
 
 #include <memory>
 
+#include "catalogue/ListCommands.h"
+
 namespace twinsweep {
 
+class FileList;
 class Form1;
 class ID3TafFromFileName;
 class Mp3TagReader;
@@ -30,6 +33,8 @@ public:
 
 private:
     void addMenuEntries();
+    /// "Edit ID3 tag" of a list's menu: the editor on the first selected row of `list`.
+    ListCommands::Command editFirstSelectedOf(const FileList& list);
     void updateRow(qsizetype tag, const QString& fullPath, const QStringList& values);
 
     Form1& m_window;

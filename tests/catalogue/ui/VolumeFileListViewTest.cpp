@@ -9,7 +9,6 @@
 #include "CollectionBuilder.h"
 #include "FakeServices.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/VolumeFileList.h"
 #include "catalogue/ui/VolumeFileListView.h"
 #include "platform/SettingKeys.h"
 #include "shell/ui/Form1.h"
@@ -217,11 +216,10 @@ TEST_F(VolumeFileListViewTest, RightClickSelectsByTheSharedRulesAndOpensMeniu1)
     QStringList entries;
     for (const QAction* action : files2->Meniu1->actions())
         entries << action->objectName();
-    QStringList registered;
-    for (const MenuEntry& entry : shownEntries(Meniu1Entries(), files2->commands()))
-        registered << entry.name;
-    EXPECT_EQ(entries, registered);
-    EXPECT_TRUE(entries.contains("removefl1"));
+    EXPECT_EQ(entries, (QStringList{"play", "winampplay", "winampenq", "addquery", "t0", "Copy1", "space3", "Copyto1",
+                                    "Copyfile1", "renamefile1", "Moveto1", "Deletefilea1", "space4", "removefl1", "t7",
+                                    "editid3a"}))
+        << "the main window plugs in every command of the menu";
 }
 
 TEST_F(VolumeFileListViewTest, RightClickOnAnEmptyListOpensNothing)

@@ -14,6 +14,7 @@
 #include "MediaFolder.h"
 #include "ScratchFiles.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/VolumeFileList.h"
 #include "queue/QueryList.h"
 #include "queue/ui/QueryDragDrop.h"
 #include "shell/ui/Form1.h"
@@ -47,7 +48,7 @@ protected:
     QMimeData* fileRowDrag(qsizetype tag)
     {
         auto* data = new QMimeData;
-        data->setData(QueryDragDrop::FileRowMimeType, QByteArray::number(tag));
+        data->setData(DraggedFileMimeType, draggedFilePayload(tag));
         return data;
     }
     QString status() { return window.services().status.statusText(); }

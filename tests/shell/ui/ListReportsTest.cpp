@@ -67,6 +67,13 @@ TEST(ListReportsTest, MenusAndToolbarsOfferTheReports)
     EXPECT_EQ(tree.mid(tree.indexOf("Export to...") - 1), QStringList({"", "Export to...", "Statistics"}));
     EXPECT_EQ(main.action("txtfile1")->text(), "TXT file");
 
+    for (const char* exportTo : {"exp", "exp1"}) {
+        const QMenu* submenu = main.window->findChild<QMenu*>(exportTo);
+        ASSERT_TRUE(submenu) << exportTo;
+        EXPECT_EQ(test::actionTexts(submenu->actions()), QStringList({"M3U list", "PLS list", "TXT file"}))
+            << "the playlists come first in " << exportTo;
+    }
+
     EXPECT_TRUE(main.window->toolbars->button(ToolbarCommand::Statistics)->isVisible());
     EXPECT_TRUE(main.window->toolbars->button(ToolbarCommand::ResultStatistics)->isVisible());
 }

@@ -14,6 +14,8 @@
 
 #include "FakeServices.h"
 #include "catalogue/Catalogue.h"
+#include "controls/ui/XPLook.h"
+#include "platform/SettingKeys.h"
 #include "shell/ToolbarLayout.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/HelpCommands.h"
@@ -90,15 +92,26 @@ TEST_F(ViewAndHelpTest, TheStatusBarChoiceLastsToTheNextStart)
 TEST_F(ViewAndHelpTest, SwitchesOfOtherSubsystemsShowOnceTheyPlugIn)
 {
     auto window = makeWindow();
-    EXPECT_FALSE(window->viewToggles->entry(ViewToggle::xpbut)->isVisible());
-    QList<bool> applied;
-    QAction* xpbut = window->viewToggles->add(ViewToggle::xpbut, false, [&applied](bool on) { applied << on; });
-    ASSERT_NE(xpbut, nullptr);
-    EXPECT_TRUE(xpbut->isVisible());
-    xpbut->trigger();
-    xpbut->trigger();
-    EXPECT_EQ(applied, QList<bool>({true, false}));
+    for (const char* name : {ViewToggle::Toolbar, ViewToggle::Statusbar, ViewToggle::Sorted, ViewToggle::xpbut})
+        EXPECT_TRUE(window->viewToggles->entry(name)->isVisible()) << name;
     EXPECT_EQ(window->viewToggles->add("NoSuchSwitch", true, [](bool) {}), nullptr);
+}
+
+TEST_F(ViewAndHelpTest, TheLookSwitchStartsAsStoredAndStoresEachClick)
+{
+    fake.settings.setValue(Settings::xpbut, "False");
+    auto window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    Form_Load(*window, {});
+    QAction* xpbut = window->viewToggles->entry(ViewToggle::xpbut);
+    EXPECT_FALSE(xpbut->isChecked());
+    EXPECT_FALSE(XPLookOn());
+    xpbut->trigger();
+    EXPECT_TRUE(XPLookOn());
+    EXPECT_EQ(fake.settings.value(Settings::xpbut), "True");
+    xpbut->trigger();
+    EXPECT_FALSE(XPLookOn());
+    EXPECT_EQ(fake.settings.value(Settings::xpbut), "False");
+    SetXPLook(true);
 }
 
 TEST_F(ViewAndHelpTest, TheAboutBoxShowsTheVersionAndHidesWhenItLosesTheFocus)

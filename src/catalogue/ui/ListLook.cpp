@@ -1,0 +1,20 @@
+#include "ListLook.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+namespace twinsweep {
+
+void setListLook(QTableView* view)
+{
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setWordWrap(false);
+    view->setShowGrid(false);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
+    view->horizontalHeader()->setHighlightSections(false);
+}
+
+} // namespace twinsweep

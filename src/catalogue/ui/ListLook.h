@@ -1,0 +1,12 @@
+#pragma once
+
+class QTableView;
+
+namespace twinsweep {
+
+/// The look the main window's lists share: whole rows selected, several at a time, no
+/// editing started by the view, one line per row at the font's height, no grid and no
+/// row numbers.
+void setListLook(QTableView* view);
+
+} // namespace twinsweep
