@@ -46,11 +46,16 @@ void PlayerBar::Picture3_Click()
 {
     if (m_view.coverShown(PlayerButton::Stop))
         return;
-    ReleasePlayerChannels(m_channels);
-    m_view.setSliderValue(100);
+    Esc_KeyDown();
     m_view.setSliderEnabled(false);
     m_view.setSliderTag("");
     checkcolor(m_query, m_pump);
+}
+
+void PlayerBar::Esc_KeyDown()
+{
+    ReleasePlayerChannels(m_channels);
+    m_view.setSliderValue(100);
 }
 
 std::optional<QString> PlayerBar::play_pause_Click()

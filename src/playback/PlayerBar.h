@@ -40,6 +40,9 @@ public:
     std::optional<QString> play_pause_Click();
     /// The slider's menu entry "Stop" stops as the bar's Stop does.
     void stop_Click() { Picture3_Click(); }
+    /// Esc in the file lists and the query list: closes both channels and moves the
+    /// position slider to its end; the slider stays enabled and the channel current.
+    void Esc_KeyDown();
 
 private:
     QString currentMode();

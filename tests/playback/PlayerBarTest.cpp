@@ -83,6 +83,19 @@ TEST_F(PlayerBarTest, PauseAndStop)
     EXPECT_EQ(mode("f1"), "playing") << "Play starts the current row afresh";
 }
 
+TEST_F(PlayerBarTest, EscClosesBothChannelsAndMovesTheSliderToItsEnd)
+{
+    addRow("a.mp3");
+    bar.Picture1_Click();
+    view.value = 40;
+    view.enabled = true;
+    bar.Esc_KeyDown();
+    EXPECT_EQ(mode("f1"), "ERROR");
+    EXPECT_EQ(view.value, 100);
+    EXPECT_TRUE(view.enabled) << "unlike Stop, Esc leaves the slider as it is";
+    EXPECT_EQ(view.tag, "f1");
+}
+
 TEST_F(PlayerBarTest, TheSliderMenuPausesResumesAndStops)
 {
     addRow("a.mp3");

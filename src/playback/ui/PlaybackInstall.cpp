@@ -224,6 +224,8 @@ void PlaybackInstall::registerPlayCommands(Form1& window)
                    VolumeOfRow::FirstRowsVolume);
     addPlayCommand(window, window.resultList->commands(), "Play1_Click", window.Duplicates, catalogue.Duplicates,
                    VolumeOfRow::OwnVolume);
+    for (ListCommands* commands : {&window.volumeFileList->commands(), &window.resultList->commands()})
+        commands->add(KeyCommand::StopPlayback, [this](const auto&) { m_bar->Esc_KeyDown(); });
 }
 
 void PlaybackInstall::addPlayCommand(Form1& window, ListCommands& commands, const char* handler, QTableView* view,

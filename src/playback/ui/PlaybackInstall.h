@@ -56,7 +56,7 @@ public:
 
 /// The player on the main window: the position slider `SliderControl1`, the player bar
 /// (five buttons and the volume track) under it, the monitor timer `Timer2`, and the
-/// file lists' play commands.
+/// file lists' play commands and Esc.
 class PlaybackInstall : public QObject
 {
     Q_OBJECT

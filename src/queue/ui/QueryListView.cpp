@@ -11,7 +11,6 @@
 #include "catalogue/ui/RoutedListInput.h"
 #include "catalogue/ui/VolumeFileListView.h"
 #include "duplicates/ui/ResultListView.h"
-#include "platform/MediaChannels.h"
 #include "platform/Services.h"
 #include "platform/ui/KeyMapping.h"
 #include "queue/QueryCommands.h"
@@ -114,7 +113,7 @@ bool QueryListView::query_KeyDown(const WinKey& key)
     if (key.shift != 0)
         return false;
     if (key.keyCode == VirtualKey::Escape) {
-        ReleasePlayerChannels(m_wiring.channels);
+        m_wiring.stopPlayback();
         return true;
     }
     if (key.keyCode == VirtualKey::Return) {
@@ -132,11 +131,11 @@ void QueryListView::query_MouseUp(const QMouseEvent& event)
     querymenu->popup(event.globalPosition().toPoint());
 }
 
-QueryListView* installQueryList(Form1& window, QueryList& rows, QueryPlayer& player, MediaChannels& channels)
+QueryListView* installQueryList(Form1& window, QueryList& rows, QueryPlayer& player, std::function<void()> stopPlayback)
 {
     Catalogue& catalogue = window.catalogue();
     Services& services = window.services();
-    auto* view = new QueryListView(window.query, {catalogue, rows, services, player, channels}, &window);
+    auto* view = new QueryListView(window.query, {catalogue, rows, services, player, std::move(stopPlayback)}, &window);
     window.volumeFileList->commands().add("addquery_Click",
                                           [&catalogue, &rows, &services](const std::vector<qsizetype>& selected) {
                                               addquery_Click(catalogue, rows, services, selected);

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <optional>
 
 class QAction;
@@ -13,7 +14,6 @@ namespace twinsweep {
 
 class Catalogue;
 class Form1;
-class MediaChannels;
 class QueryList;
 class QueryPlayer;
 struct Services;
@@ -26,7 +26,7 @@ struct QueryListWiring
     QueryList& rows;
     Services& services;
     QueryPlayer& player;
-    MediaChannels& channels;
+    std::function<void()> stopPlayback; // Esc
 };
 
 /// The query list's view `query`: its columns, its keys (Esc, Enter), the double click,
@@ -74,6 +74,7 @@ private:
 
 /// Sets up the query list of the main window, and the file lists' commands that lead to
 /// it: "Add to query" of both lists and the result list's "View Query list".
-QueryListView* installQueryList(Form1& window, QueryList& rows, QueryPlayer& player, MediaChannels& channels);
+QueryListView* installQueryList(Form1& window, QueryList& rows, QueryPlayer& player,
+                                std::function<void()> stopPlayback);
 
 } // namespace twinsweep

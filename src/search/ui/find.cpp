@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "controls/ui/AutoCompleteCombo.h"
 #include "controls/ui/WinXPbut.h"
 #include "controls/ui/XPCheckBox.h"
 #include "ComboTermList.h"
@@ -106,11 +107,8 @@ void find::buildTabs()
 
 QGroupBox* find::buildTextFrame()
 {
-    nam = new QComboBox;
+    nam = new AutoCompleteCombo;
     nam->setObjectName("nam");
-    nam->setEditable(true);
-    // Only a search adds a term to the list, so the list stays the history file's mirror.
-    nam->setInsertPolicy(QComboBox::NoInsert);
     Check18 = new XPCheckBox("Extra fast (but not exhaustive)");
     Check1 = new XPCheckBox("Mach case");
     options = stackedGroup("Options", {Check18, Check1}, nullptr);
@@ -317,7 +315,7 @@ ListSearchContext find::listSearchContext() const
 
 void find::runTextSearch()
 {
-    const TextSearchChoices choices{nam->currentText(),   Option1->isChecked(), Option2->isChecked(),
+    const TextSearchChoices choices{nam->Text(),          Option1->isChecked(), Option2->isChecked(),
                                     Option3->isChecked(), Check1->Value() == 1, Check18->Value() == 1};
     ComboTermList items(nam);
     const SearchHistory history(m_environment.historyPath);

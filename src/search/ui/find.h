@@ -22,6 +22,7 @@ class QTimer;
 
 namespace twinsweep {
 
+class AutoCompleteCombo;
 class FindState;
 class WinXPbut;
 class XPCheckBox;
@@ -69,7 +70,7 @@ public:
     QGroupBox* Frame3 = nullptr; // "Duplicates"
     QGroupBox* Frame4 = nullptr; // "Duplicates (Advanced)"
 
-    QComboBox* nam = nullptr;
+    AutoCompleteCombo* nam = nullptr;
     QGroupBox* options = nullptr;
     XPCheckBox* Check18 = nullptr;
     XPCheckBox* Check1 = nullptr;

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "catalogue/Catalogue.h"
+#include "controls/MainSplitter.h"
 #include "catalogue/ui/FileListModel.h"
 #include "catalogue/ui/HotTracking.h"
 #include "catalogue/ui/ListLook.h"
@@ -26,8 +27,10 @@
 #include "fileops/ui/FileOpsInstall.h"
 #include "queue/ui/PlaylistMenus.h"
 #include "platform/MciInterpreter.h"
+#include "platform/Twips.h"
 #include "platform/ui/QtPlaybackChannel.h"
 #include "playback/Player.h"
+#include "playback/PlayerBar.h"
 #include "playback/ui/PlaybackInstall.h"
 #include "playback/modMultimedia.h"
 #include "playback/ui/WinampInstall.h"
@@ -40,7 +43,7 @@
 #include "shell/ui/HelpCommands.h"
 #include "shell/ui/InterfaceTimer.h"
 #include "shell/ui/ListReports.h"
-#include "shell/ui/MainWindowLayout.h"
+#include "shell/ui/MainWindowPanes.h"
 #include "shell/ui/Optionsfrm.h"
 #include "shell/ui/Shutdown.h"
 #include "shell/ui/ViewToggles.h"
@@ -113,13 +116,11 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     installVolumeRemoval(m_catalogue, *m_services, editMenu, popMNU);
     installDeleteFilesButton(*this, *m_channels);
     playback = new PlaybackInstall(*this);
-    queryList = installQueryList(*this, *m_queryRows, playback->player(), *m_channels);
+    m_panes = std::make_unique<MainWindowPanes>(*this);
+    queryList = installQueryList(*this, *m_queryRows, playback->player(), [this] { playback->bar().Esc_KeyDown(); });
     installWinampControl(*this);
-    resultList->commands().add(KeyCommand::StopPlayback, [this](const auto&) { ReleasePlayerChannels(*m_channels); });
     installFileCommands(*this, *m_channels);
     connect(&m_catalogue, &Catalogue::filesRelocated, m_queryRows.get(), &QueryList::followRelocatedFiles);
-    volumeFileList->commands().add(KeyCommand::StopPlayback,
-                                   [this](const auto&) { ReleasePlayerChannels(*m_channels); });
 
     connect(&m_catalogue.TreeView1, &VolumeTree::nodesChanged, this, &Form1::rebuildTree);
     connect(&m_catalogue.TreeView1, &VolumeTree::selectionChanged, this, &Form1::showTreeSelection);
@@ -149,13 +150,6 @@ void Form1::closeEvent(QCloseEvent* event)
     }
     playback->shutdown();
     QMainWindow::closeEvent(event);
-}
-
-void Form1::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    MainWindowLayout layout(*this);
-    Form_Resize(FormLoaded, layout);
 }
 
 void Form1::hideEmptyMenus()
@@ -238,24 +232,31 @@ void Form1::buildViews()
     lowerPane->addWidget(Duplicates);
     lowerPane->addWidget(query);
 
-    Toolbar2 = new QToolBar("Toolbar2", this);
+    // The panes sit on the inner area by position; the layout records keep them in
+    // proportion and the edge between them moves the split.
+    auto* surface = new QWidget(this);
+    Frame1 = new QWidget(surface);
+    Frame1->setObjectName("Frame1");
+    auto* lists = new QSplitter(Qt::Horizontal, Frame1);
+    lists->addWidget(TreeView1);
+    lists->addWidget(ListFiles2);
+    lists->setStretchFactor(1, 1);
+    lists->setSizes({220, 780});
+    auto* upperLayout = new QVBoxLayout(Frame1);
+    // The strip below the lists is the edge that the user drags.
+    upperLayout->setContentsMargins(0, 0, 0, twipsToPixels(MainSplitter::EdgeZone, logicalDpiX()));
+    upperLayout->addWidget(lists);
+
+    Frame2 = new QWidget(surface);
+    Frame2->setObjectName("Frame2");
+    Toolbar2 = new QToolBar("Toolbar2", Frame2);
     Toolbar2->setObjectName("Toolbar2");
-    auto* lowerFrame = new QWidget(this);
-    auto* lowerLayout = new QVBoxLayout(lowerFrame);
+    auto* lowerLayout = new QVBoxLayout(Frame2);
     lowerLayout->setContentsMargins(0, 0, 0, 0);
     lowerLayout->setSpacing(0);
     lowerLayout->addWidget(Toolbar2);
     lowerLayout->addWidget(lowerPane);
-
-    auto* lists = new QSplitter(Qt::Vertical, this);
-    lists->addWidget(ListFiles2);
-    lists->addWidget(lowerFrame);
-    auto* main = new QSplitter(Qt::Horizontal, this);
-    main->addWidget(TreeView1);
-    main->addWidget(lists);
-    main->setStretchFactor(1, 1);
-    main->setSizes({220, 780});
-    setCentralWidget(main);
+    setCentralWidget(surface);
 
     connect(TreeView1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (!m_rebuildingTree)

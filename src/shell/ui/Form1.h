@@ -34,6 +34,7 @@ class Toolbars;
 class ViewToggles;
 class HelpCommands;
 class InterfaceTimer;
+class MainWindowPanes;
 
 /// The main window: shows the collection that `Catalogue` owns, composes the menus,
 /// toolbar, lists and status bar, and forwards commands to the subsystems.
@@ -63,6 +64,8 @@ public:
     QTableView* ListFiles2 = nullptr;
     QTableView* Duplicates = nullptr;
     QTableView* query = nullptr;
+    QWidget* Frame1 = nullptr; // the upper pane: TreeView1 and ListFiles2
+    QWidget* Frame2 = nullptr; // the lower pane: Toolbar2, Duplicates or query, the player
     QStackedWidget* lowerPane = nullptr;
     QLabel* statusPanel = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
@@ -104,7 +107,6 @@ protected:
     /// Closing offers to save a changed collection; nothing closes while a long
     /// operation runs.
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     class MainStatus;
@@ -128,6 +130,7 @@ private:
     std::unique_ptr<MultimediaCommands> m_mci; // drives the playback devices
     std::unique_ptr<modMultimedia> m_channels; // the playback channels "f1" and "f2"
     std::unique_ptr<QueryList> m_queryRows;    // the query list's rows
+    std::unique_ptr<MainWindowPanes> m_panes;  // the panes' layout records and splitter
     FileListModel* m_filesModel = nullptr;
     FileListModel* m_duplicatesModel = nullptr;
     bool m_rebuildingTree = false;

@@ -9,8 +9,7 @@ namespace twinsweep {
 class Form1;
 
 /// The main window's controls found by their object names, for `Form_Resize`; the
-/// proportional step is the layout records' `ResizeControl` hook. Until that hook is
-/// filled the window's own layouts keep the panes in proportion.
+/// proportional step is the layout records' `ResizeControl` hook (see MainWindowPanes).
 class MainWindowLayout : public ResizeTarget
 {
 public:

@@ -18,6 +18,8 @@
 #include "ScratchFiles.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ui/VolumeFileListView.h"
+#include "controls/ui/SliderControl.h"
+#include "playback/ui/PlaybackInstall.h"
 #include "playback/ui/WinampInstall.h"
 #include "queue/QueryList.h"
 #include "shell/ui/Form1.h"
@@ -89,7 +91,7 @@ public:
     QTableView* view = nullptr;
 };
 
-TEST(VolumeFileListMenuTest, EntriesKeysAndDoubleClickRunTheirCommandsOnTheSelectedRows)
+TEST(VolumeFileListMenuTest, EntriesKeysAndDoubleClickRunTheirCommands)
 {
     const QString missing = "Can't find source! Please check is device connected or cd is inserted.";
     struct Case
@@ -131,6 +133,13 @@ TEST(VolumeFileListMenuTest, EntriesKeysAndDoubleClickRunTheirCommandsOnTheSelec
         {"Ctrl+Enter", {1, 3}, key(Qt::ControlModifier), playsInThePlayer},
         {"Enqueue in WinAmp", {1, 3}, entry("winampenq"), enqueuesInThePlayer},
         {"Shift+Enter", {1, 3}, key(Qt::ShiftModifier), enqueuesInThePlayer},
+        {"Esc",
+         {1},
+         [](MainWindowFileList& main) {
+             main.window->playback->SliderControl1->setValue(40);
+             QTest::keyClick(main.view, Qt::Key_Escape);
+         },
+         [](MainWindowFileList& main) { EXPECT_EQ(main.window->playback->SliderControl1->Value(), 100); }},
         {"Add to query",
          {1, 3},
          entry("addquery"),

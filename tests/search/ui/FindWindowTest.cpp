@@ -17,6 +17,7 @@
 #include "FakeServices.h"
 #include "QtPrinters.h"
 #include "ScratchFiles.h"
+#include "controls/ui/AutoCompleteCombo.h"
 #include "controls/ui/WinXPbut.h"
 #include "controls/ui/XPCheckBox.h"
 #include "duplicates/SkipList.h"
@@ -112,7 +113,7 @@ TEST_F(FindWindowTest, OpensWithItsInitialChoices)
     EXPECT_EQ(window->Command1->Caption(), "Find");
     EXPECT_TRUE(window->Command1->Default());
     EXPECT_EQ(window->Command2->Caption(), "Close");
-    EXPECT_EQ(window->focusWidget(), window->nam);
+    EXPECT_EQ(window->focusWidget(), window->nam->Combo1);
     EXPECT_TRUE(window->Timer1->isActive());
     EXPECT_FALSE(state.stopFlag().requested());
     EXPECT_TRUE(windowGivenBack());
@@ -128,28 +129,28 @@ QStringList items(const QComboBox* combo)
 
 TEST_F(FindWindowTest, TextSearchRemembersItsTermsInTheList)
 {
-    EXPECT_EQ(items(window->nam), QStringList{"earlier"});
-    QTest::keyClicks(window->nam, "b.");
+    EXPECT_EQ(items(window->nam->Combo1), QStringList{"earlier"});
+    QTest::keyClicks(window->nam->Combo1, "b.");
     QTest::mouseClick(window->Command1, Qt::LeftButton);
     EXPECT_EQ(catalogue.Duplicates.size(), 2);
     EXPECT_EQ(fake.status.current, "2 item(s) found.");
     EXPECT_TRUE(windowGivenBack());
-    EXPECT_EQ(items(window->nam), (QStringList{"earlier", "b."}));
+    EXPECT_EQ(items(window->nam->Combo1), (QStringList{"earlier", "b."}));
 
     // The text tab reads the history again; the typed term stays in the box.
     window->TabStrip1->setCurrentIndex(1);
     window->TabStrip1->setCurrentIndex(0);
     window->TabStrip1->setCurrentIndex(1);
     window->TabStrip1->setCurrentIndex(0);
-    EXPECT_EQ(items(window->nam), (QStringList{"earlier", "b."}));
-    EXPECT_EQ(window->nam->currentText(), "b.");
+    EXPECT_EQ(items(window->nam->Combo1), (QStringList{"earlier", "b."}));
+    EXPECT_EQ(window->nam->Text(), "b.");
     EXPECT_EQ(test::readFile(environment.historyPath), "earlier\r\nb.\r\n");
 }
 
 TEST_F(FindWindowTest, OnWebOpensTheSiteAndSearchesNothing)
 {
     window->Option3->setChecked(true);
-    window->nam->setEditText("a b");
+    window->nam->setText("a b");
     QTest::mouseClick(window->Command1, Qt::LeftButton);
     ASSERT_EQ(opened.size(), 1);
     EXPECT_TRUE(opened.first().toEncoded().endsWith("srch=a+b"));
@@ -322,7 +323,7 @@ TEST_F(FindWindowTest, CloseHidesAndShowingAgainKeepsEveryChoice)
     window->Slider1->setValue(55);
     window->Check4->click();
     window->Combo6->setEditText("123456");
-    window->nam->setEditText("abba");
+    window->nam->setText("abba");
     window->Check18->click();
 
     QTest::mouseClick(window->Command2, Qt::LeftButton);
@@ -337,7 +338,7 @@ TEST_F(FindWindowTest, CloseHidesAndShowingAgainKeepsEveryChoice)
     EXPECT_EQ(window->Slider1->value(), 55);
     EXPECT_TRUE(window->Combo6->isEnabled());
     EXPECT_EQ(window->Combo6->currentText(), "123456");
-    EXPECT_EQ(window->nam->currentText(), "abba");
+    EXPECT_EQ(window->nam->Text(), "abba");
     EXPECT_FALSE(window->Check1->isEnabled());
     EXPECT_FALSE(state.stopFlag().requested()) << "showing again does not load the window again";
 }
