@@ -140,11 +140,15 @@ int runApprox(const QStringList& arguments)
     test::CycleColors colors;
     const bool oracle = arguments.contains("--oracle");
     restartClock();
+    headless.pump.restartGaps();
+    const double cpuBefore = processCpuSeconds();
     if (oracle)
         test::literalFNDDPLBYNAME(catalogue, headless.services, colors, options);
     else
         FNDDPLBYNAME(catalogue, headless.services, colors, options);
     const double seconds = elapsedSeconds();
+    const double cpu = processCpuSeconds() - cpuBefore;
+    const qint64 longestGap = headless.pump.longestGapMs();
 
     if (arguments.contains("--dump"))
         dump(catalogue);
@@ -153,10 +157,10 @@ int runApprox(const QStringList& arguments)
         groups += row.Checked ? 1 : 0;
     std::fprintf(stderr,
                  "approx%s: %zu files, %d volumes, scope %s, threshold %d: %s (%lld groups) in %.3f s (search only), "
-                 "peak %.0f MiB\n",
+                 "%.1f s of CPU, longest event-loop gap %lld ms, peak %.0f MiB\n",
                  oracle ? " (reference)" : "", catalogue.ListFiles.size(), catalogue.TreeView1.count(),
                  qPrintable(scopeText), threshold, qPrintable(headless.status.last), static_cast<long long>(groups),
-                 seconds, peakMemoryMiB());
+                 seconds, cpu, static_cast<long long>(longestGap), peakMemoryMiB());
     return 0;
 }
 

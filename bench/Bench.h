@@ -24,5 +24,7 @@ struct Registration
 double elapsedSeconds();
 void restartClock();
 double peakMemoryMiB();
+/// Processor seconds of every thread of this process so far.
+double processCpuSeconds();
 
 } // namespace twinsweep::bench

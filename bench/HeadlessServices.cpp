@@ -15,7 +15,21 @@ MessageAnswer HeadlessServices::SilentPrompt::ask(const QString&, MessageIcon, M
 
 void HeadlessServices::CorePump::processEvents()
 {
+    longestGapMs();
     QCoreApplication::processEvents();
+}
+
+void HeadlessServices::CorePump::restartGaps()
+{
+    m_sinceTurn.start();
+    m_longestGapMs = 0;
+}
+
+qint64 HeadlessServices::CorePump::longestGapMs()
+{
+    if (m_sinceTurn.isValid())
+        m_longestGapMs = std::max(m_longestGapMs, m_sinceTurn.restart());
+    return m_longestGapMs;
 }
 
 HeadlessServices::HeadlessServices()

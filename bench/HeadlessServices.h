@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QElapsedTimer>
+
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 
@@ -39,10 +41,19 @@ struct HeadlessServices
     public:
         void setBusy(bool) override {}
     } busy;
+    /// Also measures how long the event loop went without a turn: how long a window
+    /// would go without repainting.
     class CorePump : public EventPump
     {
     public:
         void processEvents() override;
+        void restartGaps();
+        /// The longest time between turns since `restartGaps`, up to now, in ms.
+        qint64 longestGapMs();
+
+    private:
+        QElapsedTimer m_sinceTurn;
+        qint64 m_longestGapMs = 0;
     } pump;
     SettingsStore settings;
     Services services;

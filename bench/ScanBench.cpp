@@ -52,7 +52,7 @@ int runScan(const QStringList& arguments)
     const QString output = option(arguments, "--save");
     if (arguments.isEmpty() || arguments.first().startsWith("--") ||
         (arguments.contains("--save") && output.isEmpty())) {
-        std::fprintf(stderr, "usage: twinsweep-bench scan DIR [--save OUT.ztw]\n");
+        std::fprintf(stderr, "usage: twinsweep-bench scan DIR [--threads N] [--save OUT.ztw]\n");
         return 2;
     }
     HeadlessServices headless;
@@ -68,13 +68,19 @@ int runScan(const QStringList& arguments)
     AcceptedName Form4;
     VolumeAdder adder(catalogue, headless.services, scanner, volumes, StopFlag, Form4);
 
+    reader.ReadThreads = option(arguments, "--threads", QString::number(reader.ReadThreads)).toInt();
+
     restartClock();
+    headless.pump.restartGaps();
+    const double cpuBefore = processCpuSeconds();
     adder.AddVolume(QFileInfo(arguments.first()).absoluteFilePath());
     const double seconds = elapsedSeconds();
     const auto files = qsizetype(catalogue.ListFiles.size());
-    std::printf("scan: %lld files (%s) in %.3f s, %.0f files/s, peak %.0f MiB\n", static_cast<long long>(files),
-                qPrintable(headless.status.last), seconds, seconds > 0 ? double(files) / seconds : 0.0,
-                peakMemoryMiB());
+    std::printf("scan: %lld files (%s) in %.3f s, %.0f files/s, %.1f s of CPU, longest event-loop gap %lld ms, "
+                "peak %.0f MiB\n",
+                static_cast<long long>(files), qPrintable(headless.status.last), seconds,
+                seconds > 0 ? double(files) / seconds : 0.0, processCpuSeconds() - cpuBefore,
+                static_cast<long long>(headless.pump.longestGapMs()), peakMemoryMiB());
     if (output.isEmpty())
         return 0;
     restartClock();
@@ -84,7 +90,7 @@ int runScan(const QStringList& arguments)
     return 0;
 }
 
-const Registration registration{{"scan", "scan DIR [--save OUT.ztw]", runScan}};
+const Registration registration{{"scan", "scan DIR [--threads N] [--save OUT.ztw]", runScan}};
 
 } // namespace
 } // namespace twinsweep::bench

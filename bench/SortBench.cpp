@@ -34,14 +34,6 @@ QString randomFileName(Random& random)
     return name + (random.chance(90) ? ".mp3" : ".wav");
 }
 
-/// CPU seconds of this process: on a busy machine the single-threaded sort's own cost.
-double cpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
-
 /// Sorts the volume file list of one volume holding every file, as the first column's
 /// click does, then switches sorting off and refills it in collection order.
 int runSort(const QStringList& arguments)
@@ -59,10 +51,10 @@ int runSort(const QStringList& arguments)
     catalogue.ClickNOD(headless.services);
 
     restartClock();
-    const double cpuBefore = cpuSeconds();
+    const double cpuBefore = processCpuSeconds();
     catalogue.ListFiles2.setSorted(true);
     const double sortSeconds = elapsedSeconds();
-    const double sortCpuSeconds = cpuSeconds() - cpuBefore;
+    const double sortCpuSeconds = processCpuSeconds() - cpuBefore;
     restartClock();
     catalogue.ListFiles2.setSorted(false);
     catalogue.ListFiles2.clear();

@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 #include "Bench.h"
@@ -52,6 +53,13 @@ double peakMemoryMiB()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_maxrss) / 1024.0;
+}
+
+double processCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
 
 } // namespace twinsweep::bench

@@ -14,6 +14,9 @@ MainScanner::MainScanner(Services& services, cDirEx& DirEx, MediaFileReader& rea
     connect(&DirEx, &cDirEx::CurrentFile, this, [this](const QString& FolderPath, const QString& filename) {
         this->reader.DirEx_CurrentFile(FolderPath, filename);
     });
+    connect(&DirEx, &cDirEx::UpcomingFile, this, [this](const QString& FolderPath, const QString& filename) {
+        this->reader.DirEx_UpcomingFile(FolderPath, filename);
+    });
     connect(&DirEx, &cDirEx::Finished, this, &MainScanner::DirEx_Finished);
     connect(&reader, &MediaFileReader::currentFileChanged, this,
             [this](const QString& filename) { this->frmfndupd.setFile(filename); });
@@ -33,6 +36,7 @@ void MainScanner::DirEx_CurrentFolder(const QString& FolderPath)
 
 void MainScanner::DirEx_Finished(qint64 FileCount, int Result)
 {
+    reader.DirEx_Finished();
     switch (Result) {
     case cDirEx::PathNotFound: m_services.status.setStatusText("Path name does not exist."); break;
     // The files of a search that failed are in the list but not in the count.

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "Catalogue.h"
+#include "MediaReadAhead.h"
 #include "Module1.h"
 #include "WaveInfo.h"
 #include "platform/Mp3TagReader.h"
@@ -45,8 +46,34 @@ QString numberText(std::optional<qint64> number)
 } // namespace
 
 MediaFileReader::MediaFileReader(Catalogue& catalogue, QueryRowSink& query, Mp3TagReader& tagReader, Services& services)
-    : m_catalogue(catalogue), m_query(query), m_tagReader(tagReader), m_services(services)
+    : m_catalogue(catalogue), m_query(query), m_tagReader(tagReader), m_services(services), m_yield(services.pump)
 {}
+
+MediaFileReader::~MediaFileReader() = default;
+
+void MediaFileReader::DirEx_UpcomingFile(const QString& FolderPath, const QString& filename)
+{
+    if (!m_readAhead)
+        m_readAhead = std::make_unique<MediaReadAhead>(ReadThreads);
+    m_readAhead->expect(FolderPath + filename);
+}
+
+void MediaFileReader::DirEx_Finished()
+{
+    m_readAhead.reset();
+}
+
+/// The contents of a file as read ahead, else read now. A file that was gone when its
+/// size was asked for reads as it would now, as nothing, wherever it was read.
+MediaContents MediaFileReader::contentsOf(const QString& fullPath, bool exists)
+{
+    if (m_readAhead) {
+        std::optional<MediaContents> ahead = m_readAhead->take(fullPath, [this] { m_yield.maybeYield(); });
+        if (ahead && exists)
+            return std::move(*ahead);
+    }
+    return readMediaContents(fullPath, m_tagReader);
+}
 
 void MediaFileReader::DirEx_CurrentFile(const QString& FolderPath, const QString& filename)
 {
@@ -89,33 +116,35 @@ std::optional<double> MediaFileReader::tagChoice() const
 
 void MediaFileReader::readMp3(const QString& fullPath, FileRecord& record)
 {
-    m_tagReader.Open(fullPath);
-    record.setValue(Field::FileSize, numberText(fileBytes(fullPath)));
+    const std::optional<qint64> bytes = fileBytes(fullPath);
+    const MediaContents contents = contentsOf(fullPath, bytes.has_value());
+    record.setValue(Field::FileSize, numberText(bytes));
 
     // Each block has its own test and every block whose test holds runs, the last one
     // winning. The "ID3" setting is read anew for each file. A choice that is not a
     // number cannot be compared: such a test counts as passed, so the four choice
     // blocks all run and the ID3v1 fields, written last, remain.
-    const TagInfo& tags = m_tagReader.Tags();
+    const TagInfo& tags = contents.tags;
     const std::optional<double> choice = tagChoice();
     const auto chosen = [&choice](double value, bool holds) { return !choice || (*choice == value && holds); };
     const TagTexts v1{tags.ID3v1.Title, tags.ID3v1.Artist, tags.ID3v1.Album, tags.ID3v1.Comment, tags.ID3v1.Year};
     const TagTexts v2{tags.ID3v2.Title, tags.ID3v2.Artist, tags.ID3v2.Album, tags.Comment, tags.ID3v2.Year};
     if (chosen(0, tags.HasID3v1))
-        writeMp3Values(record, v1);
+        writeMp3Values(record, contents.header, v1);
     if (chosen(0, !tags.HasID3v1 && tags.HasID3v2))
-        writeMp3Values(record, v2);
+        writeMp3Values(record, contents.header, v2);
     if (chosen(1, tags.HasID3v2))
-        writeMp3Values(record, v2);
+        writeMp3Values(record, contents.header, v2);
     if (chosen(1, !tags.HasID3v2 && tags.HasID3v1))
-        writeMp3Values(record, v1);
+        writeMp3Values(record, contents.header, v1);
     if (!tags.HasID3v1 && !tags.HasID3v2)
-        writeMp3Values(record, {});
+        writeMp3Values(record, contents.header, {});
 }
 
-void MediaFileReader::writeMp3Values(FileRecord& record, const TagTexts& texts) const
+void MediaFileReader::writeMp3Values(FileRecord& record, const std::optional<MpegHeaderInfo>& header,
+                                     const TagTexts& texts)
 {
-    if (const std::optional<MpegHeaderInfo>& header = m_tagReader.Header()) {
+    if (header) {
         record.setValue(Field::Duration, QString::number(header->Duration));
         record.setValue(Field::Frequency, QString::number(header->Frequency));
         record.setValue(Field::Bitrate, QString::number(header->Bitrate));
@@ -131,9 +160,8 @@ void MediaFileReader::writeMp3Values(FileRecord& record, const TagTexts& texts) 
 
 void MediaFileReader::readWav(const QString& fullPath, FileRecord& record)
 {
-    WaveInfo wave;
-    Module1::ReadWaveInfo(fullPath, wave);
     const std::optional<qint64> bytes = fileBytes(fullPath);
+    const WaveInfo wave = contentsOf(fullPath, bytes.has_value()).wave;
     record.setValue(Field::FileSize, numberText(bytes));
     if (bytes)
         record.setValue(Field::Duration, numberText(Module1::WaveSeconds(*bytes, wave, WaveRounding::Down)));
@@ -147,13 +175,11 @@ QueryRow MediaFileReader::queryRow(const QString& folder, const QString& filenam
     const QString fullPath = folder + filename;
     QueryRow row{filename, folder, {}, {}, false};
     if (endsWith(fullPath, QLatin1StringView("mp3"))) {
-        m_tagReader.Open(fullPath);
-        if (const std::optional<MpegHeaderInfo>& header = m_tagReader.Header())
+        if (const std::optional<MpegHeaderInfo> header = contentsOf(fullPath, fileBytes(fullPath).has_value()).header)
             row.Duration = Module1::FormatDuration(header->Duration);
     } else if (endsWith(fullPath, QLatin1StringView("wav"))) {
-        WaveInfo wave;
-        Module1::ReadWaveInfo(fullPath, wave);
         const std::optional<qint64> bytes = fileBytes(fullPath);
+        const WaveInfo wave = contentsOf(fullPath, bytes.has_value()).wave;
         if (const auto seconds = bytes ? Module1::WaveSeconds(*bytes, wave, WaveRounding::NearestEven) : std::nullopt)
             row.Duration = Module1::FormatDuration(*seconds);
     } else {

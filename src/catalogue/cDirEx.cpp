@@ -1,9 +1,9 @@
 #include "cDirEx.h"
 
 #include <QDir>
-#include <QScopedValueRollback>
 #include <QStringList>
 
+#include <deque>
 #include <optional>
 
 #include "platform/DirectoryListing.h"
@@ -11,6 +11,31 @@
 #include "platform/Wildcard.h"
 
 namespace twinsweep {
+
+namespace {
+// How far the listing runs ahead of the reports: enough files to keep the readers of a
+// handler busy, and a bound on folders for trees with few matching files.
+constexpr qsizetype FilesAhead = 256;
+constexpr qsizetype ReportsAhead = 1024;
+} // namespace
+
+/// A search's folders still to list and its reports listed but not yet made.
+struct cDirEx::Walk
+{
+    struct Report
+    {
+        enum class Kind { Folder, File, ReadFailed } kind;
+        QString folder;
+        QString name;
+        int attributes = 0;
+    };
+
+    explicit Walk(const QString& pattern) : readAhead(pattern) {}
+    FolderReadAhead readAhead;
+    std::vector<QString> folders; ///< the next to list last
+    std::deque<Report> reports;
+    qsizetype filesAhead = 0;
+};
 
 cDirEx::cDirEx(EventPump& pump, QObject* parent) : QObject(parent), m_yield(pump) {}
 
@@ -45,13 +70,8 @@ void cDirEx::SearchFile(const QString& Pathname, int Attributes, int NotAttribut
         m_attributes = Attributes;
         m_notAttributes = NotAttributes;
         QString folder = Pathname;
-        if (SplitPathname(folder, m_pattern)) {
-            FolderReadAhead readAhead(m_pattern);
-            // Restored afterwards, so that a search started from a handler cannot leave
-            // this one reading through a dead object.
-            const QScopedValueRollback walking(m_readAhead, &readAhead);
-            ScanFolder(folder);
-        }
+        if (SplitPathname(folder, m_pattern))
+            RunWalk(folder);
         if (m_fileCount == 0 && m_result == Done)
             m_result = NothingFound;
     }
@@ -112,50 +132,82 @@ QString cDirEx::FixBackslash(const QString& path, bool add)
     return path.size() > 1 && path.endsWith(u'/') ? path.chopped(1) : path;
 }
 
-void cDirEx::ScanFolder(QString folder)
+/// Reports the folders and files below `folder` in walk order, listing ahead of the
+/// reports, until the walk ends, stops or meets a folder it cannot read.
+void cDirEx::RunWalk(const QString& folder)
 {
-    if (CheckStop() != 0)
-        return;
-    folder = FixBackslash(folder, true);
-    QStringList subfolders;
-    {
-        const std::unique_ptr<DirectoryListing> listing = m_readAhead->take(folder);
-        for (qsizetype index = 0; index < listing->size(); ++index) {
-            if (CheckStop() != 0)
-                return;
-            if (m_recursiveSearch && listing->isSubfolder(index))
-                subfolders.append(folder + listing->name(index) + u'/');
-        }
-        if (listing->status() == DirectoryListing::Status::ReadFailed) {
-            m_result = StepFailed;
+    Walk walk(m_pattern);
+    walk.folders.push_back(FixBackslash(folder, true));
+    for (;;) {
+        while (mayListAhead(walk))
+            ListNextFolder(walk);
+        if (walk.reports.empty() || CheckStop() != 0)
             return;
+        const Walk::Report report = std::move(walk.reports.front());
+        walk.reports.pop_front();
+        switch (report.kind) {
+        case Walk::Report::Kind::Folder: Q_EMIT CurrentFolder(report.folder); break;
+        case Walk::Report::Kind::File:
+            --walk.filesAhead;
+            ++m_fileCount;
+            Q_EMIT CurrentFile(report.folder, report.name, report.attributes);
+            break;
+        case Walk::Report::Kind::ReadFailed: m_result = StepFailed; return;
         }
-        m_readAhead->expect(subfolders);
-        // A folder that cannot be opened is still announced; it just yields nothing.
-        Q_EMIT CurrentFolder(FixBackslash(folder, false));
-        SearchFilesInFolder(folder, *listing);
     }
-    for (const QString& subfolder : std::as_const(subfolders))
-        ScanFolder(subfolder);
 }
 
-/// Reports the entries of `folder` (ending in "/") that match the pattern and the masks.
-/// Folders matching the pattern are reported too, as the masks may ask for them.
-void cDirEx::SearchFilesInFolder(const QString& folder, const DirectoryListing& listing)
+/// Whether to list the next folder now: while the reports run low, and with reports still
+/// to make only when its listing was read ahead, so that this thread does not read it.
+bool cDirEx::mayListAhead(Walk& walk)
+{
+    if (walk.folders.empty() || walk.filesAhead >= FilesAhead || qsizetype(walk.reports.size()) >= ReportsAhead)
+        return false;
+    return walk.reports.empty() || walk.readAhead.isReady(walk.folders.back());
+}
+
+/// Lists the next folder of the walk into its reports. A folder
+/// that cannot be opened is still reported, it just yields nothing; one that fails while
+/// being read ends the walk there.
+void cDirEx::ListNextFolder(Walk& walk)
+{
+    const QString folder = walk.folders.back();
+    walk.folders.pop_back();
+    const std::unique_ptr<DirectoryListing> listing = walk.readAhead.take(folder);
+    if (listing->status() == DirectoryListing::Status::ReadFailed) {
+        walk.reports.push_back({Walk::Report::Kind::ReadFailed, folder, {}});
+        walk.folders.clear();
+        return;
+    }
+    QStringList subfolders;
+    for (qsizetype index = 0; m_recursiveSearch && index < listing->size(); ++index) {
+        if (listing->isSubfolder(index))
+            subfolders.append(folder + listing->name(index) + u'/');
+    }
+    walk.readAhead.expect(subfolders);
+    walk.reports.push_back({Walk::Report::Kind::Folder, FixBackslash(folder, false), {}});
+    ListMatchingFiles(walk, folder, *listing);
+    // Pre-order: the first subfolder's subtree comes next.
+    walk.folders.insert(walk.folders.end(), subfolders.crbegin(), subfolders.crend());
+}
+
+/// Queues the reports of the entries of `folder` (ending in "/") that match the pattern
+/// and the masks. Folders matching the pattern are reported too, as the masks may ask
+/// for them.
+void cDirEx::ListMatchingFiles(Walk& walk, const QString& folder, const DirectoryListing& listing)
 {
     for (qsizetype index = 0; index < listing.size(); ++index) {
         if (!listing.matches(index))
             continue;
-        if (CheckStop() != 0)
-            return;
         const QString& name = listing.name(index);
         if (m_caseSensitive && !wildcardMatch(name, m_pattern, Qt::CaseSensitive))
             continue;
         const int attributes = listing.attributes(index);
         if ((attributes & m_attributes) != m_attributes || (attributes & m_notAttributes) != 0)
             continue;
-        ++m_fileCount;
-        Q_EMIT CurrentFile(folder, name, attributes & ~FileAttribute::Normal);
+        walk.reports.push_back({Walk::Report::Kind::File, folder, name, attributes & ~FileAttribute::Normal});
+        ++walk.filesAhead;
+        Q_EMIT UpcomingFile(folder, name);
     }
 }
 

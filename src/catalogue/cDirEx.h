@@ -8,7 +8,6 @@
 namespace twinsweep {
 
 class DirectoryListing;
-class FolderReadAhead;
 
 /// The folder scanner and the program's file-exists test.
 ///
@@ -16,9 +15,11 @@ class FolderReadAhead;
 /// first in pre-order and in listing order (sorted by name): each folder is announced by
 /// `CurrentFolder`, then its matching files by `CurrentFile`, then each subfolder's
 /// subtree. Links to folders are reported like folders but never walked into, so a link
-/// loop cannot trap the walk. Everything runs on the caller's thread; the event loop gets
-/// a turn every ~30 ms through the pump, and a `StopSearch` (from a Cancel button or from
-/// an event handler) ends the walk before the next entry.
+/// loop cannot trap the walk. The listing runs a bounded number of files ahead of the
+/// reports and tells each file early through `UpcomingFile`, so that a handler can start
+/// reading it. Everything runs on the caller's thread; the event loop gets a turn every
+/// ~30 ms through the pump, and a `StopSearch` (from a Cancel button or from an event
+/// handler) ends the walk before the next report.
 class cDirEx : public QObject
 {
     Q_OBJECT
@@ -66,6 +67,9 @@ Q_SIGNALS:
     /// A matching file; `FolderPath` ends in "/", so `FolderPath + filename` is its path.
     /// `FileAttribute` holds its attribute bits less the normal-file bit 128.
     void CurrentFile(const QString& FolderPath, const QString& filename, int FileAttribute);
+    /// A file that `CurrentFile` will report soon unless the search stops first; these
+    /// come in the order of the reports.
+    void UpcomingFile(const QString& FolderPath, const QString& filename);
     /// The end of every search: the number of `CurrentFile` signals and the result code.
     void Finished(qint64 FileCount, int Result);
 
@@ -75,8 +79,11 @@ private:
     static QString GetFullPath(const QString& path, qsizetype& nameStart);
     static bool IsValidPath(const QString& path, qsizetype& nameStart);
     static QString FixBackslash(const QString& path, bool add);
-    void ScanFolder(QString folder);
-    void SearchFilesInFolder(const QString& folder, const DirectoryListing& listing);
+    struct Walk;
+    void RunWalk(const QString& folder);
+    static bool mayListAhead(Walk& walk);
+    void ListNextFolder(Walk& walk);
+    void ListMatchingFiles(Walk& walk, const QString& folder, const DirectoryListing& listing);
 
     TimedYield m_yield;
     bool m_recursiveSearch = false;
@@ -86,7 +93,6 @@ private:
     int m_attributes = 0;
     int m_notAttributes = 0;
     QString m_pattern;
-    FolderReadAhead* m_readAhead = nullptr; ///< the running search's
 };
 
 } // namespace twinsweep

@@ -37,13 +37,14 @@ qsizetype blockCount(qsizetype compared, int width)
 
 } // namespace
 
-ApproxBlockIndex::ApproxBlockIndex(const ApproxNameTable& table, const ScoreThreshold& threshold)
+ApproxBlockIndex::ApproxBlockIndex(const ApproxNameTable& table, const ScoreThreshold& threshold,
+                                   const std::atomic<bool>* abandoned)
     : m_tables(size_t(table.longestSqueezed() + 1))
 {
     const std::vector<Job> jobs = jobsFor(table, threshold);
     std::atomic<size_t> next{0};
     const auto work = [&] {
-        for (size_t job = next++; job < jobs.size(); job = next++)
+        for (size_t job = next++; job < jobs.size() && !(abandoned && *abandoned); job = next++)
             build(table, jobs[job]);
     };
     const unsigned threads = std::clamp<unsigned>(std::thread::hardware_concurrency(), 1, unsigned(jobs.size() + 1));

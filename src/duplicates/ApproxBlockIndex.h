@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <atomic>
 #include <vector>
 
 namespace twinsweep {
@@ -21,7 +22,10 @@ class ScoreThreshold;
 class ApproxBlockIndex
 {
 public:
-    ApproxBlockIndex(const ApproxNameTable& table, const ScoreThreshold& threshold);
+    /// Builds the tables on every processor; once `abandoned` is set the build stops
+    /// soon, leaving an index that must not be used.
+    ApproxBlockIndex(const ApproxNameTable& table, const ScoreThreshold& threshold,
+                     const std::atomic<bool>* abandoned = nullptr);
 
     /// The block width that finds every row of `otherLength` within `allowed` unequal
     /// positions of a source over the first `compared` positions, or 0 when none does.

@@ -143,10 +143,10 @@ struct ApproxMatcher::Pass
     std::vector<qint32> candidates;
 };
 
-ApproxMatcher::ApproxMatcher(const ApproxNameTable& table, int threshold)
+ApproxMatcher::ApproxMatcher(const ApproxNameTable& table, int threshold, const std::atomic<bool>* abandoned)
     : m_table(table),
       m_threshold(threshold, table.longestName()),
-      m_blocks(std::make_unique<ApproxBlockIndex>(table, m_threshold))
+      m_blocks(std::make_unique<ApproxBlockIndex>(table, m_threshold, abandoned))
 {}
 
 ApproxMatcher::~ApproxMatcher() = default;

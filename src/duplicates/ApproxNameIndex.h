@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -89,7 +90,9 @@ private:
 class ApproxMatcher
 {
 public:
-    ApproxMatcher(const ApproxNameTable& table, int threshold);
+    /// Once `abandoned` is set the preparation stops soon, leaving a matcher that must
+    /// not be used.
+    ApproxMatcher(const ApproxNameTable& table, int threshold, const std::atomic<bool>* abandoned = nullptr);
     ~ApproxMatcher();
 
     /// Rows from `first` to the end of the table whose score reaches the threshold, in

@@ -1,5 +1,9 @@
 #include "ApproxNameSearch.h"
 
+#include <QElapsedTimer>
+
+#include <future>
+
 #include "ApproxNameIndex.h"
 #include "ApproxWorkers.h"
 #include "GroupColorSource.h"
@@ -69,8 +73,44 @@ const FileRecord& masterRecord(const Catalogue& catalogue, qsizetype row)
     return row >= 0 && row < qsizetype(catalogue.ListFiles.size()) ? catalogue.ListFiles[size_t(row)] : none;
 }
 
-ApproxNameTable tableFor(const Catalogue& catalogue, const ScopePlan& plan)
+/// Runs `work` on a thread of its own while the event loop keeps turning here, calling
+/// `afterTurn` after each turn; returns what `work` returns. Preparing and freeing the
+/// tables of a million rows takes seconds, which the window must not sit through.
+template <typename Work> auto runAside(EventPump& pump, Work work, const std::function<void()>& afterTurn = {})
 {
+    // The future's destructor waits for the thread, also when this function throws.
+    auto running = std::async(std::launch::async, std::move(work));
+    TimedYield yield(pump);
+    while (running.wait_for(10ms) != std::future_status::ready) {
+        if (yield.maybeYield() && afterTurn)
+            afterTurn();
+    }
+    return running.get();
+}
+
+/// The compared rows' names and the matcher over them.
+struct PreparedNames
+{
+    PreparedNames(std::vector<QString> filenames, const std::vector<QString>& volumes, int threshold,
+                  const std::atomic<bool>& abandoned)
+        : table(std::move(filenames), volumes), matcher(table, threshold, &abandoned)
+    {}
+    ApproxNameTable table;
+    ApproxMatcher matcher;
+};
+
+// A stop is looked at during the preparation only once it has run this long: a Cancel
+// reaches the program through the event loop anyway, and a short preparation is over
+// before abandoning it would gain anything.
+constexpr qint64 StopTestAfterMs = 200;
+
+/// Prepares the names of the plan's compared rows. Empty when a stop request abandoned it.
+std::unique_ptr<PreparedNames> prepareNames(const Catalogue& catalogue, const ScopePlan& plan, int threshold,
+                                            Services& services, const std::function<bool()>& stopRequested)
+{
+    // The texts are copied here (shared, not duplicated), so that only this thread reads
+    // the catalogue.
+    TimedYield yield(services.pump);
     std::vector<QString> filenames;
     std::vector<QString> volumes;
     filenames.reserve(plan.comparedMaster.size());
@@ -79,8 +119,21 @@ ApproxNameTable tableFor(const Catalogue& catalogue, const ScopePlan& plan)
         const FileRecord& record = masterRecord(catalogue, master);
         filenames.push_back(record.value(Field::Filename));
         volumes.push_back(record.value(Field::NodeNR));
+        yield.maybeYield();
     }
-    return ApproxNameTable(std::move(filenames), volumes);
+    std::atomic<bool> abandoned{false};
+    QElapsedTimer clock;
+    clock.start();
+    std::unique_ptr<PreparedNames> prepared = runAside(
+        services.pump,
+        [&] { return std::make_unique<PreparedNames>(std::move(filenames), volumes, threshold, abandoned); },
+        [&] {
+            if (!abandoned && clock.elapsed() >= StopTestAfterMs && stopRequested && stopRequested())
+                abandoned = true;
+        });
+    if (abandoned)
+        runAside(services.pump, [&] { prepared.reset(); });
+    return prepared;
 }
 
 /// Commits the groups in source order on the calling thread.
@@ -193,16 +246,23 @@ void FNDDPLBYNAME(Catalogue& catalogue, Services& services, GroupColorSource& co
         const ScopePlan plan = planFor(catalogue, options.scope);
         services.status.setProgressMaximum(qint64(plan.sourceRow.size()));
         services.status.setProgressVisible(true);
-        const ApproxNameTable table = tableFor(catalogue, plan);
-        const ApproxMatcher matcher(table, options.threshold);
-        ApproxWorkers workers(
-            qsizetype(plan.sourceRow.size()),
-            [&](qsizetype source) {
-                const qint32 row = plan.sourceRow[size_t(source)];
-                return matcher.members(row, plan.fromNextRow ? row + 1 : 0, plan.otherVolumesOnly);
-            },
-            options.workerThreads);
-        Committer(catalogue, services, colors, plan, options.List1).run(workers, options.stopRequested);
+        if (std::unique_ptr<PreparedNames> prepared =
+                prepareNames(catalogue, plan, options.threshold, services, options.stopRequested)) {
+            auto workers = runAside(services.pump, [&] {
+                return std::make_unique<ApproxWorkers>(
+                    qsizetype(plan.sourceRow.size()),
+                    [&](qsizetype source) {
+                        const qint32 row = plan.sourceRow[size_t(source)];
+                        return prepared->matcher.members(row, plan.fromNextRow ? row + 1 : 0, plan.otherVolumesOnly);
+                    },
+                    options.workerThreads);
+            });
+            Committer(catalogue, services, colors, plan, options.List1).run(*workers, options.stopRequested);
+            runAside(services.pump, [&] {
+                workers.reset();
+                prepared.reset();
+            });
+        }
     }
     services.status.setProgressVisible(false);
     services.status.setStatusText(QString::number(catalogue.Duplicates.size()) + " duplicate(s) found.");

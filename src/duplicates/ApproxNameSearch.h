@@ -36,10 +36,11 @@ struct ApproxSearchOptions
 /// checked in a new group colour, then its members unchecked in the same colour. A
 /// source row already placed in a group opens none of its own. Progress and the closing
 /// text " duplicate(s) found." go to the status services; the event loop gets turns by
-/// time. A stop request ends the search at the next source row, keeping what was found.
+/// time. A stop request ends the search at the next source row, keeping what was found;
+/// one made while the names are still being prepared ends it with nothing found.
 ///
-/// The comparisons run on worker threads; groups are committed here, in source order,
-/// with the same results as comparing every pair in order on this thread.
+/// The names are prepared and compared on worker threads; groups are committed here, in
+/// source order, with the same results as comparing every pair in order on this thread.
 ///
 /// On return the caller shows the result list and gives the Search window back
 /// (controls enabled, default pointer, stop request emptied).

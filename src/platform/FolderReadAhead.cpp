@@ -45,6 +45,13 @@ void FolderReadAhead::expect(const QStringList& folders)
     m_workAvailable.notify_all();
 }
 
+bool FolderReadAhead::isReady(const QString& folder)
+{
+    const std::lock_guard lock(m_mutex);
+    const auto slot = m_slots.find(folder);
+    return slot != m_slots.end() && slot->second.state == State::Ready;
+}
+
 std::unique_ptr<DirectoryListing> FolderReadAhead::take(const QString& folder)
 {
     std::unique_lock lock(m_mutex);

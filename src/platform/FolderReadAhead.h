@@ -30,6 +30,8 @@ public:
     /// Announces folders that the walk will take soon, the first soonest. Later
     /// announcements are read before earlier ones, as a depth-first walk needs them.
     void expect(const QStringList& folders);
+    /// Whether a worker has read the listing of `folder`, so that `take` returns at once.
+    bool isReady(const QString& folder);
     /// The listing of `folder`: the one read ahead, waiting for it while a worker reads it,
     /// or read here and now when no worker has started on it.
     std::unique_ptr<DirectoryListing> take(const QString& folder);

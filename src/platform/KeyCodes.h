@@ -21,6 +21,7 @@ constexpr int Down = 40;
 constexpr int Insert = 45;
 constexpr int Delete = 46;
 constexpr int A = 65;
+constexpr int Numpad0 = 96;
 constexpr int F1 = 112;
 } // namespace VirtualKey
 

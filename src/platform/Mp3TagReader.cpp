@@ -23,18 +23,33 @@ namespace twinsweep {
 
 namespace {
 
+/// An iconv descriptor per thread, closed when the thread ends (scans read tags on
+/// worker threads that come and go).
+struct Windows1252Converter
+{
+    Windows1252Converter() = default;
+    ~Windows1252Converter()
+    {
+        if (handle != iconv_t(-1))
+            iconv_close(handle);
+    }
+    Windows1252Converter(const Windows1252Converter&) = delete;
+    Windows1252Converter& operator=(const Windows1252Converter&) = delete;
+    const iconv_t handle = iconv_open("UTF-8", "CP1252");
+};
+
 /// Windows-1252 to UTF-8. The five bytes the code page leaves undefined keep their
 /// own code (0x81 becomes U+0081), as Windows decodes them.
 std::string windows1252ToUtf8(const char* data, size_t size)
 {
-    thread_local const iconv_t converter = iconv_open("UTF-8", "CP1252");
+    thread_local const Windows1252Converter converter;
     std::string out(size * 3, '\0'); // no character of the code page needs more
     char* in = const_cast<char*>(data);
     char* target = out.data();
     size_t inLeft = size;
     size_t outLeft = out.size();
     while (inLeft > 0) {
-        if (converter != iconv_t(-1) && iconv(converter, &in, &inLeft, &target, &outLeft) != size_t(-1))
+        if (converter.handle != iconv_t(-1) && iconv(converter.handle, &in, &inLeft, &target, &outLeft) != size_t(-1))
             break;
         const auto byte = static_cast<unsigned char>(*in);
         if (byte < 0x80) {

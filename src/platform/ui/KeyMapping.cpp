@@ -5,6 +5,31 @@
 namespace twinsweep {
 
 namespace {
+/// The punctuation keys of a US keyboard, shifted or not, by their key's code.
+int punctuationCodeOf(int qtKey)
+{
+    static const QHash<int, int> codes{
+        {Qt::Key_Semicolon, 186},  {Qt::Key_Colon, 186},      {Qt::Key_Equal, 187},        {Qt::Key_Plus, 187},
+        {Qt::Key_Comma, 188},      {Qt::Key_Less, 188},       {Qt::Key_Minus, 189},        {Qt::Key_Underscore, 189},
+        {Qt::Key_Period, 190},     {Qt::Key_Greater, 190},    {Qt::Key_Slash, 191},        {Qt::Key_Question, 191},
+        {Qt::Key_QuoteLeft, 192},  {Qt::Key_AsciiTilde, 192}, {Qt::Key_BracketLeft, 219},  {Qt::Key_BraceLeft, 219},
+        {Qt::Key_Backslash, 220},  {Qt::Key_Bar, 220},        {Qt::Key_BracketRight, 221}, {Qt::Key_BraceRight, 221},
+        {Qt::Key_Apostrophe, 222}, {Qt::Key_QuoteDbl, 222},
+    };
+    return codes.value(qtKey, 0);
+}
+
+/// The digits and operators of the numeric keypad.
+int keypadCodeOf(int qtKey)
+{
+    static const QHash<int, int> operators{
+        {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107}, {Qt::Key_Minus, 109}, {Qt::Key_Period, 110}, {Qt::Key_Slash, 111},
+    };
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return VirtualKey::Numpad0 + (qtKey - Qt::Key_0);
+    return operators.value(qtKey, 0);
+}
+
 int keyCodeOf(int qtKey)
 {
     static const QHash<int, int> named{
@@ -23,7 +48,9 @@ int keyCodeOf(int qtKey)
         return '0' + (qtKey - Qt::Key_0);
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
         return VirtualKey::F1 + (qtKey - Qt::Key_F1);
-    return named.value(qtKey, 0);
+    if (const int code = named.value(qtKey, 0))
+        return code;
+    return punctuationCodeOf(qtKey);
 }
 } // namespace
 
@@ -41,7 +68,8 @@ int toShiftState(Qt::KeyboardModifiers modifiers)
 
 WinKey toWinKey(const QKeyEvent& event)
 {
-    return {keyCodeOf(event.key()), toShiftState(event.modifiers())};
+    const int keypadCode = event.modifiers() & Qt::KeypadModifier ? keypadCodeOf(event.key()) : 0;
+    return {keypadCode ? keypadCode : keyCodeOf(event.key()), toShiftState(event.modifiers())};
 }
 
 } // namespace twinsweep

@@ -111,15 +111,5 @@ TEST_F(MainWindowPanesTest, AResizeAfterADragScalesFromTheNewSplit)
     EXPECT_EQ(Frame1()->height(), twipsToPixels(int(pixelsToTwips(dragged)) * hp / 100));
 }
 
-TEST_F(MainWindowPanesTest, OnlyAPressOnTheEdgeDrags)
-{
-    const int height = Frame1()->height();
-    moveOverFrame1(height - 30, false);
-    moveOverFrame1(height - 2, true);
-    moveOverFrame1(height + 50, true);
-    release(height + 50);
-    EXPECT_EQ(Frame1()->height(), height);
-}
-
 } // namespace
 } // namespace twinsweep
