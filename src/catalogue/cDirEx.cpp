@@ -166,9 +166,8 @@ bool cDirEx::mayListAhead(Walk& walk)
     return walk.reports.empty() || walk.readAhead.isReady(walk.folders.back());
 }
 
-/// Lists the next folder of the walk into its reports. A folder
-/// that cannot be opened is still reported, it just yields nothing; one that fails while
-/// being read ends the walk there.
+/// Lists the next folder of the walk into its reports. A folder that cannot be opened is
+/// still reported, it just yields nothing; one that fails while being read ends the walk.
 void cDirEx::ListNextFolder(Walk& walk)
 {
     const QString folder = walk.folders.back();

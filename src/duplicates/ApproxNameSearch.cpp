@@ -245,6 +245,7 @@ void FNDDPLBYNAME(Catalogue& catalogue, Services& services, GroupColorSource& co
             options.List1->clear();
         const ScopePlan plan = planFor(catalogue, options.scope);
         services.status.setProgressMaximum(qint64(plan.sourceRow.size()));
+        services.status.setProgressValue(0); // not the last search's while the names are prepared
         services.status.setProgressVisible(true);
         if (std::unique_ptr<PreparedNames> prepared =
                 prepareNames(catalogue, plan, options.threshold, services, options.stopRequested)) {
