@@ -3,8 +3,10 @@
 #include <QObject>
 #include <QString>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
+#include <thread>
 
 #include "QueryRows.h"
 #include "platform/Services.h"
@@ -38,8 +40,10 @@ public:
     /// Set by whoever starts a scan.
     ListTarget TargetList = ListTarget::ListFiles;
     /// How many files are read at once ahead of the reports: a disk serves several
-    /// requests at a time faster than one after another.
-    int ReadThreads = 8;
+    /// requests at a time faster than one after another. Two cores stay free for the
+    /// walk and the window thread, which make the rows: with a reader on every core a
+    /// warm scan ran a fifth slower on eight cores.
+    int ReadThreads = std::max(4, static_cast<int>(std::thread::hardware_concurrency()) - 2);
 
     /// The folder scanner's upcoming-file handler: starts reading the file.
     void DirEx_UpcomingFile(const QString& FolderPath, const QString& filename);
