@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QWindow>
 
 #include "shell/AppInfo.h"
 #include "shell/ui/Icons.h"
@@ -59,6 +60,12 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
     layout->addWidget(lblEmail, 3, 2);
     layout->addWidget(lblCopyright, 4, 1, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Some window systems take the focus from the box before they give it to the next
+    // window: the box goes once that window has it.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] {
+        if (isVisible())
+            Form_LostFocus();
+    });
     Form_Load();
 }
 
@@ -74,12 +81,30 @@ void frmAbout::changeEvent(QEvent* event)
         Form_LostFocus();
 }
 
+void frmAbout::showEvent(QShowEvent* event)
+{
+    // While shown, a click in any window of the program is seen: the box may never
+    // have been the active window (the command line's work took the focus first).
+    qApp->installEventFilter(this);
+    QDialog::showEvent(event);
+}
+
+void frmAbout::hideEvent(QHideEvent* event)
+{
+    qApp->removeEventFilter(this);
+    QDialog::hideEvent(event);
+}
+
 void frmAbout::Form_LostFocus()
+{
+    otherWindowTookFocus(QApplication::activeWindow());
+}
+
+void frmAbout::otherWindowTookFocus(const QWidget* window)
 {
     // Only another window of the program takes the focus away: switching to another
     // program, or the support message shown in front of the box, leaves it open.
-    const QWidget* active = QApplication::activeWindow();
-    if (active && active != this && !qobject_cast<const QMessageBox*>(active))
+    if (window && window != this && !qobject_cast<const QMessageBox*>(window))
         hide();
 }
 
@@ -87,6 +112,8 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Image1 && event->type() == QEvent::MouseButtonRelease)
         hide(); // Image1_Click
+    else if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType())
+        otherWindowTookFocus(static_cast<const QWidget*>(watched)->window());
     return QDialog::eventFilter(watched, event);
 }
 

@@ -8,8 +8,8 @@ namespace twinsweep {
 
 /// The about box: the program's version, its makers' home page and mail address
 /// (links opened through the desktop) and a copyright line. It is shown without
-/// waiting and hides as soon as another window of the program takes the focus, or
-/// when its picture is clicked; hiding keeps it loaded.
+/// waiting and hides as soon as another window of the program takes the focus or is
+/// clicked, or when its picture is clicked; hiding keeps it loaded.
 class frmAbout : public QDialog
 {
     Q_OBJECT
@@ -29,10 +29,13 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_LostFocus();
+    void otherWindowTookFocus(const QWidget* window);
 };
 
 } // namespace twinsweep

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -159,6 +160,12 @@ TEST_F(ViewAndHelpTest, TheAboutBoxShowsTheVersionAndHidesWhenItLosesTheFocus)
     QApplication::setActiveWindow(box);
     QApplication::setActiveWindow(window.get());
     EXPECT_FALSE(box->isVisible()) << "the main window took the focus";
+
+    entry(*window, "About")->trigger();
+    QApplication::setActiveWindow(nullptr); // some window systems leave no window active for a while
+    EXPECT_TRUE(box->isVisible());
+    QTest::mouseClick(window->ListFiles2->viewport(), Qt::LeftButton);
+    EXPECT_FALSE(box->isVisible()) << "a click in the main window hides it";
 
     entry(*window, "About")->trigger();
     QTest::mouseClick(box->Image1, Qt::LeftButton);
