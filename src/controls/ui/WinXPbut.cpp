@@ -144,9 +144,18 @@ void WinXPbut::changeEvent(QEvent* event)
     // A disabled button sees no release; it starts afresh when enabled again.
     if (event->type() == QEvent::EnabledChange) {
         m_pressed = false;
-        m_hover = underMouse();
+        m_hover = isEnabled() && underMouse();
     }
     QPushButton::changeEvent(event);
+}
+
+bool WinXPbut::event(QEvent* event)
+{
+    // An inactive window may not see the pointer leave (a window that a modal one
+    // blocks): the hover face ends with the activation and comes back with a move.
+    if (event->type() == QEvent::WindowDeactivate)
+        setHover(false);
+    return QPushButton::event(event);
 }
 
 void WinXPbut::hideEvent(QHideEvent* event)

@@ -48,6 +48,7 @@ Q_SIGNALS:
     void KeyPress(int KeyAscii);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

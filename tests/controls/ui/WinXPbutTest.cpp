@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <functional>
+
 #include "controls/ui/WinXPbut.h"
 #include "controls/ui/XPLook.h"
 
@@ -110,6 +112,39 @@ TEST(WinXPbut, ADisabledButtonShowsItsFaceAndClicksAgainOnceEnabled)
     ok->setEnabled(true);
     QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
     EXPECT_EQ(window.clicks, QStringList{"OK"});
+}
+
+TEST(WinXPbut, EveryWayOfLeavingEndsTheHoverFace)
+{
+    const struct
+    {
+        const char* way;
+        std::function<void(ButtonDialog&)> leave;
+    } cases[]{
+        {"pointer leaves",
+         [](ButtonDialog& window) {
+             QEvent leave(QEvent::Leave);
+             QApplication::sendEvent(window.ok, &leave);
+         }},
+        {"window deactivated", [](ButtonDialog&) { QApplication::setActiveWindow(nullptr); }},
+        {"hidden and shown again",
+         [](ButtonDialog& window) {
+             window.ok->hide();
+             window.ok->show();
+         }},
+        {"disabled and enabled again",
+         [](ButtonDialog& window) {
+             window.ok->setEnabled(false);
+             window.ok->setEnabled(true);
+         }},
+    };
+    for (const auto& c : cases) {
+        ButtonDialog window(true);
+        moveMouse(window.ok, window.ok->rect().center(), Qt::NoButton);
+        ASSERT_EQ(window.ok->face(), ButtonFace::Hover) << c.way;
+        c.leave(window);
+        EXPECT_EQ(window.ok->face(), ButtonFace::Normal) << c.way;
+    }
 }
 
 TEST(WinXPbut, TheStoredPropertiesComeBackThroughTheSetters)
