@@ -6,8 +6,9 @@ class QAbstractItemView;
 
 namespace twinsweep {
 
-/// Draws the item under the pointer underlined while its view tracks the pointer, the
-/// look of a hot-tracking list; otherwise a plain item delegate.
+/// Draws the item text of the row under the pointer (the file name, the volume name)
+/// underlined while its view tracks the pointer, the look of a hot-tracking list;
+/// otherwise a plain item delegate.
 class HotTrackDelegate : public QStyledItemDelegate
 {
 public:
@@ -17,8 +18,9 @@ protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 };
 
-/// Switches hot tracking of `view` on or off: the item under the pointer is drawn
-/// underlined (with a `HotTrackDelegate`) and the pointer becomes a pointing hand.
+/// Switches hot tracking of `view` on or off: the item text of the row under the
+/// pointer is drawn underlined (with a `HotTrackDelegate`) and the pointer becomes a
+/// pointing hand.
 void setHotTracking(QAbstractItemView* view, bool on);
 bool hotTracking(const QAbstractItemView* view);
 

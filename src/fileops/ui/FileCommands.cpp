@@ -1,11 +1,11 @@
 #include "FileCommands.h"
 
 #include <QLineEdit>
-#include <QStyledItemDelegate>
 #include <QTableView>
 
 #include <functional>
 
+#include "catalogue/ui/HotTracking.h"
 #include "duplicates/ResultListCommands.h"
 #include "fileops/ClipboardCopies.h"
 #include "fileops/CopyMoveFiles.h"
@@ -18,19 +18,20 @@ namespace twinsweep {
 namespace {
 
 /// The in-place edit of a row's file name: its start and its end go to the rename,
-/// which the model is never asked to store, so a refused name is never shown.
-class FileNameDelegate : public QStyledItemDelegate
+/// which the model is never asked to store, so a refused name is never shown. The
+/// name keeps the list's hot-tracking look.
+class FileNameDelegate : public HotTrackDelegate
 {
 public:
     using EditStart = std::function<void(int row)>;
     using EditEnd = std::function<void(const QString& name)>;
     FileNameDelegate(EditStart onStart, EditEnd onEnd, QObject* parent)
-        : QStyledItemDelegate(parent), m_onStart(std::move(onStart)), m_onEnd(std::move(onEnd))
+        : HotTrackDelegate(parent), m_onStart(std::move(onStart)), m_onEnd(std::move(onEnd))
     {}
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         m_onStart(index.row());
-        return QStyledItemDelegate::createEditor(parent, option, index);
+        return HotTrackDelegate::createEditor(parent, option, index);
     }
     void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex&) const override
     {

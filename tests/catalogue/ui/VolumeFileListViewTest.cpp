@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QMenu>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
@@ -139,6 +140,40 @@ TEST_F(VolumeFileListViewTest, ViewTogglesStoreTheNewStateAndSpareTheQueryList)
     EXPECT_EQ(fake.settings.value(Settings::HotTracking), "True");
     EXPECT_EQ(view->viewport()->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(window->TreeView1->viewport()->cursor().shape(), Qt::PointingHandCursor);
+}
+
+/// Whether `view`'s delegate draws the item at `index` underlined.
+struct DrawnFont : QStyledItemDelegate
+{
+    static bool underlined(QAbstractItemView* view, const QModelIndex& index)
+    {
+        QStyleOptionViewItem option;
+        option.initFrom(view);
+        option.widget = view;
+        QAbstractItemDelegate* delegate = view->itemDelegateForIndex(index);
+        (static_cast<QStyledItemDelegate*>(delegate)->*&DrawnFont::initStyleOption)(&option, index);
+        return option.font.underline();
+    }
+};
+
+TEST_F(VolumeFileListViewTest, HotTrackingUnderlinesTheNameOfTheRowUnderThePointer)
+{
+    open();
+    catalogue.Duplicates.assign({{1, "Rock"}, {2, "Rock"}});
+    files2->Hottrack->trigger();
+    QTreeWidget* tree = window->TreeView1;
+    for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{view, window->Duplicates, tree}) {
+        const std::string name = list->objectName().toStdString();
+        const QModelIndex pointed = list->model()->index(1, list->model()->columnCount() > 2 ? 2 : 0);
+        ASSERT_TRUE(pointed.isValid()) << name;
+        QTest::mouseMove(list->viewport(), list->visualRect(pointed).center());
+        EXPECT_TRUE(DrawnFont::underlined(list, pointed.siblingAtColumn(0))) << name;
+        EXPECT_FALSE(DrawnFont::underlined(list, list->model()->index(0, 0))) << name;
+        if (pointed.column() != 0)
+            EXPECT_FALSE(DrawnFont::underlined(list, pointed)) << "only the name is underlined in " << name;
+    }
+    files2->Hottrack->trigger();
+    EXPECT_FALSE(DrawnFont::underlined(view, view->model()->index(1, 0)));
 }
 
 TEST_F(VolumeFileListViewTest, StoredViewSettingsAreReadAtStart)
