@@ -1,6 +1,9 @@
 #include "FormLayout.h"
 
+#include <QSplitter>
 #include <QWidget>
+
+#include <algorithm>
 
 #include "platform/Twips.h"
 
@@ -58,8 +61,29 @@ void FormLayout::ResizeControl(const char* name)
     QWidget* control = m_surface.findChild<QWidget*>(QLatin1String(name));
     if (!control)
         return;
-    if (const std::optional<ScaledPlace> place = m_records.ResizeControl(controlPlace(*control), windowPlace()))
+    const std::optional<ScaledPlace> place = m_records.ResizeControl(controlPlace(*control), windowPlace());
+    if (!place)
+        return;
+    if (auto* splitter = qobject_cast<QSplitter*>(control->parentWidget()))
+        resizeInSplitter(*splitter, *control, *place);
+    else
         control->setGeometry(pixels(place->Left), pixels(place->Top), pixels(place->Width), pixels(place->Height));
+}
+
+void FormLayout::resizeInSplitter(QSplitter& splitter, QWidget& control, const ScaledPlace& place)
+{
+    // The splitter places its panes itself: the control takes its scaled size along
+    // the split from its neighbour, after it or, for the last pane, before it.
+    QList<int> sizes = splitter.sizes();
+    const int index = splitter.indexOf(&control);
+    if (sizes.size() < 2 || index < 0)
+        return;
+    const int neighbour = index + 1 < sizes.size() ? index + 1 : index - 1;
+    const int room = sizes[index] + sizes[neighbour];
+    const int wanted = pixels(splitter.orientation() == Qt::Horizontal ? place.Width : place.Height);
+    sizes[index] = std::clamp(wanted, 0, room);
+    sizes[neighbour] = room - sizes[index];
+    splitter.setSizes(sizes);
 }
 
 } // namespace twinsweep

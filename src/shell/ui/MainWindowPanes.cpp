@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QLayout>
 #include <QMouseEvent>
+#include <QSplitter>
+#include <QTreeWidget>
 
 #include "platform/Twips.h"
 #include "shell/ui/Form1.h"
@@ -18,14 +20,18 @@ constexpr double DesignUpperShare = 0.5;
 MainWindowPanes::MainWindowPanes(Form1& form)
     : QObject(&form),
       m_form(form),
-      m_layout(form, *form.centralWidget(),
-               {"Frame1", "Frame2", "Picture1", "Picture2", "Picture3", "Picture4", "Picture5", "Picture6"})
+      m_layout(
+          form, *form.centralWidget(),
+          {"Frame1", "Frame2", "TreeView1", "Picture1", "Picture2", "Picture3", "Picture4", "Picture5", "Picture6"})
 {
     form.lifecycle.RecordFormLayout = [this] { RecordFormLayout(); };
     form.lifecycle.ResizeControl = [this](const char* control) { m_layout.ResizeControl(control); };
     form.centralWidget()->installEventFilter(this);
     form.Frame1->installEventFilter(this);
     form.Frame1->setMouseTracking(true);
+    // The tree's share of the upper pane, as the user leaves it, is kept at resizes too.
+    if (auto* lists = qobject_cast<QSplitter*>(form.TreeView1->parentWidget()))
+        connect(lists, &QSplitter::splitterMoved, this, &MainWindowPanes::recordSplitAgain);
     placeAtDesignSplit();
 }
 
@@ -103,6 +109,11 @@ void MainWindowPanes::Frame1_MouseUp()
 {
     m_splitter.Frame1_MouseUp();
     showPointer();
+    recordSplitAgain();
+}
+
+void MainWindowPanes::recordSplitAgain()
+{
     // Later resizes scale from the split as the user left it.
     m_layout.ResetLayouts();
     m_layout.RecordFormLayout();

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QSplitter>
+#include <QTest>
+#include <QTreeWidget>
 
 #include "FakeServices.h"
 #include "catalogue/Catalogue.h"
@@ -73,6 +76,28 @@ TEST_F(MainWindowPanesTest, ThePanesKeepTheirProportionsWhenTheWindowIsResized)
         EXPECT_EQ(Frame2()->y(), Frame1()->height()) << extra;
         EXPECT_NEAR(Frame2()->geometry().bottom(), area.height() - 1, slack) << extra;
         EXPECT_NEAR(Frame1()->width(), area.width(), area.width() / 100 + 1) << extra;
+    }
+}
+
+TEST_F(MainWindowPanesTest, TheTreeKeepsItsShareOfTheWidthAsTheUserLeftIt)
+{
+    QWidget* tree = window->TreeView1;
+    auto* lists = qobject_cast<QSplitter*>(tree->parentWidget());
+    ASSERT_NE(lists, nullptr);
+    // Wide enough that no width below stops at the tree's smallest size.
+    QWidget* handle = lists->handle(1);
+    const QPoint grip = handle->rect().center();
+    QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(handle, grip + QPoint(150, 0));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(150, 0));
+    const int draggedTree = tree->width();
+    const int draggedInner = inner()->width();
+    ASSERT_GT(draggedTree, 200);
+
+    for (const int width : {600, 450, 700}) {
+        resizeAndSettle(width, window->height());
+        const int wp = inner()->width() * 100 / draggedInner;
+        EXPECT_NEAR(tree->width(), draggedTree * wp / 100, 2) << width;
     }
 }
 
