@@ -2,7 +2,13 @@
 
 #include <QColor>
 
+#include "ListImages.h"
+
 namespace twinsweep {
+
+namespace {
+const QString NodeNRColumn = FileColumns().constLast();
+} // namespace
 
 QColor toQColor(ColorValue value)
 {
@@ -41,6 +47,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole: return m_list.text(index.row(), index.column());
+    case Qt::DecorationRole: return index.column() == 0 ? QVariant(rowImage()) : QVariant();
     case Qt::CheckStateRole:
         if (m_checkable && index.column() == 0)
             return m_list.row(index.row()).Checked ? Qt::Checked : Qt::Unchecked;
@@ -63,8 +70,13 @@ bool FileListModel::setData(const QModelIndex& index, const QVariant& value, int
 
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section < m_columns.size())
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
+        return {};
+    if (role == Qt::DisplayRole)
         return m_columns[section];
+    // Each column shows the picture of its place; the hidden "NodeNR" column has none.
+    if (role == Qt::DecorationRole && m_columns[section] != NodeNRColumn)
+        return headerImage(section + 1);
     return {};
 }
 

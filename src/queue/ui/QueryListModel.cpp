@@ -1,12 +1,16 @@
 #include "QueryListModel.h"
 
 #include "catalogue/ui/FileListModel.h"
-#include "queue/ui/QueryIcons.h"
+#include "catalogue/ui/ListImages.h"
 
 namespace twinsweep {
 
-QueryListModel::QueryListModel(QueryList& list, QObject* parent)
-    : QAbstractTableModel(parent), m_list(list), m_rowIcon(queryRowIcon()), m_headerIcons(queryHeaderIcons())
+namespace {
+/// The header picture of each column: its place among the file lists' columns.
+constexpr int QueryHeaderImages[]{1, 2, 4, 14};
+} // namespace
+
+QueryListModel::QueryListModel(QueryList& list, QObject* parent) : QAbstractTableModel(parent), m_list(list)
 {
     connect(&list, &QueryList::aboutToReset, this, [this] { beginResetModel(); });
     connect(&list, &QueryList::wasReset, this, [this] { endResetModel(); });
@@ -55,7 +59,7 @@ QVariant QueryListModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole: return text(row, index.column());
     case Qt::CheckStateRole:
         return index.column() == 0 ? QVariant(row.Checked ? Qt::Checked : Qt::Unchecked) : QVariant();
-    case Qt::DecorationRole: return index.column() == 0 ? QVariant(m_rowIcon) : QVariant();
+    case Qt::DecorationRole: return index.column() == 0 ? QVariant(rowImage()) : QVariant();
     case Qt::ForegroundRole: {
         const QColor color = toQColor(row.ForeColor);
         return color.isValid() ? QVariant(color) : QVariant();
@@ -79,7 +83,7 @@ QVariant QueryListModel::headerData(int section, Qt::Orientation orientation, in
     if (role == Qt::DisplayRole)
         return columns().at(section);
     if (role == Qt::DecorationRole)
-        return m_headerIcons.value(section);
+        return headerImage(QueryHeaderImages[section]);
     return {};
 }
 

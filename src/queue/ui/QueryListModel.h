@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QIcon>
 
 #include "queue/QueryList.h"
 
@@ -28,8 +27,6 @@ private:
     QString text(const QueryRow& row, int column) const;
 
     QueryList& m_list;
-    QIcon m_rowIcon;
-    QList<QIcon> m_headerIcons;
 };
 
 } // namespace twinsweep

@@ -1,7 +1,7 @@
 #include "PrintListModel.h"
 
 #include "shell/PrintSurface.h"
-#include "shell/ui/FileIcon.h"
+#include "catalogue/ui/ListImages.h"
 
 namespace twinsweep {
 
@@ -25,8 +25,7 @@ QVariant PrintListModel::data(const QModelIndex& index, int role) const
     if (role == Qt::DisplayRole)
         return m_list.text(index.row(), index.column());
     if (role == Qt::DecorationRole && index.column() == 0 && m_list.hasIcon(index.row())) {
-        static const QIcon icon = fileIcon();
-        return icon;
+        return rowImage();
     }
     return {};
 }

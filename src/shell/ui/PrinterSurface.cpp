@@ -13,7 +13,7 @@
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "shell/modGen.h"
-#include "shell/ui/FileIcon.h"
+#include "catalogue/ui/ListImages.h"
 
 namespace twinsweep {
 
@@ -107,7 +107,7 @@ void PrinterSurface::outlineBox(double x1, double y1, double x2, double y2, Colo
 void PrinterSurface::drawIcon(double x, double y, double width, double height)
 {
     const QRectF target = box(x, y, x + width, y + height);
-    m_painter.drawPixmap(target, fileIconPixmap(64), QRectF(0, 0, 64, 64));
+    m_painter.drawPixmap(target, rowImagePixmap(64), QRectF(0, 0, 64, 64));
 }
 
 bool PrinterSurface::begin()

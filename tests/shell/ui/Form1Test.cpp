@@ -11,6 +11,7 @@
 #include "CollectionBuilder.h"
 #include "FakeServices.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/ui/ListImages.h"
 #include "shell/ui/Form1.h"
 
 namespace twinsweep {
@@ -63,6 +64,39 @@ TEST_F(Form1Test, ClickingAVolumeFillsTheFileList)
     clickVolume(1);
     EXPECT_EQ(window->ListFiles2->model()->rowCount(), 2);
     EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(Form1Test, ListsShowTheSharedHeaderPicturesAndTheRowPicture)
+{
+    clickVolume(1);
+    catalogue.Duplicates.assign({{1, "Rock"}});
+    const auto picture = [](const QVariant& value) { return value.value<QIcon>().cacheKey(); };
+    const struct
+    {
+        QTableView* list;
+        QList<int> headerImages; // 0: none
+    } cases[]{
+        {window->ListFiles2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 0}},
+        {window->Duplicates, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
+        {window->query, {1, 2, 4, 14}},
+    };
+    for (const auto& c : cases) {
+        const std::string name = c.list->objectName().toStdString();
+        const QAbstractItemModel* model = c.list->model();
+        ASSERT_EQ(model->columnCount(), c.headerImages.size()) << name;
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QVariant shown = model->headerData(column, Qt::Horizontal, Qt::DecorationRole);
+            if (c.headerImages[column] == 0)
+                EXPECT_FALSE(shown.isValid()) << name << ' ' << column;
+            else
+                EXPECT_EQ(picture(shown), headerImage(c.headerImages[column]).cacheKey()) << name << ' ' << column;
+        }
+    }
+    for (QTableView* list : {window->ListFiles2, window->Duplicates}) {
+        ASSERT_GT(list->model()->rowCount(), 0);
+        EXPECT_EQ(picture(list->model()->index(0, 0).data(Qt::DecorationRole)), rowImage().cacheKey());
+        EXPECT_FALSE(list->model()->index(0, 1).data(Qt::DecorationRole).isValid());
+    }
 }
 
 TEST_F(Form1Test, SaveButtonsFollowTheChangedState)
