@@ -13,8 +13,15 @@
 namespace twinsweep {
 
 namespace {
-/// The upper pane's share of the inner area until the layout is recorded.
+/// The upper pane's share of the inner area, and the volume tree's share of the upper
+/// pane's width, until the layout is recorded.
 constexpr double DesignUpperShare = 0.5;
+constexpr double DesignTreeShare = 0.22;
+
+QSplitter* treeSplitter(const Form1& form)
+{
+    return qobject_cast<QSplitter*>(form.TreeView1->parentWidget());
+}
 } // namespace
 
 MainWindowPanes::MainWindowPanes(Form1& form)
@@ -30,7 +37,7 @@ MainWindowPanes::MainWindowPanes(Form1& form)
     form.Frame1->installEventFilter(this);
     form.Frame1->setMouseTracking(true);
     // The tree's share of the upper pane, as the user leaves it, is kept at resizes too.
-    if (auto* lists = qobject_cast<QSplitter*>(form.TreeView1->parentWidget()))
+    if (QSplitter* lists = treeSplitter(form))
         connect(lists, &QSplitter::splitterMoved, this, &MainWindowPanes::recordSplitAgain);
     placeAtDesignSplit();
 }
@@ -51,6 +58,13 @@ void MainWindowPanes::placeAtDesignSplit()
     const int upper = int(inner.height() * DesignUpperShare);
     m_form.Frame1->setGeometry(0, 0, inner.width(), upper);
     m_form.Frame2->setGeometry(0, upper, inner.width(), inner.height() - upper);
+    // Before the window is first shown the splitter has not laid its panes out yet:
+    // the upper pane's layout gives it its size, then the tree its part of it.
+    if (QSplitter* lists = treeSplitter(m_form)) {
+        m_form.Frame1->layout()->setGeometry(m_form.Frame1->rect());
+        const int tree = int(lists->width() * DesignTreeShare);
+        lists->setSizes({tree, lists->width() - tree});
+    }
 }
 
 void MainWindowPanes::RecordFormLayout()
