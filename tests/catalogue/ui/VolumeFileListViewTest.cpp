@@ -169,8 +169,9 @@ TEST_F(VolumeFileListViewTest, HotTrackingUnderlinesTheNameOfTheRowUnderThePoint
         QTest::mouseMove(list->viewport(), list->visualRect(pointed).center());
         EXPECT_TRUE(DrawnFont::underlined(list, pointed.siblingAtColumn(0))) << name;
         EXPECT_FALSE(DrawnFont::underlined(list, list->model()->index(0, 0))) << name;
-        if (pointed.column() != 0)
+        if (pointed.column() != 0) {
             EXPECT_FALSE(DrawnFont::underlined(list, pointed)) << "only the name is underlined in " << name;
+        }
     }
     files2->Hottrack->trigger();
     EXPECT_FALSE(DrawnFont::underlined(view, view->model()->index(1, 0)));
