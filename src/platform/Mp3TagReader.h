@@ -58,8 +58,6 @@ struct TagInfo
 class Mp3TagReader
 {
 public:
-    Mp3TagReader();
-
     /// Forgets the previous file, then reads `path`. A file that cannot be read
     /// leaves no header and no tags.
     void Open(const QString& path);
