@@ -158,6 +158,8 @@ TEST_F(PlayerBarTest, NextAndPreviousSkipRowsThatCannotBePlayed)
         EXPECT_EQ(query.Tag(), entry.tagAfter);
         if (entry.playing) {
             EXPECT_EQ(media.interpreter.path(view.tag).section('/', -1), entry.nowPlaying);
+            EXPECT_EQ(query.row(query.tagRow().value()).ForeColor, PlayingColor);
+            EXPECT_EQ(query.row(entry.tag.toInt() - 1).ForeColor, PlayedColor);
         } else {
             EXPECT_EQ(view.tag, "") << "nothing starts while stopped";
             if (entry.tag == entry.tagAfter) {
