@@ -191,25 +191,5 @@ TEST_F(PlayerBarTest, NextDuringACrossfadeDoesNothing)
     EXPECT_TRUE(query.row(2).Checked);
 }
 
-TEST(PlayerBarLayout, AReleasedButtonFallsBackIntoLine)
-{
-    const PlayerBarPositions design{{120, 560}, {480, 560}, {840, 560}, {1200, 560}, {1560, 560}, {3840, 560}};
-    for (PlayerButton button :
-         {PlayerButton::Previous, PlayerButton::Play, PlayerButton::Pause, PlayerButton::Stop, PlayerButton::Next}) {
-        PlayerBarPositions pressed = design;
-        QPointF* moved = button == PlayerButton::Previous ? &pressed.Previous
-                         : button == PlayerButton::Play   ? &pressed.Play
-                         : button == PlayerButton::Pause  ? &pressed.Pause
-                         : button == PlayerButton::Stop   ? &pressed.Stop
-                                                          : &pressed.Next;
-        const QPointF original = *moved;
-        *moved += QPointF(PressedOffset, PressedOffset);
-        EXPECT_EQ(releasedPosition(button, pressed), original) << int(button);
-    }
-    PlayerBarPositions lowTrack = design;
-    lowTrack.track.setY(600);
-    EXPECT_EQ(releasedPosition(PlayerButton::Stop, lowTrack).y(), 600) << "Stop takes its top from the volume track";
-}
-
 } // namespace
 } // namespace twinsweep
