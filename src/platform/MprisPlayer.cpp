@@ -68,10 +68,10 @@ public:
 
     bool canEditTracks() const { return property(TrackListInterface, "CanEditTracks").toBool(); }
 
-    bool opensLocalFiles() const
-    {
-        return property(RootInterface, "SupportedUriSchemes").toStringList().contains("file", Qt::CaseInsensitive);
-    }
+    /// Whether the player opens what it is given. A web browser's media session names
+    /// no URI scheme; mpv's MPRIS plug-in opens local files but names only network
+    /// schemes, so any scheme at all counts.
+    bool opensFiles() const { return !property(RootInterface, "SupportedUriSchemes").toStringList().isEmpty(); }
 
     /// The ids of the track list's tracks, in its order.
     QList<QDBusObjectPath> trackIds() const
@@ -122,7 +122,7 @@ bool MprisPlayer::WinampFindWindow()
 void MprisPlayer::findPlayer()
 {
     QStringList names = playerNames(sessionBus(m_connectionName));
-    names.removeIf([this](const QString& name) { return !PlayerCalls(m_connectionName, name).opensLocalFiles(); });
+    names.removeIf([this](const QString& name) { return !PlayerCalls(m_connectionName, name).opensFiles(); });
     const auto editable = std::find_if(names.cbegin(), names.cend(), [this](const QString& name) {
         return PlayerCalls(m_connectionName, name).canEditTracks();
     });

@@ -249,7 +249,8 @@ TEST_F(MprisPlayerTest, NoPlayerOnTheBusIsNotRunningAndARestartedPlayerIsFoundAg
 TEST_F(MprisPlayerTest, APlayerThatEditsItsTrackListIsPreferredElseTheFirstByNameIsOpened)
 {
     const PlayerKind browser{.canEditTracks = false, .schemes = {}};
-    const PlayerKind oneAtATime{.canEditTracks = false};
+    // mpv's plug-in opens local files but names network schemes only.
+    const PlayerKind oneAtATime{.canEditTracks = false, .schemes = {"http", "https"}};
     const struct
     {
         const char* name;
