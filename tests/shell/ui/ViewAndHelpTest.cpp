@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
@@ -9,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
@@ -114,6 +116,31 @@ TEST_F(ViewAndHelpTest, TheLookSwitchStartsAsStoredAndStoresEachClick)
     SetXPLook(true);
 }
 
+TEST_F(ViewAndHelpTest, RightClickingAToolbarOpensNoMenu)
+{
+    auto window = makeWindow();
+    for (QToolBar* toolbar : {window->Toolbar1, window->Toolbar2}) {
+        for (QWidget* target :
+             {static_cast<QWidget*>(toolbar), toolbar->widgetForAction(toolbar->actions().value(0))}) {
+            ASSERT_NE(target, nullptr);
+            bool opened = false;
+            // A menu would run its own event loop; this closes it from there.
+            QTimer::singleShot(0, target, [&opened] {
+                if (QWidget* popup = QApplication::activePopupWidget()) {
+                    opened = true;
+                    popup->close();
+                }
+            });
+            const QPoint inside(2, 2);
+            QContextMenuEvent click(QContextMenuEvent::Mouse, inside, target->mapToGlobal(inside));
+            QApplication::sendEvent(target, &click);
+            QApplication::processEvents();
+            EXPECT_FALSE(opened) << toolbar->objectName().toStdString();
+        }
+    }
+    EXPECT_TRUE(window->Toolbar1->isVisible());
+}
+
 TEST_F(ViewAndHelpTest, TheAboutBoxShowsTheVersionAndHidesWhenItLosesTheFocus)
 {
     auto window = makeWindow();
@@ -162,6 +189,21 @@ TEST_F(ViewAndHelpTest, HelpMenuShowsSupportAndOpensTheLinks)
     EXPECT_TRUE(links.opened[0].startsWith("https://"));
     EXPECT_TRUE(links.opened[1].startsWith("mailto:"));
     EXPECT_TRUE(window->help->aboutBox()->lblEmail->text().contains(links.opened[1]));
+}
+
+TEST_F(ViewAndHelpTest, AnAddressTheDesktopCannotOpenIsSaidInTheStatusBar)
+{
+    auto window = makeWindow();
+    // The offscreen desktop has no program for any address.
+    const std::vector<std::pair<const char*, QString>> cases{
+        {"Homepage", "Can't open a web browser for https://"},
+        {"Email", "Can't open a mail program for twinsweep@"},
+    };
+    for (const auto& [name, text] : cases) {
+        entry(*window, name)->trigger();
+        EXPECT_TRUE(window->services().status.statusText().startsWith(text)) << name;
+    }
+    EXPECT_TRUE(fake.prompt.shown.empty());
 }
 
 } // namespace
