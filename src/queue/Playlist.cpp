@@ -6,25 +6,21 @@
 
 #include "catalogue/Module1.h"
 #include "platform/LineWriter.h"
+#include "platform/Services.h"
 #include "platform/TextCodec.h"
 
 namespace twinsweep {
 
 const PlaylistFormatValues& playlistFormatValues(PlaylistFormat format)
 {
-    static const PlaylistFormatValues m3u{"*.m3u",          "M3U",         ".m3u", "M3U playlist saved",
-                                          "Bad M3U Format", "M3U Playlist"};
-    static const PlaylistFormatValues pls{"*.pls",          "PLS",         ".pls", "PLS playlist saved",
-                                          "Bad PLS Format", "PLS Playlist"};
+    static const PlaylistFormatValues m3u{"*.m3u", "M3U playlist saved", "Bad M3U Format", "M3U Playlist"};
+    static const PlaylistFormatValues pls{"*.pls", "PLS playlist saved", "Bad PLS Format", "PLS Playlist"};
     return format == PlaylistFormat::M3U ? m3u : pls;
 }
 
 QString withPlaylistExtension(const QString& chosen, PlaylistFormat format)
 {
-    const PlaylistFormatValues& values = playlistFormatValues(format);
-    if (chosen.right(3).toUpper() == QLatin1StringView(values.letters))
-        return chosen;
-    return chosen + QLatin1StringView(values.extension);
+    return withFilterExtension(chosen, QLatin1StringView(playlistFormatValues(format).filter));
 }
 
 QString titleFromFileName(const QString& filename)
@@ -77,16 +73,20 @@ bool isPlaylistHeader(const QString& line, PlaylistFormat format)
 
 std::optional<QString> playlistEntry(const QString& line, PlaylistFormat format)
 {
+    // A blank line names no file; in M3U neither does a comment or a player's own
+    // "#" line (#EXTINF, #EXTALB, #PLAYLIST, ...).
     if (format == PlaylistFormat::M3U) {
-        const QString start = line.left(7).toUpper();
-        if (start == QLatin1StringView("#EXTINF") || start == QLatin1StringView("#EXTM3U"))
+        if (line.trimmed().isEmpty() || line.startsWith('#'))
             return std::nullopt;
         return line;
     }
     if (!line.startsWith(QLatin1StringView("File")))
         return std::nullopt;
     const qsizetype equals = line.indexOf('=');
-    return equals < 0 ? line : line.mid(equals + 1);
+    const QString entry = equals < 0 ? line : line.mid(equals + 1);
+    if (entry.trimmed().isEmpty())
+        return std::nullopt;
+    return entry;
 }
 
 PlaylistReader::PlaylistReader(PlaylistFormat format) : m_format(format) {}

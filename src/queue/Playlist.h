@@ -16,8 +16,6 @@ enum class PlaylistFormat { M3U, PLS };
 struct PlaylistFormatValues
 {
     const char* filter;           // the file dialogs' pattern
-    const char* letters;          // a chosen name ending in these (any case) keeps it
-    const char* extension;        // appended to any other name
     const char* savedMessage;     // status text after an export
     const char* badFormatMessage; // the file is not a playlist of this format
     const char* presetName;       // proposed name of a volume imported from it
@@ -80,9 +78,9 @@ private:
 
 /// Whether `line` is the format's first line ("#EXTM3U", "[playlist]", any case).
 bool isPlaylistHeader(const QString& line, PlaylistFormat format);
-/// The entry a later line holds: an M3U line is one unless it is an "#EXTINF" or
-/// "#EXTM3U" line (a blank or other "#" line is an entry); a PLS line only when it
-/// begins with "File", its entry being what follows its first "=".
+/// The entry a later line holds: an M3U line is one unless it is blank or begins with
+/// "#"; a PLS line only when it begins with "File", its entry being what follows its
+/// first "=" unless that is blank.
 std::optional<QString> playlistEntry(const QString& line, PlaylistFormat format);
 
 /// An entry as a local path: "\" separators read as "/", a "file://" URL as its

@@ -3,19 +3,13 @@
 #include <QColor>
 
 #include "ListImages.h"
+#include "platform/ui/QtColor.h"
 
 namespace twinsweep {
 
 namespace {
 const QString NodeNRColumn = FileColumns().constLast();
 } // namespace
-
-QColor toQColor(ColorValue value)
-{
-    if (value & 0x80000000u)
-        return {};
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
 
 FileListModel::FileListModel(FileList& list, bool checkable, QObject* parent)
     : QAbstractTableModel(parent), m_list(list), m_checkable(checkable), m_columns(list.columns())

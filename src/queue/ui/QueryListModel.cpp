@@ -1,7 +1,7 @@
 #include "QueryListModel.h"
 
-#include "catalogue/ui/FileListModel.h"
 #include "catalogue/ui/ListImages.h"
+#include "platform/ui/QtColor.h"
 
 namespace twinsweep {
 
