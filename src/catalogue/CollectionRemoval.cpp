@@ -56,11 +56,19 @@ void removeFilesOfRows(Catalogue& catalogue, Services& services, const FileList&
     if (!confirmed(services.prompt, "Do you want to remove selected file(s) from collection?"))
         return;
     BusyGuard busy(services.busy);
+    TimedYield yield(services.pump);
     std::vector<qsizetype> tags;
     tags.reserve(selectedRows.size());
     for (const qsizetype row : selectedRows) {
-        if (row >= 0 && row < list.size())
-            tags.push_back(list.row(row).Tag);
+        if (row < 0 || row >= list.size())
+            continue;
+        // The name of the file being taken out shows at the start and whenever the
+        // loop yields; the busy window keeps the rows as they are meanwhile.
+        if (tags.empty() || yield.due()) {
+            services.status.setStatusText("Removing file: " + list.text(row, 0));
+            yield.yieldNow();
+        }
+        tags.push_back(list.row(row).Tag);
     }
     catalogue.DropCollectionRows(std::move(tags));
 }

@@ -32,4 +32,15 @@ public:
     virtual void append(const QueryRow& row) = 0;
 };
 
+/// What the main window's own rules need of the query list: its row count for the
+/// enabled commands and "Clear list"; the query list implements it.
+class QueryListState
+{
+public:
+    virtual ~QueryListState() = default;
+    virtual qsizetype rowCount() const = 0;
+    /// Empties the list; playing starts from its first row again.
+    virtual void clearFromFirstRow() = 0;
+};
+
 } // namespace twinsweep

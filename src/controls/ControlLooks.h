@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "catalogue/FileList.h"
+#include "platform/ColorValue.h"
 
 namespace twinsweep {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QVariantHash>
 
-#include "catalogue/FileList.h"
+#include "platform/ColorValue.h"
 
 namespace twinsweep {
 

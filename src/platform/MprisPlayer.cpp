@@ -17,6 +17,7 @@ namespace {
 
 constexpr char PlayerNamePrefix[] = "org.mpris.MediaPlayer2.";
 constexpr char ObjectPath[] = "/org/mpris/MediaPlayer2";
+constexpr char RootInterface[] = "org.mpris.MediaPlayer2";
 constexpr char PlayerInterface[] = "org.mpris.MediaPlayer2.Player";
 constexpr char TrackListInterface[] = "org.mpris.MediaPlayer2.TrackList";
 constexpr char PropertiesInterface[] = "org.freedesktop.DBus.Properties";
@@ -67,6 +68,11 @@ public:
 
     bool canEditTracks() const { return property(TrackListInterface, "CanEditTracks").toBool(); }
 
+    /// Whether the player opens what it is given. A web browser's media session names
+    /// no URI scheme; mpv's MPRIS plug-in opens local files but names only network
+    /// schemes, so any scheme at all counts.
+    bool opensFiles() const { return !property(RootInterface, "SupportedUriSchemes").toStringList().isEmpty(); }
+
     /// The ids of the track list's tracks, in its order.
     QList<QDBusObjectPath> trackIds() const
     {
@@ -115,7 +121,8 @@ bool MprisPlayer::WinampFindWindow()
 
 void MprisPlayer::findPlayer()
 {
-    const QStringList names = playerNames(sessionBus(m_connectionName));
+    QStringList names = playerNames(sessionBus(m_connectionName));
+    names.removeIf([this](const QString& name) { return !PlayerCalls(m_connectionName, name).opensFiles(); });
     const auto editable = std::find_if(names.cbegin(), names.cend(), [this](const QString& name) {
         return PlayerCalls(m_connectionName, name).canEditTracks();
     });
@@ -123,20 +130,29 @@ void MprisPlayer::findPlayer()
     m_playerName = m_canEditTracks ? *editable : names.value(0);
 }
 
-void MprisPlayer::WinampAddFile(const QString& path)
+bool MprisPlayer::canQueueFiles()
 {
-    if (!WinampFindWindow())
+    return !m_playerName.isEmpty() && m_canEditTracks;
+}
+
+void MprisPlayer::WinampAddFiles(const QStringList& paths)
+{
+    if (paths.isEmpty() || !WinampFindWindow())
         return;
     const PlayerCalls player(m_connectionName, m_playerName);
-    const QString uri = QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded());
+    const auto uri = [](const QString& path) { return QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded()); };
     if (!m_canEditTracks) {
-        player.call(PlayerInterface, "OpenUri", {uri});
+        player.call(PlayerInterface, "OpenUri", {uri(paths.constFirst())});
         return;
     }
+    // Players may list a track only some time after adding it (VLC not before it plays
+    // again), so the id of the track just added cannot be read back: every file goes
+    // after the same last track, the last file first.
     const QList<QDBusObjectPath> tracks = player.trackIds();
     const QDBusObjectPath after = tracks.isEmpty() ? QDBusObjectPath(NoTrack) : tracks.constLast();
     const bool setAsCurrent = false;
-    player.call(TrackListInterface, "AddTrack", {uri, QVariant::fromValue(after), setAsCurrent});
+    for (auto path = paths.crbegin(); path != paths.crend(); ++path)
+        player.call(TrackListInterface, "AddTrack", {uri(*path), QVariant::fromValue(after), setAsCurrent});
 }
 
 void MprisPlayer::WinampPlay()

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace twinsweep {
 
 /// The outside audio player that "Play in WinAmp" and "Enqueue in WinAmp" hand files
-/// to. Nothing is read back from it but whether it runs; each operation that finds no
-/// running player sends nothing.
+/// to. Nothing is read back from it but whether it runs and whether it keeps a
+/// playlist; each operation that finds no running player sends nothing.
 class WinampModule
 {
 public:
@@ -15,8 +16,13 @@ public:
     /// Whether a player runs. The player found before is kept while it still runs;
     /// when it has gone, one is looked up again.
     virtual bool WinampFindWindow() = 0;
-    /// Appends the file at `path` to the player's playlist.
-    virtual void WinampAddFile(const QString& path) = 0;
+    /// Whether the player `WinampFindWindow` found keeps a playlist that files can be
+    /// added to. One that does not takes one file at a time: each file it opens
+    /// replaces the last.
+    virtual bool canQueueFiles() = 0;
+    /// Appends the files, in this order, to the player's playlist; a player that takes
+    /// one file at a time opens the first of them only.
+    virtual void WinampAddFiles(const QStringList& paths) = 0;
     /// Starts playing.
     virtual void WinampPlay() = 0;
     /// Empties the player's playlist.

@@ -101,17 +101,4 @@ void PlayerBar::step(int direction)
     }
 }
 
-QPointF releasedPosition(PlayerButton button, const PlayerBarPositions& at)
-{
-    const double pitch = at.Stop.x() - at.Pause.x();
-    switch (button) {
-    case PlayerButton::Play: return {at.Pause.x() - pitch, at.Pause.y()};
-    case PlayerButton::Pause: return {at.Stop.x() - (at.Play.x() - at.Previous.x()), at.Stop.y()};
-    case PlayerButton::Stop: return {at.Next.x() - (at.Pause.x() - at.Play.x()), at.track.y()};
-    case PlayerButton::Previous: return {at.Play.x() - pitch, at.Next.y()};
-    case PlayerButton::Next: return {at.Stop.x() + pitch, at.Play.y()};
-    }
-    return {};
-}
-
 } // namespace twinsweep

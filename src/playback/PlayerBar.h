@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointF>
 #include <QString>
 
 #include <optional>
@@ -55,16 +54,6 @@ private:
     EventPump& m_pump;
     FileExists m_exists;
 };
-
-/// The positions (twips) of the player bar's buttons and of the volume track.
-struct PlayerBarPositions
-{
-    QPointF Previous, Play, Pause, Stop, Next, track;
-};
-
-/// Where a released button goes: back into line from its neighbours' positions, so the
-/// row keeps an even pitch after the layout has scaled it.
-QPointF releasedPosition(PlayerButton button, const PlayerBarPositions& at);
 
 /// A pressed button moves this far right and down (twips).
 inline constexpr double PressedOffset = 20;

@@ -84,9 +84,7 @@ void PlayerMonitor::Timer2_Timer()
     readPosition(current);
     showPosition(current);
     CrossfadeSeconds = crossfadeSeconds(m_settings);
-    if (m_channels.GetMediaMode(current) == "playing" &&
-        std::floor(PositionSeconds) >= std::floor(LengthSeconds) - CrossfadeSeconds)
-        advanceQueue(row, rowCount);
+    followEnd(current, row, rowCount);
     if (m_status.statusText() == LastPositionText && m_channels.GetMediaMode(current) == "stopped") {
         LastPositionText.clear();
         m_status.setStatusText("");
@@ -137,7 +135,29 @@ void PlayerMonitor::showPosition(const QString& alias)
     }
 }
 
-void PlayerMonitor::advanceQueue(qsizetype current, qsizetype rowCount)
+void PlayerMonitor::followEnd(const QString& alias, qsizetype current, qsizetype rowCount)
+{
+    const QString mode = m_channels.GetMediaMode(alias);
+    if (mode == "playing") {
+        m_endFollowed = false;
+        if (std::floor(PositionSeconds) >= std::floor(LengthSeconds) - CrossfadeSeconds)
+            advanceQueue(current, rowCount);
+        return;
+    }
+    // Ticks may all miss the last second of a file (without a crossfade they mostly do):
+    // its end starts the next row then. An end that started nothing is not taken again,
+    // so rows added later wait for Play.
+    if (mode == "stopped" && !m_endFollowed && hasEnded(alias))
+        m_endFollowed = !advanceQueue(current, rowCount);
+}
+
+bool PlayerMonitor::hasEnded(const QString& alias)
+{
+    const qint64 length = m_channels.GetMediaLengthFrames(alias);
+    return length >= 0 && m_channels.GetMediaPosition(alias) >= length;
+}
+
+bool PlayerMonitor::advanceQueue(qsizetype current, qsizetype rowCount)
 {
     for (qsizetype next = current + 1;; ++next) {
         if (m_query.contains(next - 1)) {
@@ -147,11 +167,11 @@ void PlayerMonitor::advanceQueue(qsizetype current, qsizetype rowCount)
                 m_query.setChecked(next - 1, false);
                 m_query.setTag(QString::number(next));
                 m_player.playmedia(path);
-                return;
+                return true;
             }
         }
         if (next - 1 >= rowCount)
-            return; // nothing after the last row
+            return false; // nothing after the last row
         m_query.setTag(QString::number(next));
     }
 }

@@ -22,8 +22,8 @@ QString positionText(double PositionSeconds, double LengthSeconds);
 
 /// The player monitor, ticked by `Timer2` every 500 ms: shows which player buttons are
 /// available, moves the position slider, writes the position into the status text and,
-/// "Crossfade" seconds before the current file ends, starts the next row of the query
-/// list that is still to be played and whose file exists.
+/// "Crossfade" seconds before the current file ends (or once it has ended), starts the
+/// next row of the query list that is still to be played and whose file exists.
 class PlayerMonitor
 {
 public:
@@ -43,7 +43,12 @@ private:
     void showModeCovers(const QString& alias, qsizetype current, qsizetype rowCount);
     void readPosition(const QString& alias);
     void showPosition(const QString& alias);
-    void advanceQueue(qsizetype current, qsizetype rowCount);
+    /// Starts the next row near the end of the current file, or once it has ended.
+    void followEnd(const QString& alias, qsizetype current, qsizetype rowCount);
+    /// Whether the channel stands at the end of its file.
+    bool hasEnded(const QString& alias);
+    /// Starts the next row still to be played; false when there is none.
+    bool advanceQueue(qsizetype current, qsizetype rowCount);
 
     modMultimedia& m_channels;
     QueryList& m_query;
@@ -57,6 +62,7 @@ private:
     double PositionSeconds = 0;
     double LengthSeconds = 0;
     int CrossfadeSeconds = 0;
+    bool m_endFollowed = false; // the current file's end was seen and started nothing
 };
 
 } // namespace twinsweep

@@ -2,6 +2,7 @@
 
 #include <QScopedValueRollback>
 #include <QString>
+#include <QStringList>
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/VolumePresenceCheck.h"
@@ -14,6 +15,8 @@ namespace twinsweep {
 namespace {
 
 constexpr char WinampNotRunning[] = "WinAmp is not runnig. Please run WinAmp to use this function.";
+constexpr char NothingEnqueued[] = "The player takes one file at a time: nothing was enqueued.";
+constexpr char OnlyTheFirstSent[] = "The player takes one file at a time: only the first file was sent.";
 
 /// A selected file as it was when the command started.
 struct SelectedFile
@@ -68,7 +71,12 @@ void WinampControl::enqueue(const FileList& list, const std::vector<qsizetype>& 
     if (m_sending || !playerRuns())
         return;
     const QScopedValueRollback sending(m_sending, true);
-    addFiles(list, selectedRows);
+    // Each file such a player opens would replace the last one and play at once.
+    if (!m_winamp.canQueueFiles()) {
+        m_services.status.setStatusText(NothingEnqueued);
+        return;
+    }
+    m_winamp.WinampAddFiles(presentFiles(list, selectedRows));
 }
 
 void WinampControl::play(const FileList& list, const std::vector<qsizetype>& selectedRows)
@@ -77,7 +85,12 @@ void WinampControl::play(const FileList& list, const std::vector<qsizetype>& sel
         return;
     const QScopedValueRollback sending(m_sending, true);
     m_winamp.WinampClearPlaylist();
-    addFiles(list, selectedRows);
+    QStringList files = presentFiles(list, selectedRows);
+    if (files.size() > 1 && !m_winamp.canQueueFiles()) {
+        files.resize(1);
+        m_services.status.setStatusText(OnlyTheFirstSent);
+    }
+    m_winamp.WinampAddFiles(files);
     // Played even when no file was added: the user asked the player to play.
     m_winamp.WinampPlay();
 }
@@ -90,17 +103,19 @@ bool WinampControl::playerRuns()
     return false;
 }
 
-void WinampControl::addFiles(const FileList& list, const std::vector<qsizetype>& selectedRows)
+QStringList WinampControl::presentFiles(const FileList& list, const std::vector<qsizetype>& selectedRows)
 {
+    QStringList present;
     TimedYield yield(m_services.pump);
     for (const SelectedFile& file : selectedFiles(list, selectedRows)) {
         yield.maybeYield();
         if (cDirEx::ExistFile(file.fullPath) &&
             VolumePresenceCheck(m_catalogue.TreeView1, m_volumes, file.fullPath, file.nodeNR))
-            m_winamp.WinampAddFile(file.fullPath);
+            present << file.fullPath;
         else
             m_services.status.setStatusText(CantFindSource);
     }
+    return present;
 }
 
 } // namespace twinsweep

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include <QStringList>
 #include <QtGlobal>
 
 namespace twinsweep {
@@ -15,7 +16,9 @@ struct Services;
 /// Hands the selected files of the volume file list or the result list to the outside
 /// player: "Enqueue in WinAmp" appends them to its playlist, "Play in WinAmp" empties
 /// the playlist first and starts playing after. A file whose volume is not present is
-/// passed over with a status text; the others are still sent, in list order.
+/// passed over with a status text; the others are still sent, in list order. A player
+/// that takes one file at a time gets nothing to enqueue and only the first file to
+/// play, and the user is told so.
 class WinampControl
 {
 public:
@@ -32,7 +35,9 @@ private:
     void play(const FileList& list, const std::vector<qsizetype>& selectedRows);
     /// Whether the player runs; tells the user when it does not.
     bool playerRuns();
-    void addFiles(const FileList& list, const std::vector<qsizetype>& selectedRows);
+    /// The selected files whose volumes are present, in list order; tells the user of
+    /// each other one.
+    QStringList presentFiles(const FileList& list, const std::vector<qsizetype>& selectedRows);
 
     Catalogue& m_catalogue;
     Services& m_services;

@@ -77,16 +77,20 @@ bool isPlaylistHeader(const QString& line, PlaylistFormat format)
 
 std::optional<QString> playlistEntry(const QString& line, PlaylistFormat format)
 {
+    // A blank line names no file; in M3U neither does a comment or a player's own
+    // "#" line (#EXTINF, #EXTALB, #PLAYLIST, ...).
     if (format == PlaylistFormat::M3U) {
-        const QString start = line.left(7).toUpper();
-        if (start == QLatin1StringView("#EXTINF") || start == QLatin1StringView("#EXTM3U"))
+        if (line.trimmed().isEmpty() || line.startsWith('#'))
             return std::nullopt;
         return line;
     }
     if (!line.startsWith(QLatin1StringView("File")))
         return std::nullopt;
     const qsizetype equals = line.indexOf('=');
-    return equals < 0 ? line : line.mid(equals + 1);
+    const QString entry = equals < 0 ? line : line.mid(equals + 1);
+    if (entry.trimmed().isEmpty())
+        return std::nullopt;
+    return entry;
 }
 
 PlaylistReader::PlaylistReader(PlaylistFormat format) : m_format(format) {}

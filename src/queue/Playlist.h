@@ -80,9 +80,9 @@ private:
 
 /// Whether `line` is the format's first line ("#EXTM3U", "[playlist]", any case).
 bool isPlaylistHeader(const QString& line, PlaylistFormat format);
-/// The entry a later line holds: an M3U line is one unless it is an "#EXTINF" or
-/// "#EXTM3U" line (a blank or other "#" line is an entry); a PLS line only when it
-/// begins with "File", its entry being what follows its first "=".
+/// The entry a later line holds: an M3U line is one unless it is blank or begins with
+/// "#"; a PLS line only when it begins with "File", its entry being what follows its
+/// first "=" unless that is blank.
 std::optional<QString> playlistEntry(const QString& line, PlaylistFormat format);
 
 /// An entry as a local path: "\" separators read as "/", a "file://" URL as its

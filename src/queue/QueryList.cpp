@@ -46,6 +46,12 @@ void QueryList::clear()
     Q_EMIT wasReset();
 }
 
+void QueryList::clearFromFirstRow()
+{
+    clear();
+    setTag(QStringLiteral("1"));
+}
+
 void QueryList::followRelocatedFiles(const std::vector<FileRelocation>& moves)
 {
     QHash<QString, const FileRelocation*> byOldPath;

@@ -14,7 +14,7 @@ namespace twinsweep {
 /// The query list `query`, the play queue: its rows as plain data and its Tag, the
 /// 1-based index of the row now playing (or last started) as text, "1" at start. Every
 /// change is announced for the item model.
-class QueryList : public QObject, public QueryRowSink
+class QueryList : public QObject, public QueryRowSink, public QueryListState
 {
     Q_OBJECT
 public:
@@ -30,6 +30,8 @@ public:
     /// Removes the row at `index`; an index outside the list changes nothing.
     void removeRow(qsizetype index);
     void clear();
+    qsizetype rowCount() const override { return size(); }
+    void clearFromFirstRow() override;
     /// Rows of moved or renamed files take their new Path and Filename; rows are
     /// matched by their full path, in one pass.
     void followRelocatedFiles(const std::vector<FileRelocation>& moves);

@@ -3,11 +3,11 @@
 namespace twinsweep {
 
 class Catalogue;
-class QueryList;
+class QueryListState;
 class StatusDisplay;
 
 /// The result toolbar's "Clear list": empties the list shown in the lower pane (the
 /// query list starts playing from its first row again) and says "List cleared".
-void ClearList_Click(Catalogue& catalogue, QueryList& query, StatusDisplay& status);
+void ClearList_Click(Catalogue& catalogue, QueryListState& query, StatusDisplay& status);
 
 } // namespace twinsweep

@@ -1,5 +1,7 @@
 #include "ListStatistics.h"
 
+#include <QLocale>
+
 #include <cmath>
 
 #include "shell/CellNumber.h"
@@ -23,10 +25,12 @@ QString twoOrMoreDigits(double number)
     return wholeNumber(number).rightJustified(2, u'0');
 }
 
-/// Rounded to two decimals, written without trailing zeros in the C locale.
-QString twoDecimals(double number)
+/// Rounded to two decimals, written without trailing zeros or digit grouping, with the
+/// decimal separator of `locale`.
+QString twoDecimals(double number, QLocale locale)
 {
-    return QString::number(std::nearbyint(number * 100.0) / 100.0, 'g', 15);
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(std::nearbyint(number * 100.0) / 100.0, 'g', 15);
 }
 } // namespace
 
@@ -75,14 +79,14 @@ QString fileCountLabel(qsizetype count)
     return QString::number(count) + " file(s)";
 }
 
-QString statisticsSizeText(double bytes)
+QString statisticsSizeText(double bytes, const QLocale& locale)
 {
     const double kilobytes = bytes / 1024.0;
     if (kilobytes >= 1048576.0)
-        return twoDecimals(kilobytes / 1048576.0) + " GB";
+        return twoDecimals(kilobytes / 1048576.0, locale) + " GB";
     // Small totals take the same form ("0 MB" for an empty list): one unit for all
     // lists below a gigabyte reads more evenly than a kilobyte form would.
-    return twoDecimals(kilobytes / 1000.0) + " MB";
+    return twoDecimals(kilobytes / 1000.0, locale) + " MB";
 }
 
 QString statisticsDurationText(double seconds)

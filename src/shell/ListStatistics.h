@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include "shell/ListSource.h"
@@ -49,8 +50,9 @@ QString fileCountLabel(qsizetype count);
 
 /// Bytes as the statistics show them: "1.5 GB" from 1 GiB of kilobytes up, else
 /// thousands of kilobytes with " MB" ("3.07 MB", "0 MB"), rounded to two decimals,
-/// an exact half to even.
-QString statisticsSizeText(double bytes);
+/// an exact half to even, with the decimal separator of the user's locale ("3,07 MB"
+/// in German).
+QString statisticsSizeText(double bytes, const QLocale& locale = QLocale());
 /// Seconds as hours, minutes and seconds of at least two digits each: "100:00:05".
 QString statisticsDurationText(double seconds);
 

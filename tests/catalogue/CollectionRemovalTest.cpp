@@ -191,6 +191,7 @@ TEST_F(FileRemovalTest, RemovingSelectedVolumeFilesLowersTheTagsInBothLists)
     EXPECT_EQ(namesOf(catalogue.ListFiles2), (QStringList{"e.mp3", "h.mp3"}));
     EXPECT_EQ(tagsOf(catalogue.Duplicates), (std::vector<qsizetype>{2, 6}));
     EXPECT_EQ(namesOf(catalogue.Duplicates), (QStringList{"b.mp3", "h.mp3"}));
+    EXPECT_TRUE(fake.status.history.contains("Removing file: f.mp3")) << fake.status.history.join('|').toStdString();
     EXPECT_EQ(fake.status.current, "Done");
     EXPECT_TRUE(catalogue.CollectionChanged());
     EXPECT_EQ(fake.busy.depth, 0);
@@ -235,6 +236,7 @@ TEST_F(FileRemovalTest, RemovingResultsTakesTheFilesOutOfEveryList)
     EXPECT_EQ(namesOf(catalogue.Duplicates), (QStringList{"b.mp3", "h.mp3"}));
     EXPECT_EQ(namesOf(catalogue.ListFiles2), (QStringList{"e.mp3", "g.mp3", "h.mp3"}));
     EXPECT_EQ(tagsOf(catalogue.ListFiles2), (std::vector<qsizetype>{5, 6, 7}));
+    EXPECT_TRUE(fake.status.history.contains("Removing file: f.mp3"));
     EXPECT_EQ(fake.status.current, "Done");
     EXPECT_TRUE(catalogue.CollectionChanged());
     EXPECT_EQ(fake.busy.depth, 0);

@@ -19,7 +19,6 @@ namespace twinsweep {
 namespace {
 
 constexpr char ObjectPath[] = "/org/mpris/MediaPlayer2";
-constexpr char NoTrack[] = "/org/mpris/MediaPlayer2/TrackList/NoTrack";
 
 /// A session bus of the test's own, so that no real player of the user is reached.
 class PrivateSessionBus
@@ -45,12 +44,22 @@ private:
     QProcess m_daemon;
 };
 
+/// What a fake player is like.
+struct PlayerKind
+{
+    bool canEditTracks = true;
+    QStringList schemes{"file"}; // its SupportedUriSchemes; a browser's are none
+    /// Like VLC: its track list shows removals at once but added tracks only once it
+    /// plays again.
+    bool listsLate = false;
+};
+
 /// The MPRIS object of a fake player: keeps a track list and records every call that
 /// changes it or plays, one line each.
 class FakePlayerObject : public QDBusVirtualObject
 {
 public:
-    explicit FakePlayerObject(bool canEditTracks) : m_canEditTracks(canEditTracks) {}
+    explicit FakePlayerObject(const PlayerKind& kind) : m_kind(kind) {}
 
     QString introspect(const QString&) const override { return {}; }
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
@@ -89,23 +98,36 @@ private:
             const QString id = arguments.value(0).value<QDBusObjectPath>().path();
             m_calls << "RemoveTrack " + id;
             std::erase_if(m_tracks, [&id](const auto& track) { return track.first == id; });
+            m_listed.removeAll(id);
         } else if (method == "OpenUri") {
             m_calls << "OpenUri " + arguments.value(0).toString();
         } else {
             m_calls << method;
+            if (method == "Play")
+                listAll();
         }
+        if (!m_kind.listsLate)
+            listAll();
         return message.createReply();
     }
     QDBusMessage property(const QDBusMessage& message, const QString& name)
     {
-        if (!m_canEditTracks)
+        if (name == "SupportedUriSchemes")
+            return message.createReply(QVariant::fromValue(QDBusVariant(m_kind.schemes)));
+        if (!m_kind.canEditTracks)
             return message.createErrorReply(QDBusError::UnknownInterface, "no track list");
         if (name == "CanEditTracks")
             return message.createReply(QVariant::fromValue(QDBusVariant(true)));
         QList<QDBusObjectPath> ids;
-        for (const auto& track : m_tracks)
-            ids << QDBusObjectPath(track.first);
+        for (const QString& id : m_listed)
+            ids << QDBusObjectPath(id);
         return message.createReply(QVariant::fromValue(QDBusVariant(QVariant::fromValue(ids))));
+    }
+    void listAll()
+    {
+        m_listed.clear();
+        for (const auto& track : m_tracks)
+            m_listed << track.first;
     }
     void addTrack(const QString& url, const QString& after)
     {
@@ -115,10 +137,11 @@ private:
         m_tracks.insert(afterTrack == m_tracks.end() ? m_tracks.begin() : afterTrack + 1, {id, url});
     }
 
-    const bool m_canEditTracks;
+    const PlayerKind m_kind;
     mutable QMutex m_mutex;
     QStringList m_calls;
     std::vector<std::pair<QString, QString>> m_tracks; // id, URL
+    QStringList m_listed;                              // the ids its track list shows
     int m_lastId = 0;
 };
 
@@ -127,8 +150,8 @@ private:
 class RunningPlayer
 {
 public:
-    RunningPlayer(const QString& busName, bool canEditTracks)
-        : object(canEditTracks), m_connectionName("fake player " + busName + QString::number(++s_started))
+    RunningPlayer(const QString& busName, const PlayerKind& kind = {})
+        : object(kind), m_connectionName("fake player " + busName + QString::number(++s_started))
     {
         m_thread.start();
         object.moveToThread(&m_thread);
@@ -179,65 +202,97 @@ protected:
 
 TEST_F(MprisPlayerTest, FilesArriveInOrderWithTheirUrlsAndPlayFollows)
 {
-    RunningPlayer player("org.mpris.MediaPlayer2.fake", true);
-    ASSERT_TRUE(player.registered);
     const QString folder = test::freshFolder("mpris");
     const QStringList paths{folder + "/a.mp3", folder + "/With blanks/Zoë – Ärger #1.mp3", folder + "/c.wav"};
+    const QStringList urls{url(paths[0]), url(paths[1]), url(paths[2])};
+    for (const bool listsLate : {false, true}) {
+        SCOPED_TRACE(listsLate ? "a player that lists added tracks late" : "a player that lists them at once");
+        RunningPlayer player("org.mpris.MediaPlayer2.fake", {.listsLate = listsLate});
+        ASSERT_TRUE(player.registered);
+        ASSERT_TRUE(winamp.WinampFindWindow());
+        EXPECT_TRUE(winamp.canQueueFiles());
 
-    ASSERT_TRUE(winamp.WinampFindWindow());
-    for (const QString& path : paths)
-        winamp.WinampAddFile(path);
-    winamp.WinampPlay();
+        // Play: empty the list, add, play; then enqueue twice more.
+        winamp.WinampClearPlaylist();
+        winamp.WinampAddFiles(paths);
+        winamp.WinampPlay();
+        EXPECT_EQ(player.object.tracks(), urls);
+        EXPECT_EQ(player.object.calls().constLast(), "Play");
+        winamp.WinampAddFiles({"/music/d.mp3", "/music/e.mp3"});
+        EXPECT_EQ(player.object.tracks(), (urls + QStringList{url("/music/d.mp3"), url("/music/e.mp3")}));
+        EXPECT_EQ(QUrl(player.object.tracks().value(1)).toLocalFile(), paths[1]);
+        EXPECT_TRUE(player.object.tracks().value(1).contains("With%20blanks/Zo%C3%AB")) << "a valid URL";
 
-    EXPECT_EQ(player.object.tracks(), QStringList({url(paths[0]), url(paths[1]), url(paths[2])}));
-    EXPECT_EQ(QUrl(player.object.tracks().value(1)).toLocalFile(), paths[1]);
-    EXPECT_TRUE(player.object.tracks().value(1).contains("With%20blanks/Zo%C3%AB")) << "a valid URL";
-    const QStringList calls = player.object.calls();
-    ASSERT_EQ(calls.size(), 4);
-    EXPECT_EQ(calls[0], "AddTrack " + url(paths[0]) + " after " + NoTrack);
-    EXPECT_EQ(calls[3], "Play");
-
-    winamp.WinampClearPlaylist();
-    EXPECT_TRUE(player.object.tracks().isEmpty());
+        winamp.WinampPlay(); // a late player lists what was added by now
+        winamp.WinampClearPlaylist();
+        EXPECT_TRUE(player.object.tracks().isEmpty());
+    }
 }
 
 TEST_F(MprisPlayerTest, NoPlayerOnTheBusIsNotRunningAndARestartedPlayerIsFoundAgain)
 {
     EXPECT_FALSE(winamp.WinampFindWindow());
-    winamp.WinampAddFile("/music/a.mp3"); // goes nowhere, harmlessly
+    winamp.WinampAddFiles({"/music/a.mp3"}); // goes nowhere, harmlessly
 
-    auto first = std::make_unique<RunningPlayer>("org.mpris.MediaPlayer2.fake.instance1", true);
+    auto first = std::make_unique<RunningPlayer>("org.mpris.MediaPlayer2.fake.instance1");
     EXPECT_TRUE(winamp.WinampFindWindow()) << "started after the first try";
-    winamp.WinampAddFile("/music/b.mp3");
+    winamp.WinampAddFiles({"/music/b.mp3"});
     EXPECT_EQ(first->object.tracks(), QStringList(url("/music/b.mp3")));
 
     // The player is restarted and registers under a new instance name meanwhile.
     first.reset();
-    RunningPlayer restarted("org.mpris.MediaPlayer2.fake.instance2", true);
-    winamp.WinampAddFile("/music/c.mp3");
+    RunningPlayer restarted("org.mpris.MediaPlayer2.fake.instance2");
+    winamp.WinampAddFiles({"/music/c.mp3"});
     EXPECT_EQ(restarted.object.tracks(), QStringList(url("/music/c.mp3")));
 }
 
 TEST_F(MprisPlayerTest, APlayerThatEditsItsTrackListIsPreferredElseTheFirstByNameIsOpened)
 {
-    RunningPlayer browser("org.mpris.MediaPlayer2.browser", false);
-    RunningPlayer other("org.mpris.MediaPlayer2.zplayer", true);
-    ASSERT_TRUE(winamp.WinampFindWindow());
-    EXPECT_EQ(winamp.playerName(), "org.mpris.MediaPlayer2.zplayer");
-
-    winamp.WinampClearPlaylist();
-    winamp.WinampAddFile("/music/a.mp3");
-    EXPECT_TRUE(browser.object.calls().isEmpty());
-    EXPECT_EQ(other.object.tracks(), QStringList(url("/music/a.mp3")));
+    const PlayerKind browser{.canEditTracks = false, .schemes = {}};
+    // mpv's plug-in opens local files but names network schemes only.
+    const PlayerKind oneAtATime{.canEditTracks = false, .schemes = {"http", "https"}};
+    const struct
+    {
+        const char* name;
+        std::vector<std::pair<const char*, PlayerKind>> players;
+        QString found; // "" when none counts
+    } cases[]{
+        {"only a browser", {{"org.mpris.MediaPlayer2.chromium", browser}}, ""},
+        {"a browser before a player",
+         {{"org.mpris.MediaPlayer2.chromium", browser}, {"org.mpris.MediaPlayer2.mpv", oneAtATime}},
+         "org.mpris.MediaPlayer2.mpv"},
+        {"a track list is preferred",
+         {{"org.mpris.MediaPlayer2.mpv", oneAtATime}, {"org.mpris.MediaPlayer2.vlc", {}}},
+         "org.mpris.MediaPlayer2.vlc"},
+    };
+    // A web browser publishes its media sessions too, but opens no local file.
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::unique_ptr<RunningPlayer>> running;
+        for (const auto& [name, kind] : c.players)
+            running.push_back(std::make_unique<RunningPlayer>(name, kind));
+        MprisPlayer outside;
+        EXPECT_EQ(outside.WinampFindWindow(), !c.found.isEmpty());
+        EXPECT_EQ(outside.playerName(), c.found);
+        outside.WinampClearPlaylist();
+        outside.WinampAddFiles({"/music/a.mp3"});
+        for (size_t i = 0; i < running.size(); ++i) {
+            if (c.players[i].first != c.found) {
+                EXPECT_TRUE(running[i]->object.calls().isEmpty()) << c.players[i].first;
+            }
+        }
+    }
 }
 
 TEST_F(MprisPlayerTest, APlayerWithoutAnEditableTrackListOpensTheFileAndClearsNothing)
 {
-    RunningPlayer browser("org.mpris.MediaPlayer2.browser", false);
+    RunningPlayer mpv("org.mpris.MediaPlayer2.mpv", {.canEditTracks = false});
+    ASSERT_TRUE(winamp.WinampFindWindow());
+    EXPECT_FALSE(winamp.canQueueFiles());
     winamp.WinampClearPlaylist();
-    winamp.WinampAddFile("/music/a b.mp3");
+    winamp.WinampAddFiles({"/music/a b.mp3", "/music/c.mp3"});
     winamp.WinampPlay();
-    EXPECT_EQ(browser.object.calls(), QStringList({"OpenUri file:///music/a%20b.mp3", "Play"}));
+    EXPECT_EQ(mpv.object.calls(), QStringList({"OpenUri file:///music/a%20b.mp3", "Play"}));
 }
 
 } // namespace

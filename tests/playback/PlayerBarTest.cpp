@@ -158,6 +158,8 @@ TEST_F(PlayerBarTest, NextAndPreviousSkipRowsThatCannotBePlayed)
         EXPECT_EQ(query.Tag(), entry.tagAfter);
         if (entry.playing) {
             EXPECT_EQ(media.interpreter.path(view.tag).section('/', -1), entry.nowPlaying);
+            EXPECT_EQ(query.row(query.tagRow().value()).ForeColor, PlayingColor);
+            EXPECT_EQ(query.row(entry.tag.toInt() - 1).ForeColor, PlayedColor);
         } else {
             EXPECT_EQ(view.tag, "") << "nothing starts while stopped";
             if (entry.tag == entry.tagAfter) {
@@ -187,26 +189,6 @@ TEST_F(PlayerBarTest, NextDuringACrossfadeDoesNothing)
     player.playmedia(query.row(1).fullPath());
     EXPECT_EQ(query.Tag(), "2");
     EXPECT_TRUE(query.row(2).Checked);
-}
-
-TEST(PlayerBarLayout, AReleasedButtonFallsBackIntoLine)
-{
-    const PlayerBarPositions design{{120, 560}, {480, 560}, {840, 560}, {1200, 560}, {1560, 560}, {3840, 560}};
-    for (PlayerButton button :
-         {PlayerButton::Previous, PlayerButton::Play, PlayerButton::Pause, PlayerButton::Stop, PlayerButton::Next}) {
-        PlayerBarPositions pressed = design;
-        QPointF* moved = button == PlayerButton::Previous ? &pressed.Previous
-                         : button == PlayerButton::Play   ? &pressed.Play
-                         : button == PlayerButton::Pause  ? &pressed.Pause
-                         : button == PlayerButton::Stop   ? &pressed.Stop
-                                                          : &pressed.Next;
-        const QPointF original = *moved;
-        *moved += QPointF(PressedOffset, PressedOffset);
-        EXPECT_EQ(releasedPosition(button, pressed), original) << int(button);
-    }
-    PlayerBarPositions lowTrack = design;
-    lowTrack.track.setY(600);
-    EXPECT_EQ(releasedPosition(PlayerButton::Stop, lowTrack).y(), 600) << "Stop takes its top from the volume track";
 }
 
 } // namespace

@@ -232,6 +232,36 @@ TEST_F(PlayerMonitorTest, TheAdvanceCrossfadesIntoTheNextRowOnce)
     EXPECT_EQ(query.row(1).ForeColor, PlayingColor);
 }
 
+TEST_F(PlayerMonitorTest, WithoutACrossfadeEachFileEndStartsTheNextRowOnce)
+{
+    setCrossfade(0);
+    // The ticks fall a quarter second after each start: most miss the last fraction of a
+    // second of a file.
+    const qint64 lengths[]{3060, 3400, 3060, 3990, 3400};
+    for (qint64 length : lengths) {
+        addRow(QString("song%1.mp3").arg(query.size()));
+        media.lengths.insert(query.row(query.size() - 1).fullPath(), length);
+    }
+    query.setTag("1");
+    player.playmedia(query.row(0).fullPath());
+    media.advance(250);
+    QStringList played{media.interpreter.path("f1")};
+    for (int tick = 0; tick < 60; ++tick) {
+        playingMonitor.Timer2_Timer();
+        if (const QString now = media.interpreter.path(view.tag); !now.isEmpty() && now != played.last())
+            played << now;
+        media.advance(500);
+    }
+    ASSERT_EQ(played.size(), query.size());
+    for (qsizetype row = 0; row < query.size(); ++row)
+        EXPECT_EQ(played[row], query.row(row).fullPath());
+    EXPECT_EQ(query.Tag(), "5");
+
+    addRow("added after the end.mp3");
+    playingMonitor.Timer2_Timer();
+    EXPECT_TRUE(query.row(5).Checked) << "an end that started nothing is not taken again";
+}
+
 TEST_F(PlayerMonitorTest, ReleasingTheSliderSeeksWithTheLeftButtonOnly)
 {
     addRow("a.mp3");

@@ -121,6 +121,34 @@ TEST_F(WinampControlTest, PlayClearsFirstAndPlaysLastEvenWithNothingAdded)
     EXPECT_EQ(winamp.sent, QStringList({"clear", "play"}));
 }
 
+TEST_F(WinampControlTest, APlayerThatTakesOneFileAtATimeGetsNoQueueAndOnlyTheFirstFileToPlay)
+{
+    winamp.queues = false;
+    const QString nothingEnqueued = "The player takes one file at a time: nothing was enqueued.";
+    const QString onlyTheFirst = "The player takes one file at a time: only the first file was sent.";
+    using Command = void (WinampControl::*)(const std::vector<qsizetype>&);
+    const struct
+    {
+        const char* name;
+        Command command;
+        std::vector<qsizetype> selected;
+        QStringList expected;
+        QString status;
+    } cases[]{
+        {"enqueue", &WinampControl::winampenq_Click, {0, 2}, {}, nothingEnqueued},
+        {"enqueue one", &WinampControl::winampenq_Click, {1}, {}, nothingEnqueued},
+        {"play", &WinampControl::winampplay_Click, {0, 2, 3}, {"clear", added("Rock/a.mp3"), "play"}, onlyTheFirst},
+        {"play one", &WinampControl::winampplay_Click, {3}, {"clear", added("Rock/d.mp3"), "play"}, ""},
+    };
+    for (const auto& c : cases) {
+        winamp.sent.clear();
+        fake.status.history.clear();
+        (control.*c.command)(c.selected);
+        EXPECT_EQ(winamp.sent, c.expected) << c.name;
+        EXPECT_EQ(fake.status.history, c.status.isEmpty() ? QStringList() : QStringList(c.status)) << c.name;
+    }
+}
+
 TEST_F(WinampControlTest, AFileWhoseVolumeIsNotPresentIsSkippedWithTheStatusText)
 {
     struct Case

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QLocale>
+
 #include "CollectionBuilder.h"
 #include "QtPrinters.h"
 #include "catalogue/Catalogue.h"
@@ -53,19 +55,24 @@ TEST(ListStatisticsTest, SumsTheWholePartsOfEachCell)
 
 TEST(ListStatisticsTest, SizeTextsRoundToTwoDecimalsWithoutTrailingZeros)
 {
+    const QLocale plain = QLocale::c();
+    const QLocale german(QLocale::German, QLocale::Germany);
     const struct
     {
         double bytes;
+        QLocale locale;
         const char* text;
     } cases[] = {
-        {1024.0 * 1024, "1.02 MB"},       // megabytes are thousands of kilobytes
-        {1024.0 * 1500, "1.5 MB"},        // no trailing zero
-        {1024.0 * 3125, "3.12 MB"},       // 3.125: a half goes to the even neighbour
-        {1024.0 * 1048570, "1048.57 MB"}, // just below a GiB
-        {1024.0 * 1048576 * 2, "2 GB"},   {1024.0, "0 MB"},
+        {1024.0 * 1024, plain, "1.02 MB"},       // megabytes are thousands of kilobytes
+        {1024.0 * 1500, plain, "1.5 MB"},        // no trailing zero
+        {1024.0 * 3125, plain, "3.12 MB"},       // 3.125: a half goes to the even neighbour
+        {1024.0 * 1048570, plain, "1048.57 MB"}, // just below a GiB
+        {1024.0 * 1048576 * 2, plain, "2 GB"},    {1024.0, plain, "0 MB"},
+        {1024.0 * 3072, german, "3,07 MB"}, // the user's decimal separator
+        {1024.0 * 1048570, german, "1048,57 MB"}, {1024.0 * 1048576 * 1.5, german, "1,5 GB"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(statisticsSizeText(c.bytes), c.text) << c.bytes;
+        EXPECT_EQ(statisticsSizeText(c.bytes, c.locale), c.text) << c.bytes;
 }
 
 TEST(ListStatisticsTest, ResultListCountsAllRowsAndTheCheckedRowsApart)

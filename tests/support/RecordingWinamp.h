@@ -12,11 +12,17 @@ class RecordingWinamp : public WinampModule
 {
 public:
     bool WinampFindWindow() override { return running; }
-    void WinampAddFile(const QString& path) override { record("add " + path); }
+    bool canQueueFiles() override { return queues; }
+    void WinampAddFiles(const QStringList& paths) override
+    {
+        for (const QString& path : paths)
+            record("add " + path);
+    }
     void WinampPlay() override { record("play"); }
     void WinampClearPlaylist() override { record("clear"); }
 
     bool running = true;
+    bool queues = true; // false: a player that takes one file at a time
     QStringList sent;
 
 private:

@@ -2,14 +2,9 @@
 
 #include <QColor>
 
-namespace twinsweep {
+#include "platform/ui/QtColor.h"
 
-QColor toQColor(ColorValue value)
-{
-    if (value & 0x80000000u)
-        return {};
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
+namespace twinsweep {
 
 FileListModel::FileListModel(FileList& list, bool checkable, QObject* parent)
     : QAbstractTableModel(parent), m_list(list), m_checkable(checkable), m_columns(list.columns())

@@ -30,8 +30,4 @@ private:
     QStringList m_columns;
 };
 
-/// The program's colour value (red + 256 x green + 65536 x blue, or a system colour)
-/// as a QColor; system colours become the palette's text colour (an invalid QColor).
-QColor toQColor(ColorValue value);
-
 } // namespace twinsweep

@@ -69,6 +69,21 @@ void popupRoutedMenu(QMenu* menu, const QList<MenuEntry>& entries, const ListCom
         menu->popup(globalPosition);
 }
 
+namespace {
+/// Reads a view's edit state, which Qt keeps to the view and its subclasses.
+struct ViewEditState : QAbstractItemView
+{
+    static bool editing(const QAbstractItemView& view) { return (view.*&ViewEditState::state)() == EditingState; }
+};
+} // namespace
+
+bool isListKeyPress(const QAbstractItemView* view, const QObject* watched, const QEvent& event)
+{
+    // The editor's key reaches the view while the edit is still open: the editor
+    // closes in a queued call.
+    return watched == view && event.type() == QEvent::KeyPress && !ViewEditState::editing(*view);
+}
+
 bool routeKeyPress(const ListCommands& commands, QString (*keyCommand)(int KeyCode, int Shift), const WinKey& key,
                    qsizetype rowCount, const std::function<std::vector<qsizetype>()>& selectedRows)
 {

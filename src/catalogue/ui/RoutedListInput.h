@@ -41,6 +41,10 @@ void applyRightClick(QAbstractItemView* view, RightClickSelection selection, con
 void popupRoutedMenu(QMenu* menu, const QList<MenuEntry>& entries, const ListCommands& commands,
                      const std::function<std::vector<qsizetype>()>& selectedRows, const QPoint& globalPosition);
 
+/// True for a key press that `view` receives itself: not one that its in-place editor
+/// passes on, such as the Enter that ends a rename, which runs no list command.
+bool isListKeyPress(const QAbstractItemView* view, const QObject* watched, const QEvent& event);
+
 /// A key press in a list: runs the command `keyCommand` gives for the key when the list
 /// has rows. True when the key belongs to the list's table (it is used up, rows or
 /// not); false leaves navigation and the other keys to the view.

@@ -139,7 +139,7 @@ void VolumeFileListView::ListFiles2_ColumnClick(int column)
 
 bool VolumeFileListView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_widgets.ListFiles2 && event->type() == QEvent::KeyPress)
+    if (isListKeyPress(m_widgets.ListFiles2, watched, *event))
         return routeKeyPress(m_commands, ListFiles2KeyCommand, toWinKey(static_cast<const QKeyEvent&>(*event)),
                              m_catalogue.ListFiles2.size(), [this] { return selectedRows(); });
     if (watched != m_viewport)

@@ -4,7 +4,7 @@
 #include <QPalette>
 #include <QWidget>
 
-#include "catalogue/ui/FileListModel.h"
+#include "platform/ui/QtColor.h"
 #include "controls/ControlProperties.h"
 #include "platform/Twips.h"
 #include "platform/ui/KeyMapping.h"

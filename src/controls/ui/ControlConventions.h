@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "catalogue/FileList.h"
+#include "platform/ColorValue.h"
 
 class QMouseEvent;
 class QPalette;

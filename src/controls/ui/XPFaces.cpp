@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "catalogue/ui/FileListModel.h"
+#include "platform/ui/QtColor.h"
 
 namespace twinsweep {
 

@@ -84,7 +84,7 @@ void ResultListView::showLowerList(LowerList list)
 
 bool ResultListView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_widgets.Duplicates && event->type() == QEvent::KeyPress)
+    if (isListKeyPress(m_widgets.Duplicates, watched, *event))
         return routeKeyPress(m_commands, keyCommand, toWinKey(static_cast<const QKeyEvent&>(*event)),
                              m_catalogue.Duplicates.size(), [this] { return selectedRows(); });
     return watched == m_viewport &&

@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+
 #include "platform/MediaLength.h"
 
 namespace twinsweep {
@@ -63,12 +65,22 @@ void QtPlaybackChannel::waitWhileLoading()
 
 qint64 QtPlaybackChannel::positionMs() const
 {
-    return m_stopped ? m_stoppedAt : m_player.position();
+    if (m_stopped)
+        return m_stoppedAt;
+    const qint64 position = m_player.position();
+    return m_stopPoint ? std::min(position, *m_stopPoint) : position;
+}
+
+bool QtPlaybackChannel::pastStopPoint() const
+{
+    // The player reports its position now and then; a reading between its reports must
+    // not find the channel still playing beyond the end of its range.
+    return m_stopPoint && m_player.position() >= *m_stopPoint;
 }
 
 PlaybackMode QtPlaybackChannel::mode() const
 {
-    if (m_stopped)
+    if (m_stopped || pastStopPoint())
         return PlaybackMode::Stopped;
     switch (m_player.playbackState()) {
     case QMediaPlayer::PlayingState: return PlaybackMode::Playing;
@@ -136,8 +148,9 @@ void QtPlaybackChannel::followPosition(qint64 positionMs)
 
 void QtPlaybackChannel::followStatus(QMediaPlayer::MediaStatus status)
 {
+    // A range may end with the media before any position report reached its stop point.
     if (status == QMediaPlayer::EndOfMedia && !m_stopped)
-        stopAt(m_lengthMs);
+        stopAt(m_stopPoint.value_or(m_lengthMs));
 }
 
 } // namespace twinsweep

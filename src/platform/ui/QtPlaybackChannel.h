@@ -33,6 +33,7 @@ public:
 
 private:
     void waitWhileLoading();
+    bool pastStopPoint() const;
     void stopAt(qint64 positionMs);
     void followPosition(qint64 positionMs);
     void followStatus(QMediaPlayer::MediaStatus status);

@@ -185,25 +185,15 @@ void PlaybackInstall::connectBar()
     for (const auto& [which, command] : commands) {
         PlayerPictureButton* face = button(which);
         connect(face, &PlayerPictureButton::Click, this, [this, command] { (m_bar.get()->*command)(); });
-        connect(face, &PlayerPictureButton::MouseDown, this, [face] {
+        // Released, a button stands where it stood: lining it up with its neighbours
+        // would shift it by the pixels the layout rounded their places by.
+        connect(face, &PlayerPictureButton::MouseDown, this, [this, face] {
+            m_pressedFrom = face->pos();
             const int offset = twipsToPixels(PressedOffset, face->logicalDpiX());
             face->move(face->pos() + QPoint(offset, offset));
         });
-        connect(face, &PlayerPictureButton::MouseUp, this, [this, face] { putBackIntoLine(face); });
+        connect(face, &PlayerPictureButton::MouseUp, this, [this, face] { face->move(m_pressedFrom); });
     }
-}
-
-void PlaybackInstall::putBackIntoLine(PlayerPictureButton* pressed)
-{
-    const double dpi = pressed->logicalDpiX();
-    const auto twips = [dpi](const QWidget* widget) {
-        return QPointF(pixelsToTwips(widget->x(), dpi), pixelsToTwips(widget->y(), dpi));
-    };
-    const PlayerBarPositions at{twips(button(PlayerButton::Previous)), twips(button(PlayerButton::Play)),
-                                twips(button(PlayerButton::Pause)),    twips(button(PlayerButton::Stop)),
-                                twips(button(PlayerButton::Next)),     twips(Picture4)};
-    const QPointF target = releasedPosition(pressed->button(), at);
-    pressed->move(twipsToPixels(target.x(), dpi), twipsToPixels(target.y(), dpi));
 }
 
 void PlaybackInstall::connectSlider()

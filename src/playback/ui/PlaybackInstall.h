@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 
 #include <array>
@@ -87,13 +88,13 @@ private:
     /// "Play" of a list's menu and its Enter key as `handler`, and the double click on `view`.
     void addPlayCommand(Form1& window, ListCommands& commands, const char* handler, QTableView* view,
                         const FileList& list, VolumeOfRow volumeOf);
-    void putBackIntoLine(PlayerPictureButton* pressed);
 
     PlayerWidgetsView m_view;
     QtWaitClock m_clock;
     std::unique_ptr<Player> m_player;
     std::unique_ptr<PlayerMonitor> m_monitor;
     std::unique_ptr<PlayerBar> m_bar;
+    QPoint m_pressedFrom; // where the pressed button stood
 };
 
 } // namespace twinsweep

@@ -1,6 +1,6 @@
 #include "QueryListModel.h"
 
-#include "catalogue/ui/FileListModel.h"
+#include "platform/ui/QtColor.h"
 #include "queue/ui/QueryIcons.h"
 
 namespace twinsweep {

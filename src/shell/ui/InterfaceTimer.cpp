@@ -9,7 +9,7 @@
 #include <QStatusBar>
 
 #include "catalogue/Catalogue.h"
-#include "queue/QueryList.h"
+#include "catalogue/QueryRows.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/Toolbars.h"
 
@@ -27,7 +27,7 @@ void collectEntries(const QMenu& menu, QMultiHash<QString, QAction*>& entries)
 }
 } // namespace
 
-InterfaceTimer::InterfaceTimer(Form1& window, const QueryList& query)
+InterfaceTimer::InterfaceTimer(Form1& window, const QueryListState& query)
     : QObject(&window), m_window(window), m_query(query)
 {
     connect(&m_timer, &QTimer::timeout, this, &InterfaceTimer::Timer1_Timer);
@@ -45,7 +45,7 @@ InterfaceState InterfaceTimer::state() const
 {
     const Catalogue& catalogue = m_window.catalogue();
     const bool resultsShown = catalogue.shownLowerList() == LowerList::Duplicates;
-    return {catalogue.TreeView1.count(), resultsShown, catalogue.Duplicates.size(), !resultsShown, m_query.size()};
+    return {catalogue.TreeView1.count(), resultsShown, catalogue.Duplicates.size(), !resultsShown, m_query.rowCount()};
 }
 
 void InterfaceTimer::applyEnabled(const QList<CommandEnabled>& commands)

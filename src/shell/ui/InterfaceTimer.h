@@ -11,7 +11,7 @@
 namespace twinsweep {
 
 class Form1;
-class QueryList;
+class QueryListState;
 
 /// The main window's interface state timer `Timer1`. Every 10 ms, for the life of
 /// the window, it enables the menu entries and toolbar buttons as the collection
@@ -24,7 +24,7 @@ class InterfaceTimer : public QObject
 public:
     static constexpr int IntervalMs = 10;
 
-    InterfaceTimer(Form1& window, const QueryList& query);
+    InterfaceTimer(Form1& window, const QueryListState& query);
 
     /// One tick.
     void Timer1_Timer();
@@ -37,7 +37,7 @@ private:
     void placeProgressBar();
 
     Form1& m_window;
-    const QueryList& m_query;
+    const QueryListState& m_query;
     QTimer m_timer;
     StatusExpiry m_expiry;
     static constexpr int LookupEveryTicks = 100;

@@ -9,7 +9,7 @@
 
 #include <cmath>
 
-#include "catalogue/ui/FileListModel.h"
+#include "platform/ui/QtColor.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "shell/modGen.h"

@@ -21,6 +21,10 @@ Toolbars::Toolbars(QToolBar* Toolbar1, QToolBar* Toolbar2, QObject* parent) : QO
     m_bars = {new Bar(Toolbar1, Toolbar1Buttons()), new Bar(Toolbar2, Toolbar2Buttons())};
     for (Bar* bar : std::as_const(m_bars)) {
         bar->toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        // The toolbars have no right-click menu: the main window's menu of toolbars
+        // would hide one behind the back of View > "&Toolbar".
+        bar->toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+        bar->toolbar->toggleViewAction()->setVisible(false);
         for (const ToolbarButton& place : bar->commands.buttons()) {
             QAction* action = place.isSeparator() ? bar->toolbar->addSeparator()
                                                   : bar->toolbar->addAction(Icons::icon(place.icon), place.text);

@@ -133,6 +133,28 @@ TEST_F(AddVolumeWindowsTest, CancelInTheScanningWindowEndsTheScanAfterAYes)
     EXPECT_EQ(window.TreeView1->topLevelItem(0)->text(0), "Colection1") << "the close box gives the default name";
 }
 
+TEST_F(AddVolumeWindowsTest, BothUpdateEntriesAskToUpdateTheSelectedVolume)
+{
+    const struct
+    {
+        QMenu* menu;
+        const char* entry;
+        const char* caption;
+    } cases[]{{window.editMenu, "Updatevolume", "&Update volume"}, {window.popMNU, "upd", "Update"}};
+    catalogue.TreeView1.add({"/music1", "Nera", "Music"});
+    catalogue.TreeView1.select(1);
+    for (const auto& c : cases) {
+        QAction* entry = window.findChild<QAction*>(c.entry);
+        ASSERT_NE(entry, nullptr) << c.entry;
+        EXPECT_TRUE(c.menu->actions().contains(entry)) << c.entry;
+        EXPECT_EQ(entry->text(), c.caption);
+        fake.prompt.shown.clear();
+        fake.prompt.answers = {MessageAnswer::No};
+        entry->trigger();
+        EXPECT_EQ(fake.prompt.texts(), QStringList{"Do you want to update selected volume?"}) << c.entry;
+    }
+}
+
 TEST(Form4Test, OkAcceptsOnlyANewNameAndEscDoesNotClose)
 {
     VolumeTree tree;

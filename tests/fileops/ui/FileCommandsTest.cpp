@@ -10,10 +10,13 @@
 #include <QTableView>
 #include <QTest>
 
+#include <functional>
+
 #include "CollectionBuilder.h"
 #include "FakeServices.h"
 #include "ScratchFiles.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/ui/VolumeFileListView.h"
 #include "duplicates/ui/ResultListView.h"
 #include "platform/SettingKeys.h"
 #include "platform/VolumeLayer.h"
@@ -62,22 +65,49 @@ protected:
     QTableView* view = nullptr;
 };
 
-TEST_F(FileCommandsTest, RenameEditsTheNameInPlace)
+TEST_F(FileCommandsTest, RenameEditsTheNameInPlaceAndItsEnterPlaysNothing)
 {
-    selectOnly(1);
-    run("renamefile_Click");
-    auto* editor = view->findChild<QLineEdit*>();
-    ASSERT_NE(editor, nullptr) << "the name editor is open";
-    EXPECT_EQ(editor->text(), "two.mp3");
-    editor->setText("deux.mp3");
-    QTest::keyClick(editor, Qt::Key_Return);
-    QApplication::processEvents(); // the editor hands its text over in a queued call
+    QStringList played;
+    window->resultList->commands().add("Play1_Click", [&played](const auto&) { played << "Duplicates"; });
+    window->volumeFileList->commands().add("play_Click", [&played](const auto&) { played << "ListFiles2"; });
+    const struct
+    {
+        QTableView* list;
+        ListCommands& commands;
+        std::function<std::vector<qsizetype>()> selectedRows;
+        const char* handler;
+        int row;
+        QString oldName;
+        QString newName;
+    } cases[]{
+        {window->Duplicates, window->resultList->commands(), [this] { return window->resultList->selectedRows(); },
+         "renamefile_Click", 1, "two.mp3", "deux.mp3"},
+        {window->ListFiles2, window->volumeFileList->commands(),
+         [this] { return window->volumeFileList->selectedRows(); }, "renamefile1_Click", 2, "three.mp3", "trois.mp3"},
+    };
+    for (const auto& c : cases) {
+        const std::string list = c.list->objectName().toStdString();
+        c.list->setCurrentIndex(c.list->model()->index(c.row, 0));
+        c.list->selectRow(c.row);
+        c.commands.run(c.handler, c.selectedRows());
+        auto* editor = c.list->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr) << "the name editor is open in " << list;
+        EXPECT_EQ(editor->text(), c.oldName);
+        editor->setText(c.newName);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents(); // the editor hands its text over in a queued call
 
-    EXPECT_EQ(window->statusPanel->text(), "File renamed");
-    EXPECT_EQ(test::readFile(folder + "deux.mp3"), "two.mp3");
-    EXPECT_EQ(text(view, 1), "deux.mp3");
+        EXPECT_EQ(window->statusPanel->text(), "File renamed") << list;
+        EXPECT_EQ(test::readFile(folder + c.newName), c.oldName) << list;
+        EXPECT_EQ(text(c.list, c.row), c.newName) << list;
+        EXPECT_TRUE(played.isEmpty()) << "the Enter that ends a rename plays nothing in " << list;
+    }
     EXPECT_EQ(text(window->ListFiles2, 1), "deux.mp3");
     EXPECT_TRUE(window->toolbarSave->isVisible());
+
+    QTest::keyClick(window->Duplicates, Qt::Key_Return);
+    QTest::keyClick(window->ListFiles2, Qt::Key_Return);
+    EXPECT_EQ(played, (QStringList{"Duplicates", "ListFiles2"})) << "Enter on a row not being edited plays";
 }
 
 TEST_F(FileCommandsTest, RefusedRenameShowsTheOldName)

@@ -3,8 +3,13 @@
 #include <QMenu>
 #include <QTest>
 
+#include "FakeServices.h"
+#include "catalogue/Catalogue.h"
 #include "controls/ui/SliderControl.h"
+#include "playback/ui/PlaybackInstall.h"
 #include "playback/ui/PlayerBarWidgets.h"
+#include "shell/ui/Form1.h"
+#include "shell/ui/Startup.h"
 
 namespace twinsweep {
 namespace {
@@ -90,6 +95,30 @@ TEST(VolumeTrackWidget, ThePointerMovesTheKnobWithinTheTrack)
 
     track.placeKnob(70);
     EXPECT_EQ(track.knob()->x(), 29);
+}
+
+TEST(PlayerBarLayout, AReleasedButtonFallsBackIntoLine)
+{
+    test::FakeServices fake;
+    Catalogue catalogue;
+    Form1 window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    window.lifecycle.showAboutBox = nullptr;
+    window.resize(500, 400);
+    Form_Load(window, {});
+    // Scaled by the layout, the buttons no longer stand at an even pitch of whole pixels.
+    for (const QSize size : {QSize(500, 400), QSize(537, 419), QSize(711, 433)}) {
+        window.resize(size);
+        QApplication::processEvents();
+        for (PlayerButton which : {PlayerButton::Previous, PlayerButton::Play, PlayerButton::Pause, PlayerButton::Stop,
+                                   PlayerButton::Next}) {
+            PlayerPictureButton* face = window.playback->button(which);
+            const QPoint place = face->pos();
+            QTest::mousePress(face, Qt::LeftButton, {}, QPoint(2, 2));
+            EXPECT_EQ(face->pos(), place + QPoint(1, 1)) << "pressed, 20 twips right and down";
+            QTest::mouseRelease(face, Qt::LeftButton, {}, QPoint(2, 2));
+            EXPECT_EQ(face->pos(), place) << size.width() << " " << int(which);
+        }
+    }
 }
 
 } // namespace

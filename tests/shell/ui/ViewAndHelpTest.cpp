@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
@@ -9,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
@@ -112,6 +114,31 @@ TEST_F(ViewAndHelpTest, TheLookSwitchStartsAsStoredAndStoresEachClick)
     EXPECT_FALSE(XPLookOn());
     EXPECT_EQ(fake.settings.value(Settings::xpbut), "False");
     SetXPLook(true);
+}
+
+TEST_F(ViewAndHelpTest, RightClickingAToolbarOpensNoMenu)
+{
+    auto window = makeWindow();
+    for (QToolBar* toolbar : {window->Toolbar1, window->Toolbar2}) {
+        for (QWidget* target :
+             {static_cast<QWidget*>(toolbar), toolbar->widgetForAction(toolbar->actions().value(0))}) {
+            ASSERT_NE(target, nullptr);
+            bool opened = false;
+            // A menu would run its own event loop; this closes it from there.
+            QTimer::singleShot(0, target, [&opened] {
+                if (QWidget* popup = QApplication::activePopupWidget()) {
+                    opened = true;
+                    popup->close();
+                }
+            });
+            const QPoint inside(2, 2);
+            QContextMenuEvent click(QContextMenuEvent::Mouse, inside, target->mapToGlobal(inside));
+            QApplication::sendEvent(target, &click);
+            QApplication::processEvents();
+            EXPECT_FALSE(opened) << toolbar->objectName().toStdString();
+        }
+    }
+    EXPECT_TRUE(window->Toolbar1->isVisible());
 }
 
 TEST_F(ViewAndHelpTest, TheAboutBoxShowsTheVersionAndHidesWhenItLosesTheFocus)
