@@ -49,7 +49,7 @@ void showLoaded(Catalogue& catalogue, Services& services, saveload::CollectionCo
 
 QString withZtwExtension(const QString& path)
 {
-    return path.right(3).toUpper() == u"ZTW" ? path : path + ".ztw";
+    return withFilterExtension(path, FileFilter);
 }
 
 bool Save_Click(Catalogue& catalogue, Services& services, RecentCollections& recent)

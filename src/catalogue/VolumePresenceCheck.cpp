@@ -1,6 +1,7 @@
 #include "VolumePresenceCheck.h"
 
 #include "VolumeTree.h"
+#include "cDirEx.h"
 #include "platform/VolumeLayer.h"
 
 namespace twinsweep {
@@ -15,7 +16,9 @@ bool VolumePresenceCheck(const VolumeTree& tree, const VolumeInfo& volumes, cons
         return true;
     bool isNumber = false;
     const qint64 tagSerial = tag.toLongLong(&isNumber);
-    return isNumber && serial != 0 && tagSerial == serial;
+    if (!isNumber || tagSerial != serial)
+        return false;
+    return serial != 0 || cDirEx::ExistFile(fullPath);
 }
 
 } // namespace twinsweep

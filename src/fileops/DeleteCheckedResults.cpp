@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "FileOpSteps.h"
+#include "SelectedFiles.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/VolumePresenceCheck.h"
 #include "platform/Services.h"
@@ -28,8 +29,10 @@ bool deleteFileOf(FileOpsContext& ops, qsizetype tag)
         return false;
     const FileRecord& record = master[size_t(row)];
     const QString fullPath = record.fullPath();
-    if (!VolumePresenceCheck(ops.catalogue.TreeView1, ops.volumes, fullPath, record.nodeNumber()))
+    if (!VolumePresenceCheck(ops.catalogue.TreeView1, ops.volumes, fullPath, record.nodeNumber())) {
+        ops.services.status.setStatusText(cantFindSource());
         return false;
+    }
     return DeleteCataloguedFile(ops.files, ops.services.settings, fullPath);
 }
 

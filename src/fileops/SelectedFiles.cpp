@@ -68,7 +68,7 @@ WalkCounts walkMountedFiles(FileOpsContext& ops, const std::vector<qsizetype>& t
 
 QString cantFindSource()
 {
-    return "Can't find source! Please check is device connected or cd is inserted.";
+    return CantFindSource;
 }
 
 QString chooseTargetFolder(Services& services)

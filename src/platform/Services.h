@@ -39,12 +39,18 @@ public:
     virtual void setProgressValue(qint64 value) = 0;
 };
 
+/// `path` with the extension of the single pattern `filter` ("*.txt") appended, unless
+/// it already ends in the extension's letters, in any case ("a.TXT" and "atxt" stay).
+QString withFilterExtension(const QString& path, const QString& filter);
+
 /// The common file dialogs and the folder picker. Each returns "" when cancelled.
 class FileDialogs
 {
 public:
     virtual ~FileDialogs() = default;
-    /// `filter` is a single pattern such as "*.ztw", shown as the one file type.
+    /// `filter` is a single pattern such as "*.ztw", shown as the one file type. The
+    /// name chosen gets the pattern's extension as `withFilterExtension` adds it, and
+    /// the dialog asks before a file of the name so made is replaced.
     virtual QString saveFile(const QString& initialFolder, const QString& title, const QString& filter) = 0;
     virtual QString openFile(const QString& initialFolder, const QString& title, const QString& filter) = 0;
     virtual QString chooseFolder(const QString& title) = 0;

@@ -6,25 +6,21 @@
 
 #include "catalogue/Module1.h"
 #include "platform/LineWriter.h"
+#include "platform/Services.h"
 #include "platform/TextCodec.h"
 
 namespace twinsweep {
 
 const PlaylistFormatValues& playlistFormatValues(PlaylistFormat format)
 {
-    static const PlaylistFormatValues m3u{"*.m3u",          "M3U",         ".m3u", "M3U playlist saved",
-                                          "Bad M3U Format", "M3U Playlist"};
-    static const PlaylistFormatValues pls{"*.pls",          "PLS",         ".pls", "PLS playlist saved",
-                                          "Bad PLS Format", "PLS Playlist"};
+    static const PlaylistFormatValues m3u{"*.m3u", "M3U playlist saved", "Bad M3U Format", "M3U Playlist"};
+    static const PlaylistFormatValues pls{"*.pls", "PLS playlist saved", "Bad PLS Format", "PLS Playlist"};
     return format == PlaylistFormat::M3U ? m3u : pls;
 }
 
 QString withPlaylistExtension(const QString& chosen, PlaylistFormat format)
 {
-    const PlaylistFormatValues& values = playlistFormatValues(format);
-    if (chosen.right(3).toUpper() == QLatin1StringView(values.letters))
-        return chosen;
-    return chosen + QLatin1StringView(values.extension);
+    return withFilterExtension(chosen, QLatin1StringView(playlistFormatValues(format).filter));
 }
 
 QString titleFromFileName(const QString& filename)

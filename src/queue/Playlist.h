@@ -16,8 +16,6 @@ enum class PlaylistFormat { M3U, PLS };
 struct PlaylistFormatValues
 {
     const char* filter;           // the file dialogs' pattern
-    const char* letters;          // a chosen name ending in these (any case) keeps it
-    const char* extension;        // appended to any other name
     const char* savedMessage;     // status text after an export
     const char* badFormatMessage; // the file is not a playlist of this format
     const char* presetName;       // proposed name of a volume imported from it

@@ -10,6 +10,7 @@
 #include "catalogue/Catalogue.h"
 #include "duplicates/DuplicateGroups.h"
 #include "duplicates/DuplicateSearch.h"
+#include "platform/DesktopLinks.h"
 #include "platform/Services.h"
 
 namespace twinsweep {
@@ -23,9 +24,9 @@ bool blanksOnly(const QString& term)
 
 void handOffToWeb(const ListSearchContext& context, const TextSearchLinks& links, const QString& term)
 {
-    if (links.openUrl)
-        links.openUrl(webSearchAddress(term));
-    context.services.status.setStatusText("Search results in web page.");
+    const QUrl address = webSearchAddress(term);
+    const bool opened = links.openUrl && links.openUrl(address);
+    context.services.status.setStatusText(opened ? QString("Search results in web page.") : cantOpenText(address));
     context.services.busy.setBusy(false);
     context.window.clearStop();
     context.window.enableControls();

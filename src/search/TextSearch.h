@@ -27,8 +27,8 @@ struct TextSearchLinks
 {
     TermList& nam;
     const SearchHistory& history;
-    /// Opens a web address in the user's browser.
-    std::function<void(const QUrl&)> openUrl;
+    /// Opens a web address in the user's browser; false when no browser could be started.
+    std::function<bool(const QUrl&)> openUrl;
 };
 
 /// The text search. "On web" with a term hands it to the web search site. Otherwise a

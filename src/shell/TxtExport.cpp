@@ -69,7 +69,7 @@ QString txtRow(const TxtColumns& columns, QStringView filename, QStringView path
 
 QString txtExportPath(const QString& chosen)
 {
-    return chosen.right(3).toUpper() == "TXT" ? chosen : chosen + ".txt";
+    return withFilterExtension(chosen, "*.txt");
 }
 
 bool writeTxtTable(const ListSource& list, const QString& path, EventPump& pump, QString& error)

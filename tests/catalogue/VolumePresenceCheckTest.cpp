@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeVolumeInfo.h"
+#include "ScratchFiles.h"
 #include "catalogue/VolumePresenceCheck.h"
 #include "catalogue/VolumeTree.h"
 
@@ -11,7 +12,7 @@ struct PresenceCase
 {
     const char* what;
     const char* tag;
-    const char* path;
+    QString path;
     bool present;
 };
 
@@ -20,6 +21,8 @@ TEST(VolumePresenceCheckTest, SerialOfTheMountHoldingTheFileAgainstTheVolumeTag)
     test::FakeVolumeInfo volumes;
     volumes.mount("/media/stick", qint32(0xABCD1234u));
     volumes.mount("/media/disk", 77);
+    const QString unmountedFile = test::freshFolder("presence") + "/a.mp3"; // its mount reads 0
+    test::writeFile(unmountedFile);
     const std::vector<PresenceCase> cases{
         {"matching serial, negative as 32 bits", "-1412623820", "/media/stick/a.mp3", true},
         {"the file need not exist", "-1412623820", "/media/stick/gone/a.mp3", true},
@@ -30,7 +33,9 @@ TEST(VolumePresenceCheckTest, SerialOfTheMountHoldingTheFileAgainstTheVolumeTag)
         {"not a number", "12ab", "/media/disk/a.mp3", false},
         {"not quite Nera", "nera", "/media/disk/a.mp3", false},
         {"empty tag", "", "/media/disk/a.mp3", false},
-        {"unreadable serial never matches", "0", "/nowhere/a.mp3", false},
+        {"unreadable serial, file gone", "0", "/nowhere/a.mp3", false},
+        {"unreadable serial, file there", "0", unmountedFile, true},
+        {"unreadable serial, a readable medium there now", "0", "/media/disk/a.mp3", false},
         {"unsigned spelling is another number", "2882343476", "/media/stick/a.mp3", false},
     };
     for (const PresenceCase& c : cases) {

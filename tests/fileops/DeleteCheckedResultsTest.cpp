@@ -9,6 +9,7 @@
 #include "LockedFolder.h"
 #include "RecordingChannels.h"
 #include "ScratchFiles.h"
+#include "catalogue/VolumePresenceCheck.h"
 #include "fileops/DeleteCheckedResults.h"
 #include "fileops/FileOpSteps.h"
 #include "platform/FileLayer.h"
@@ -215,6 +216,7 @@ TEST_F(DeleteCheckedResultsTest, FileOnAnotherMediumIsNeverTouched)
     EXPECT_EQ(files.deletes, QStringList{"trash " + path("Jazz/a.mp3")});
     EXPECT_EQ(filesOf(catalogue.Duplicates), QStringList{path("Rock/a.mp3")});
     EXPECT_EQ(fake.status.current, "1 of 2 files deleted successfully.");
+    EXPECT_EQ(fake.status.history.count(CantFindSource), 1) << "the file passed over is named a reason";
 }
 
 TEST_F(DeleteCheckedResultsTest, NoFallbackToDeletingForGood)

@@ -44,7 +44,11 @@ protected:
     test::PlainTermList nam;
     SearchHistory history;
     QList<QUrl> opened;
-    std::function<void(const QUrl&)> openUrl = [this](const QUrl& address) { opened << address; };
+    bool browserStarts = true;
+    std::function<bool(const QUrl&)> openUrl = [this](const QUrl& address) {
+        opened << address;
+        return browserStarts;
+    };
 };
 
 TEST_F(TextSearchTest, FindsTheTermAsTyped)
@@ -173,6 +177,11 @@ TEST_F(TextSearchTest, OnWebHandsTheTermToTheSite)
     search({"", false, false, true});
     EXPECT_EQ(opened.size(), 3) << "an empty term starts no hand-off";
     EXPECT_EQ(bench.resultsShown, 1);
+
+    browserStarts = false;
+    search({"lost", false, false, true});
+    EXPECT_EQ(bench.fake.status.current, "Can't open a web browser for " + opened.last().toString());
+    EXPECT_TRUE(bench.window.controlsEnabled());
 }
 
 } // namespace

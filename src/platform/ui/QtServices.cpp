@@ -1,7 +1,10 @@
 #include "QtServices.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace twinsweep {
@@ -62,10 +65,79 @@ MessageAnswer QtPrompt::ask(const QString& text, MessageIcon icon, MessageButton
                                             : MessageAnswer::Cancel;
 }
 
+namespace {
+/// Qt's own Save dialog, which adds the filter's extension to the typed name before it
+/// asks about replacing a file, so the question covers the name that is written. Qt's
+/// default suffix would not do: it is added only to names without a dot, while the
+/// program adds the extension to every name that does not end in its letters.
+class SaveDialog : public QFileDialog
+{
+public:
+    SaveDialog(QWidget* parent, const QString& title, const QString& folder, const QString& filter)
+        : QFileDialog(parent, title, folder, filter), m_filter(filter)
+    {
+        setAcceptMode(AcceptSave);
+        setOption(DontUseNativeDialog);
+    }
+
+    void accept() override
+    {
+        auto* nameEdit = findChild<QLineEdit*>("fileNameEdit");
+        const QStringList chosen = selectedFiles();
+        // A folder typed is entered and a pattern typed filters the view, as Qt does it.
+        if (nameEdit && chosen.size() == 1 && !QFileInfo(chosen.first()).isDir() && !nameEdit->text().contains('*'))
+            nameEdit->setText(withFilterExtension(nameEdit->text(), m_filter));
+        QFileDialog::accept();
+    }
+
+private:
+    QString m_filter;
+};
+
+/// Qt's own folder dialog, returning the folder whose path or name is in the name box,
+/// else the folder selected or shown. Qt's dialog puts its list's selection before the
+/// typed text, and as the user types it selects each folder the text names on the way
+/// ("/", "/home", ...): where the box does not hold the focus, such folders stay
+/// selected and the first of them was returned, the typed path's parent or "/". So the
+/// typed text no longer selects, and the text is read here.
+class FolderDialog : public QFileDialog
+{
+public:
+    FolderDialog(QWidget* parent, const QString& title) : QFileDialog(parent, title)
+    {
+        setFileMode(Directory);
+        setOptions(ShowDirsOnly | DontUseNativeDialog);
+        disconnect(nameEdit(), SIGNAL(textChanged(QString)), this, SLOT(_q_autoCompleteFileName(QString)));
+    }
+
+    QString chosenFolder() const { return m_chosen; }
+
+    void accept() override
+    {
+        const QString typed = nameEdit() ? nameEdit()->text() : QString();
+        const QFileInfo folder(directory(), typed);
+        if (!typed.isEmpty() && folder.isDir()) {
+            m_chosen = QDir::cleanPath(folder.absoluteFilePath());
+            QDialog::accept();
+            return;
+        }
+        m_chosen = selectedFiles().value(0);
+        QFileDialog::accept();
+    }
+
+private:
+    QLineEdit* nameEdit() const { return findChild<QLineEdit*>("fileNameEdit"); }
+
+    QString m_chosen;
+};
+} // namespace
+
 QString QtFileDialogs::saveFile(const QString& initialFolder, const QString& title, const QString& filter)
 {
-    return QFileDialog::getSaveFileName(m_parent, title, initialFolder, filter, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    SaveDialog dialog(m_parent, title, initialFolder, filter);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 QString QtFileDialogs::openFile(const QString& initialFolder, const QString& title, const QString& filter)
@@ -80,7 +152,8 @@ QString QtFileDialogs::openFile(const QString& initialFolder, const QString& tit
 
 QString QtFileDialogs::chooseFolder(const QString& title)
 {
-    return QFileDialog::getExistingDirectory(m_parent, title);
+    FolderDialog dialog(m_parent, title);
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenFolder() : QString();
 }
 
 void QtEventPump::processEvents()

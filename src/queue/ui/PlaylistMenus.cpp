@@ -5,7 +5,6 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/Module1.h"
 #include "catalogue/ui/Form4.h"
-#include "catalogue/ui/VolumeAddingInstall.h"
 #include "queue/PlaylistTransfer.h"
 #include "queue/QueryDrop.h"
 #include "queue/ui/QueryDragDrop.h"
@@ -13,6 +12,7 @@
 #include "shell/RUF.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/MenuEntries.h"
+#include "shell/ui/VolumeAddingInstall.h"
 
 namespace twinsweep {
 

@@ -39,7 +39,7 @@ struct FindEnvironment
     /// The search history that fills the list of `nam`.
     QString historyPath = SearchHistory::defaultFilePath();
     /// Opens a web address in the user's browser.
-    std::function<void(const QUrl&)> openUrl{};
+    std::function<bool(const QUrl&)> openUrl{};
 };
 
 /// The Search window: four tabs of search choices, Find and Close/Cancel. Closing it

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QUrl>
 
+#include "platform/DesktopLinks.h"
 #include "shell/AppInfo.h"
 #include "shell/ToolbarLayout.h"
 #include "shell/ui/Form1.h"
@@ -55,15 +56,20 @@ void HelpCommands::info_Click()
     m_window.services().prompt.tell(QString::fromUtf8(AppInfo::SupportText));
 }
 
+void HelpCommands::openAddress(const QUrl& address)
+{
+    if (!QDesktopServices::openUrl(address))
+        m_window.services().status.setStatusText(cantOpenText(address));
+}
+
 void HelpCommands::Homepage_Click()
 {
-    // A missing browser passes unnoticed, as the about box's links do.
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(AppInfo::HomePage)));
+    openAddress(QUrl(QString::fromLatin1(AppInfo::HomePage)));
 }
 
 void HelpCommands::Email_Click()
 {
-    QDesktopServices::openUrl(QUrl(AppInfo::mailLink()));
+    openAddress(QUrl(AppInfo::mailLink()));
 }
 
 HelpCommands* installHelpCommands(Form1& window)

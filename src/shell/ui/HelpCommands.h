@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QUrl>
 
 namespace twinsweep {
 
@@ -29,6 +30,8 @@ public:
 
 private:
     void buildMenu();
+    /// Hands `address` to the desktop; when it can start no program for it, says so.
+    void openAddress(const QUrl& address);
 
     Form1& m_window;
     QPointer<frmAbout> m_aboutBox;

@@ -34,7 +34,7 @@ SearchWindowBinding::SearchWindowBinding(Form1& window)
                                [&window] { serachsel_Click(window.catalogue()); }},
         [&window] { return !window.ProgressBar1->isHidden(); },
     });
-    m_environment->openUrl = [](const QUrl& address) { QDesktopServices::openUrl(address); };
+    m_environment->openUrl = [](const QUrl& address) { return QDesktopServices::openUrl(address); };
     addCommands();
 }
 

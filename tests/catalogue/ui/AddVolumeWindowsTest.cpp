@@ -20,11 +20,11 @@
 #include "catalogue/MainScanner.h"
 #include "catalogue/cDirEx.h"
 #include "catalogue/ui/Form4.h"
-#include "catalogue/ui/VolumeAddingInstall.h"
 #include "catalogue/ui/frmfndupd.h"
 #include "controls/ui/WinXPbut.h"
 #include "platform/VolumeLayer.h"
 #include "shell/ui/Form1.h"
+#include "shell/ui/VolumeAddingInstall.h"
 
 namespace twinsweep {
 namespace {

@@ -48,7 +48,10 @@ protected:
     {
         test::addVolume(catalogue, "Rock", {"a.mp3", "A.MP3", "b.mp3", "B.mp3", "c.mp3", "C.mp3"});
         environment.historyPath = test::freshFolder("find") + "/searched.mru";
-        environment.openUrl = [this](const QUrl& address) { opened << address; };
+        environment.openUrl = [this](const QUrl& address) {
+            opened << address;
+            return true;
+        };
         test::writeFile(environment.historyPath, "earlier\r\n");
         window = new find(environment);
         window->Form_Load();

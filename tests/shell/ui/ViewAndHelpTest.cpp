@@ -191,6 +191,21 @@ TEST_F(ViewAndHelpTest, HelpMenuShowsSupportAndOpensTheLinks)
     EXPECT_TRUE(window->help->aboutBox()->lblEmail->text().contains(links.opened[1]));
 }
 
+TEST_F(ViewAndHelpTest, AnAddressTheDesktopCannotOpenIsSaidInTheStatusBar)
+{
+    auto window = makeWindow();
+    // The offscreen desktop has no program for any address.
+    const std::vector<std::pair<const char*, QString>> cases{
+        {"Homepage", "Can't open a web browser for https://"},
+        {"Email", "Can't open a mail program for twinsweep@"},
+    };
+    for (const auto& [name, text] : cases) {
+        entry(*window, name)->trigger();
+        EXPECT_TRUE(window->services().status.statusText().startsWith(text)) << name;
+    }
+    EXPECT_TRUE(fake.prompt.shown.empty());
+}
+
 } // namespace
 } // namespace twinsweep
 
