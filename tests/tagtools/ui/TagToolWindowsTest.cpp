@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -151,6 +152,42 @@ TEST_F(TagToolWindows, TheNameToTagWindowAsksForItsChoices)
     reader.Open(folder + "Band - Song.mp3");
     EXPECT_EQ(reader.Tag().ID3v1.Artist, "Band");
     EXPECT_EQ(window.statusPanel->text(), "1 of 1 files ID3 tags wrote successfully.");
+}
+
+TEST_F(TagToolWindows, BatchToolsDisableTheirOptionsOnlyAfterYes)
+{
+    const auto startAndAnswer = [&](const char* action, MessageAnswer answer, const std::function<void()>& choose) {
+        std::vector<bool> enabledWhileAsked;
+        fake.prompt.answers = {answer};
+        fake.prompt.whileAsking = [&](const QString&) {
+            auto* tool = qobject_cast<BatchToolWindow*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(tool);
+            for (const QWidget* control : {static_cast<QWidget*>(tool->Frame1), static_cast<QWidget*>(tool->Frame8),
+                                           static_cast<QWidget*>(tool->Command1)})
+                enabledWhileAsked.push_back(control->isEnabled());
+        };
+        QTimer::singleShot(0, [&] {
+            auto* tool = qobject_cast<BatchToolWindow*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(tool);
+            choose();
+            QTest::mouseClick(tool->Command1, Qt::LeftButton);
+            if (tool->isVisible()) // answered No: the window stays, its options usable
+                tool->close();
+        });
+        window.findChild<QAction*>(action)->trigger();
+        return enabledWhileAsked;
+    };
+    const std::vector<bool> allEnabled(3, true);
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        EXPECT_EQ(startAndAnswer("rnmr", answer, [] {}), allEnabled);
+        EXPECT_EQ(startAndAnswer("filnametotag", answer,
+                                 [&] {
+                                     auto* tool = window.findChild<Form5*>();
+                                     tool->Combo1->setCurrentIndex(1);
+                                     tool->Combo3->setCurrentIndex(0);
+                                 }),
+                  allEnabled);
+    }
 }
 
 } // namespace
