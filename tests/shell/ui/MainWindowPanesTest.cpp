@@ -7,9 +7,9 @@
 #include <QTreeWidget>
 
 #include "FakeServices.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "platform/Twips.h"
-#include "shell/ui/Form1.h"
 #include "shell/ui/Startup.h"
 
 namespace twinsweep {
@@ -20,7 +20,7 @@ class MainWindowPanesTest : public ::testing::Test
 protected:
     MainWindowPanesTest()
     {
-        window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
         window->lifecycle.showAboutBox = nullptr;
         window->resize(500, 400); // well inside the offscreen screen
         Form_Load(*window, {});
@@ -59,7 +59,7 @@ protected:
 
     test::FakeServices fake;
     Catalogue catalogue;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowPanesTest, ThePanesKeepTheirProportionsWhenTheWindowIsResized)

@@ -14,13 +14,13 @@
 #include "FakeServices.h"
 #include "MediaFiles.h"
 #include "ScratchFiles.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "controls/ui/WinXPbut.h"
 #include "controls/ui/XPCheckBox.h"
 #include "duplicates/ui/ResultListView.h"
 #include "platform/Mp3TagReader.h"
 #include "platform/SettingKeys.h"
-#include "shell/ui/Form1.h"
 #include "tagtools/ui/Form5.h"
 #include "tagtools/ui/id3edit.h"
 #include "tagtools/ui/renamer.h"
@@ -48,7 +48,7 @@ struct TagToolWindows : ::testing::Test
     const QString folder = test::freshFolder("tag-windows") + "/";
     test::FakeServices fake;
     Catalogue catalogue;
-    Form1 window{catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings};
+    MainWindow window{catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings};
 };
 
 bool isGreen(const QWidget* box)
