@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "catalogue/CollectionCommands.h"
@@ -32,6 +33,12 @@ double residentBytes();
 bool loadCollection(Catalogue& catalogue, HeadlessServices& headless, const QString& path);
 /// Saves the collection to `path` with the program's own command; prints why when it fails.
 bool saveCollection(Catalogue& catalogue, HeadlessServices& headless, const QString& path);
+
+/// Adds `folder` as a new volume the way Edit > Add volume does, with the options'
+/// defaults (MP3 and WAV files, subfolders included); the volume is then selected and
+/// its files listed. `readThreads`, when given, replaces the reader's thread count.
+void addFolderAsVolume(Catalogue& catalogue, HeadlessServices& headless, const QString& folder,
+                       std::optional<int> readThreads = {});
 
 /// The value after `--name`, or `fallback` when the option is missing.
 QString option(const QStringList& arguments, const QString& name, const QString& fallback = {});

@@ -45,8 +45,7 @@ public:
     bool requested() const override { return false; }
 };
 
-/// Adds a folder as a new volume the way Edit > Add volume does, with the options'
-/// defaults (MP3 and WAV files, subfolders included), and optionally saves the result.
+/// Scans a folder as a new volume, optionally saving the result.
 int runScan(const QStringList& arguments)
 {
     const QString output = option(arguments, "--save");
@@ -57,23 +56,13 @@ int runScan(const QStringList& arguments)
     }
     HeadlessServices headless;
     Catalogue catalogue;
-    cDirEx DirEx(headless.pump);
-    Mp3TagReader tagReader;
-    QueryList query;
-    MediaFileReader reader(catalogue, query, tagReader, headless.services);
-    NoScanningWindow frmfndupd;
-    MainScanner scanner(headless.services, DirEx, reader, frmfndupd);
-    const SystemVolumeInfo volumes;
-    NeverStop StopFlag;
-    AcceptedName Form4;
-    VolumeAdder adder(catalogue, headless.services, scanner, volumes, StopFlag, Form4);
-
-    reader.ReadThreads = option(arguments, "--threads", QString::number(reader.ReadThreads)).toInt();
+    const QString threads = option(arguments, "--threads");
 
     restartClock();
     headless.pump.restartGaps();
     const double cpuBefore = processCpuSeconds();
-    adder.AddVolume(QFileInfo(arguments.first()).absoluteFilePath());
+    addFolderAsVolume(catalogue, headless, arguments.first(),
+                      threads.isEmpty() ? std::nullopt : std::optional(threads.toInt()));
     const double seconds = elapsedSeconds();
     const auto files = qsizetype(catalogue.ListFiles.size());
     std::printf("scan: %lld files (%s) in %.3f s, %.0f files/s, %.1f s of CPU, longest event-loop gap %lld ms, "
@@ -93,4 +82,23 @@ int runScan(const QStringList& arguments)
 const Registration registration{{"scan", "scan DIR [--threads N] [--save OUT.ztw]", runScan}};
 
 } // namespace
+
+void addFolderAsVolume(Catalogue& catalogue, HeadlessServices& headless, const QString& folder,
+                       std::optional<int> readThreads)
+{
+    cDirEx DirEx(headless.pump);
+    Mp3TagReader tagReader;
+    QueryList query;
+    MediaFileReader reader(catalogue, query, tagReader, headless.services);
+    NoScanningWindow frmfndupd;
+    MainScanner scanner(headless.services, DirEx, reader, frmfndupd);
+    const SystemVolumeInfo volumes;
+    NeverStop StopFlag;
+    AcceptedName Form4;
+    VolumeAdder adder(catalogue, headless.services, scanner, volumes, StopFlag, Form4);
+    if (readThreads)
+        reader.ReadThreads = *readThreads;
+    adder.AddVolume(QFileInfo(folder).absoluteFilePath());
+}
+
 } // namespace twinsweep::bench

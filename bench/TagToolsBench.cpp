@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "Bench.h"
+#include "CollectionBench.h"
 #include "HeadlessServices.h"
 #include "catalogue/Catalogue.h"
 #include "platform/FileLayer.h"
@@ -83,7 +84,37 @@ int runTagTools(const QStringList& arguments)
     return 0;
 }
 
+/// Scans a folder as one volume, then writes the tags of its files from their names as
+/// "MP3 file name to ID3 tag" does with the given choices and no case conversion.
+int runTagFromName(const QStringList& arguments)
+{
+    bool layoutValid = false;
+    bool policyValid = false;
+    const int layout = option(arguments, "--layout", "0").toInt(&layoutValid);
+    const int policy = option(arguments, "--policy", "1").toInt(&policyValid);
+    if (arguments.isEmpty() || arguments.first().startsWith("--") || !layoutValid || dirStructureOfMask(layout) < 0 ||
+        !policyValid || policy < 0 || policy > int(OverwritePolicy::OverwriteAllFields)) {
+        std::fprintf(stderr, "usage: twinsweep-bench tag-from-name DIR [--layout 0-4] [--policy 0-2]\n");
+        return 2;
+    }
+    HeadlessServices headless;
+    Catalogue catalogue;
+    addFolderAsVolume(catalogue, headless, arguments.first());
+    SystemFileLayer files;
+    NoChannels channels;
+    Mp3TagReader reader;
+    StopFlag stop;
+    TagToolContext tools{catalogue, headless.services, files, channels, reader};
+    ID3TafFromFileName parser;
+    const NameToTagOptions options{SearchScope::SelectedVolume, OverwritePolicy(policy), layout, std::nullopt};
+    if (!WriteTagsFromFileNames(tools, parser, options, stop))
+        return 1;
+    std::printf("%s\n", qPrintable(headless.status.last));
+    return 0;
+}
+
 const Registration registration{{"tag-tools", "tag-tools [COUNT]", runTagTools}};
+const Registration tagFromName{{"tag-from-name", "tag-from-name DIR [--layout N] [--policy N]", runTagFromName}};
 
 } // namespace
 } // namespace twinsweep::bench

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting, builds and runs every test.
+# Installs what is missing, checks the formatting and the direction of the includes
+# between the folders of src/, builds and runs every test.
 # With --sanitize the suite is built apart (build-sanitize/) with AddressSanitizer,
 # UndefinedBehaviorSanitizer and leak detection, and any report fails the run.
 set -euo pipefail
@@ -16,6 +17,7 @@ fi
 "$root/scripts/install-deps.sh"
 cd "$root"
 git ls-files -z -- '*.cpp' '*.h' | xargs -0 -r clang-format --dry-run -Werror
+"$root/scripts/check-layers.sh"
 TWINSWEEP_BUILD_DIR="$build" "$root/scripts/build.sh" "${configure[@]}"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"

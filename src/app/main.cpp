@@ -1,9 +1,9 @@
 #include <QApplication>
 
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "platform/SettingsStore.h"
 #include "platform/ui/QtServices.h"
-#include "shell/ui/Form1.h"
 #include "shell/ui/Startup.h"
 
 int main(int argc, char** argv)
@@ -18,7 +18,7 @@ int main(int argc, char** argv)
     twinsweep::QtFileDialogs dialogs;
     twinsweep::QtEventPump pump;
 
-    twinsweep::Form1 window(catalogue, prompt, dialogs, pump, settings);
+    twinsweep::MainWindow window(catalogue, prompt, dialogs, pump, settings);
     prompt.setParent(&window);
     dialogs.setParent(&window);
     // The whole command line is one argument: a path with blanks needs no quotes.

@@ -58,4 +58,35 @@ void XPCheckBoxProperties::write(QVariantHash& bag, const QString& containerFont
     writeUnlessDefault(bag, "WinXPCheck", WinXPCheck, defaults.WinXPCheck);
 }
 
+AutoCompleteComboProperties AutoCompleteComboProperties::read(const QVariantHash& bag,
+                                                              const AutoCompleteComboProperties& current)
+{
+    const AutoCompleteComboProperties defaults;
+    return {readValue(bag, "BackColor", current.BackColor),
+            readValue(bag, "Enabled", defaults.Enabled),
+            readValue(bag, "FontBold", defaults.FontBold),
+            readValue(bag, "FontItalic", defaults.FontItalic),
+            readValue(bag, "FontName", defaults.FontName),
+            readValue(bag, "FontSize", defaults.FontSize),
+            readValue(bag, "FontStrikethru", defaults.FontStrikethru),
+            readValue(bag, "FontUnderline", defaults.FontUnderline),
+            readValue(bag, "ForeColor", current.ForeColor),
+            readValue(bag, "Text", defaults.Text)};
+}
+
+void AutoCompleteComboProperties::write(QVariantHash& bag) const
+{
+    const AutoCompleteComboProperties defaults;
+    writeUnlessDefault(bag, "BackColor", BackColor, defaults.BackColor);
+    writeUnlessDefault(bag, "Enabled", Enabled, defaults.Enabled);
+    writeUnlessDefault(bag, "FontBold", FontBold, defaults.FontBold);
+    writeUnlessDefault(bag, "FontItalic", FontItalic, defaults.FontItalic);
+    writeUnlessDefault(bag, "FontName", FontName, defaults.FontName);
+    writeUnlessDefault(bag, "FontSize", FontSize, defaults.FontSize);
+    writeUnlessDefault(bag, "FontStrikethru", FontStrikethru, defaults.FontStrikethru);
+    writeUnlessDefault(bag, "FontUnderline", FontUnderline, defaults.FontUnderline);
+    writeUnlessDefault(bag, "ForeColor", ForeColor, defaults.ForeColor);
+    writeUnlessDefault(bag, "Text", Text, defaults.Text);
+}
+
 } // namespace twinsweep

@@ -38,4 +38,25 @@ struct XPCheckBoxProperties
     void write(QVariantHash& bag, const QString& containerFont) const;
 };
 
+/// The persisted properties of the combo box `AutoCompleteCombo`, in the order they
+/// are read and written. A value equal to its default is not written; a missing key
+/// reads as its default, except the colours: a missing colour keeps the box's own.
+struct AutoCompleteComboProperties
+{
+    ColorValue BackColor = SystemWindow;
+    bool Enabled = true;
+    bool FontBold = false;
+    bool FontItalic = false;
+    QString FontName = QStringLiteral("Tahoma");
+    float FontSize = 8;
+    bool FontStrikethru = false;
+    bool FontUnderline = false;
+    ColorValue ForeColor = SystemWindowText;
+    QString Text;
+
+    /// A missing colour reads as that of `current`.
+    static AutoCompleteComboProperties read(const QVariantHash& bag, const AutoCompleteComboProperties& current);
+    void write(QVariantHash& bag) const;
+};
+
 } // namespace twinsweep

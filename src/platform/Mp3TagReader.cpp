@@ -4,14 +4,10 @@
 #include <QStringList>
 
 #include "Id3Genres.h"
+#include "TextCodec.h"
 
-#include <iconv.h>
-
-#include <algorithm>
 #include <iterator>
-#include <string>
 
-#include <id3v1tag.h>
 #include <id3v2framefactory.h>
 #include <id3v2tag.h>
 #include <textidentificationframe.h>
@@ -23,61 +19,7 @@ namespace twinsweep {
 
 namespace {
 
-/// An iconv descriptor per thread, closed when the thread ends (scans read tags on
-/// worker threads that come and go).
-struct Windows1252Converter
-{
-    Windows1252Converter() = default;
-    ~Windows1252Converter()
-    {
-        if (handle != iconv_t(-1))
-            iconv_close(handle);
-    }
-    Windows1252Converter(const Windows1252Converter&) = delete;
-    Windows1252Converter& operator=(const Windows1252Converter&) = delete;
-    const iconv_t handle = iconv_open("UTF-8", "CP1252");
-};
-
-/// Windows-1252 to UTF-8. The five bytes the code page leaves undefined keep their
-/// own code (0x81 becomes U+0081), as Windows decodes them.
-std::string windows1252ToUtf8(const char* data, size_t size)
-{
-    thread_local const Windows1252Converter converter;
-    std::string out(size * 3, '\0'); // no character of the code page needs more
-    char* in = const_cast<char*>(data);
-    char* target = out.data();
-    size_t inLeft = size;
-    size_t outLeft = out.size();
-    while (inLeft > 0) {
-        if (converter.handle != iconv_t(-1) && iconv(converter.handle, &in, &inLeft, &target, &outLeft) != size_t(-1))
-            break;
-        const auto byte = static_cast<unsigned char>(*in);
-        if (byte < 0x80) {
-            *target++ = char(byte);
-            outLeft -= 1;
-        } else {
-            *target++ = char(0xC0 | (byte >> 6));
-            *target++ = char(0x80 | (byte & 0x3F));
-            outLeft -= 2;
-        }
-        ++in;
-        --inLeft;
-    }
-    out.resize(out.size() - outLeft);
-    return out;
-}
-
-/// ID3v1 fields are 8-bit text in the Windows code page, ending at the first NUL.
-class Windows1252Fields : public TagLib::ID3v1::StringHandler
-{
-public:
-    TagLib::String parse(const TagLib::ByteVector& data) const override
-    {
-        const auto end = std::find(data.begin(), data.end(), '\0');
-        const std::string text = windows1252ToUtf8(data.data(), size_t(end - data.begin()));
-        return TagLib::String(text, TagLib::String::UTF8).stripWhiteSpace();
-    }
-};
+constexpr qsizetype ID3v1TagBytes = 128;
 
 QString toQString(const TagLib::String& text)
 {
@@ -128,18 +70,35 @@ std::optional<MpegHeaderInfo> headerOf(TagLib::MPEG::File& file)
                           properties->sampleRate(), properties->lengthInMilliseconds() / 1000};
 }
 
-/// The library decodes the ID3v1 comment itself, as Latin-1 and with its padding, so
-/// each of its characters is one byte of the field: decode those bytes as the others.
-QString id3v1Comment(const TagLib::ID3v1::Tag& tag)
+/// An ID3v1 text field: its bytes up to the first NUL (an ID3v1.1 comment ends in a
+/// zero byte and the track number) without the blanks around them, decoded once as
+/// Windows-1252.
+QString id3v1Text(QByteArrayView tag, qsizetype offset, qsizetype width)
 {
-    const std::string bytes = tag.comment().to8Bit(false);
-    return toQString(Windows1252Fields().parse(TagLib::ByteVector(bytes.data(), unsigned(bytes.size()))));
+    QByteArrayView field = tag.sliced(offset, width);
+    if (const qsizetype end = field.indexOf('\0'); end >= 0)
+        field.truncate(end);
+    const auto isWhiteSpace = [](char byte) {
+        return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\f' || byte == '\r';
+    };
+    while (!field.isEmpty() && isWhiteSpace(field.front()))
+        field = field.sliced(1);
+    while (!field.isEmpty() && isWhiteSpace(field.back()))
+        field.chop(1);
+    return decodeCp1252(field);
 }
 
-ID3v1Fields fieldsOf(const TagLib::ID3v1::Tag& tag)
+/// The fields of the file's last 128 bytes, read as they stand: the year too is text,
+/// so "c.99" stays "c.99".
+std::optional<ID3v1Fields> id3v1FieldsOf(TagLib::MPEG::File& file)
 {
-    return {toQString(tag.title()), toQString(tag.artist()), toQString(tag.album()),
-            yearText(tag.year()),   id3v1Comment(tag),       int(tag.genreNumber())};
+    file.seek(-ID3v1TagBytes, TagLib::File::End);
+    const TagLib::ByteVector bytes = file.readBlock(ID3v1TagBytes);
+    const QByteArrayView tag(bytes.data(), bytes.size());
+    if (tag.size() != ID3v1TagBytes || !tag.startsWith("TAG"))
+        return std::nullopt;
+    return ID3v1Fields{id3v1Text(tag, 3, 30), id3v1Text(tag, 33, 30), id3v1Text(tag, 63, 30),
+                       id3v1Text(tag, 93, 4), id3v1Text(tag, 97, 30), static_cast<unsigned char>(tag[127])};
 }
 
 /// The genres of the "TCON" frame, a genre given by its ID3v1 code named from our list,
@@ -175,12 +134,6 @@ QString ID3v1Fields::GenreName(int code)
     return Id3Genres::name(code);
 }
 
-Mp3TagReader::Mp3TagReader()
-{
-    static const Windows1252Fields windows1252;
-    TagLib::ID3v1::Tag::setStringHandler(&windows1252);
-}
-
 void Mp3TagReader::Open(const QString& path)
 {
     m_header.reset();
@@ -199,9 +152,10 @@ void Mp3TagReader::Open(const QString& path)
         m_tags.Year = m_tags.ID3v2.Year;
         m_tags.Comment = toQString(file.ID3v2Tag()->comment());
     }
-    if (file.hasID3v1Tag()) {
+    const std::optional<ID3v1Fields> v1 = file.hasID3v1Tag() ? id3v1FieldsOf(file) : std::nullopt;
+    if (v1) {
         m_tags.HasID3v1 = true;
-        m_tags.ID3v1 = fieldsOf(*file.ID3v1Tag());
+        m_tags.ID3v1 = *v1;
         if (m_tags.Year.isEmpty())
             m_tags.Year = m_tags.ID3v1.Year;
         if (m_tags.Comment.isEmpty())

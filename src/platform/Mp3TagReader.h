@@ -17,7 +17,8 @@ struct MpegHeaderInfo
     int SampleRate() const { return Frequency; }
 };
 
-/// The fields of an ID3v1 tag, decoded as Windows-1252.
+/// The fields of an ID3v1 tag, decoded as Windows-1252; the year too is the text as
+/// written, "199?" as well as "1999".
 struct ID3v1Fields
 {
     QString Title;
@@ -58,8 +59,6 @@ struct TagInfo
 class Mp3TagReader
 {
 public:
-    Mp3TagReader();
-
     /// Forgets the previous file, then reads `path`. A file that cannot be read
     /// leaves no header and no tags.
     void Open(const QString& path);

@@ -34,6 +34,8 @@ struct LifecycleHooks
 
     // Shutdown, after the settings are written and the media closed.
     std::function<void()> unloadWindows; ///< the statistics windows, then the about box
+    /// Once the window may close: a running fade ends and the player's monitor stops.
+    std::function<void()> endPlayback;
 };
 
 /// Runs `step` when it is filled.

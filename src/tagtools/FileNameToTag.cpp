@@ -111,7 +111,7 @@ std::optional<TitleArtistAlbum> fieldsToWrite(OverwritePolicy policy, const Titl
 }
 
 bool WriteTagsFromFileNames(TagToolContext& tools, ID3TafFromFileName& parser, const NameToTagOptions& options,
-                            StopFlag& stop)
+                            StopFlag& stop, const std::function<void()>& proceeding)
 {
     Prompt& prompt = tools.services.prompt;
     stop.clear();
@@ -125,6 +125,8 @@ bool WriteTagsFromFileNames(TagToolContext& tools, ID3TafFromFileName& parser, c
     }
     if (prompt.ask("Do you want to proceed?", MessageIcon::Exclamation, MessageButtons::YesNo, 1) != MessageAnswer::Yes)
         return false;
+    if (proceeding)
+        proceeding();
     const qsizetype total = qsizetype(scopeTags(tools.catalogue, options.scope).size());
     const qsizetype written =
         runOverScope(tools, options.scope, stop, "Creating ID3 tags from file names. Please wait...",

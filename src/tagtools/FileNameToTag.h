@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 #include "ID3TafFromFileName.h"
@@ -44,9 +45,10 @@ struct NameToTagOptions
     std::optional<CaseConversion> caseConversion; // only while "Case" is checked
 };
 
-/// Writes ID3v1 tags from the file names of the scope's MP3 files; asks first, reports
-/// the count in the status bar. Returns false when the run did not start.
+/// Writes ID3v1 tags from the file names of the scope's MP3 files; asks first, runs
+/// `proceeding` once the answer is Yes, reports the count in the status bar. Returns
+/// false when the run did not start.
 bool WriteTagsFromFileNames(TagToolContext& tools, ID3TafFromFileName& parser, const NameToTagOptions& options,
-                            StopFlag& stop);
+                            StopFlag& stop, const std::function<void()>& proceeding = {});
 
 } // namespace twinsweep

@@ -53,13 +53,31 @@ bool writeAll(int fd, const QByteArray& bytes, off_t offset)
     return true;
 }
 
-bool readMarker(int fd, off_t offset, char (&marker)[3])
+/// The last 128 bytes of the file, where a tag stands.
+std::optional<QByteArray> readLastTagBytes(int fd, off_t length)
 {
-    return ::pread(fd, marker, sizeof marker, offset) == ssize_t(sizeof marker);
+    QByteArray bytes(TagBytes, '\0');
+    if (::pread(fd, bytes.data(), size_t(TagBytes), length - TagBytes) != ssize_t(TagBytes))
+        return std::nullopt;
+    return bytes;
+}
+
+/// An ID3v1.1 tag ends its comment with a zero byte and the track number. A comment that
+/// leaves those two bytes blank keeps the track, so that rewriting the tag unchanged
+/// changes nothing; a longer comment takes all 30 bytes.
+void keepTrackNumber(const QByteArray& oldTag, QByteArray& record)
+{
+    constexpr qsizetype TrackInTag = 126;
+    constexpr qsizetype TrackInRecord = TrackInTag - (TagBytes - RecordBytes);
+    const bool hasTrack = oldTag[TrackInTag - 1] == '\0' && oldTag[TrackInTag] != '\0';
+    if (hasTrack && record.sliced(TrackInRecord - 1, 2) == "  ") {
+        record[TrackInRecord - 1] = '\0';
+        record[TrackInRecord] = oldTag[TrackInTag];
+    }
 }
 
 /// Writes the tag into the open file; an error leaves the file as it was where it can.
-std::optional<WriteError> writeTag(int fd, const QByteArray& record)
+std::optional<WriteError> writeTag(int fd, QByteArray record)
 {
     struct stat status;
     if (::fstat(fd, &status) != 0)
@@ -67,10 +85,11 @@ std::optional<WriteError> writeTag(int fd, const QByteArray& record)
     const off_t length = status.st_size;
     if (!S_ISREG(status.st_mode) || length < TagBytes)
         return WriteError{"The file is too short to hold a tag."};
-    char marker[3];
-    if (!readMarker(fd, length - TagBytes, marker))
+    const std::optional<QByteArray> lastBytes = readLastTagBytes(fd, length);
+    if (!lastBytes)
         return WriteError{systemError()};
-    if (std::memcmp(marker, "TAG", 3) == 0) {
+    if (lastBytes->startsWith("TAG")) {
+        keepTrackNumber(*lastBytes, record);
         if (!writeAll(fd, record, length - RecordBytes))
             return WriteError{systemError()};
         return std::nullopt;

@@ -30,7 +30,8 @@ QByteArray id3v1Record(const ID3v1Texts& texts, quint8 genre);
 
 namespace Module1 {
 /// Writes an ID3v1 tag into the last 128 bytes of the file at `path`: over an existing
-/// tag (the bytes "TAG" 128 bytes before the end), else appended. Returns 1 when the
+/// tag (the bytes "TAG" 128 bytes before the end), whose ID3v1.1 track number stays
+/// when the new comment leaves room for it, else appended. Returns 1 when the
 /// tag was written, 0 after telling the user why not. It never creates the file, and a
 /// failed append cuts the file back to its old length.
 int WriteID3v1Tag(Prompt& prompt, const QString& path, const ID3v1Texts& texts);

@@ -33,11 +33,12 @@ void appendToken(const QString& pattern, qsizetype at, const PatternFields& fiel
     }
 }
 
-/// The new file name of a row, or "" when the name cannot be a name in the file's own
-/// folder (a slash would move it elsewhere).
+/// Whether `name` can be a file's new name: it stays in the file's own folder (a slash
+/// would move it elsewhere) and stays in sight (a leading dot hides a file, as an empty
+/// pattern's ".mp3" would).
 bool isPlainName(const QString& name)
 {
-    return !name.contains(u'/') && !name.contains(QChar(u'\0'));
+    return !name.contains(u'/') && !name.contains(QChar(u'\0')) && !name.startsWith(u'.');
 }
 
 /// Writes the file's own tag back with the new comment; true when written.
@@ -129,7 +130,8 @@ int genreCodeOfText(const QString& genre)
     return Id3Genres::codeOf(genre.trimmed());
 }
 
-bool RenameFromTags(TagToolContext& tools, const RenameOptions& options, StopFlag& stop)
+bool RenameFromTags(TagToolContext& tools, const RenameOptions& options, StopFlag& stop,
+                    const std::function<void()>& proceeding)
 {
     Prompt& prompt = tools.services.prompt;
     stop.clear();
@@ -139,6 +141,8 @@ bool RenameFromTags(TagToolContext& tools, const RenameOptions& options, StopFla
     }
     if (prompt.ask("Do you want to proceed?", MessageIcon::Exclamation, MessageButtons::YesNo, 1) != MessageAnswer::Yes)
         return false;
+    if (proceeding)
+        proceeding();
     const qsizetype renamed = runOverScope(tools, options.scope, stop, "Renaming file(s). Please wait...",
                                            [&](FileRecord& row) { return renameFromTag(tools, options, row); });
     const qsizetype total = qsizetype(scopeTags(tools.catalogue, options.scope).size());

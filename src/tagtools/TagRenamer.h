@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 #include "TagToolRun.h"
 
@@ -43,8 +44,10 @@ struct RenameOptions
 };
 
 /// Renames the scope's MP3 files after their recorded tag fields, recommenting them
-/// first when asked; asks first, reports the count in the status bar. A move never
-/// replaces a file and never leaves the file's folder. False when the run did not start.
-bool RenameFromTags(TagToolContext& tools, const RenameOptions& options, StopFlag& stop);
+/// first when asked; asks first, runs `proceeding` once the answer is Yes, reports the
+/// count in the status bar. A move never replaces a file, never leaves the file's
+/// folder and never hides the file. False when the run did not start.
+bool RenameFromTags(TagToolContext& tools, const RenameOptions& options, StopFlag& stop,
+                    const std::function<void()>& proceeding = {});
 
 } // namespace twinsweep

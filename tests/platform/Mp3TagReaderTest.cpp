@@ -195,6 +195,42 @@ TEST(Mp3TagReaderTest, Id3v1FieldsAreWindows1252)
     EXPECT_EQ(reader.Tag().Year, "1999");
 }
 
+TEST(Mp3TagReaderTest, Id3v1TextIsDecodedOnceAndTheYearKeptAsWritten)
+{
+    const QByteArray quoted = "It\x92s \x93quoted\x94 \x80 \x96 x";
+    const QString quotedText = u"It\u2019s \u201cquoted\u201d \u20ac \u2013 x"_qs;
+    struct Case
+    {
+        test::RawId3v1 tag;
+        QString title;
+        QString comment;
+        QString year;
+    };
+    const Case cases[] = {
+        {{.title = "\x93T\x94", .year = "1999", .comment = quoted, .track = 7},
+         u"\u201cT\u201d"_qs,
+         quotedText,
+         "1999"},
+        {{.title = "T", .year = "c.99", .comment = quoted}, "T", quotedText, "c.99"},
+        {{.title = "T", .year = "199?", .comment = "c", .track = 1}, "T", "c", "199?"},
+        {{.title = "  T ", .year = " 99", .comment = "  "}, "T", "", "99"},
+        {{.title = "T", .comment = QByteArray(28, '\x85'), .track = 200}, "T", QString(28, u'\u2026'), ""},
+    };
+    Mp3TagReader reader;
+    for (const Case& c : cases) {
+        const QString path = mediaFolder() + "/raw-v1.mp3";
+        test::writeMp3(path, {.rawId3v1 = test::rawId3v1Tag(c.tag)});
+        reader.Open(path);
+        const TagInfo& tags = reader.Tags();
+        ASSERT_TRUE(tags.HasID3v1) << c.title.toStdString();
+        EXPECT_EQ(tags.ID3v1.Title, c.title);
+        EXPECT_EQ(tags.ID3v1.Comment, c.comment) << c.title.toStdString();
+        EXPECT_EQ(tags.ID3v1.Year, c.year);
+        EXPECT_EQ(tags.Comment, c.comment);
+        EXPECT_EQ(tags.Year, c.year);
+    }
+}
+
 TEST(Mp3TagReaderTest, Id3v2FieldsCommentAndGenre)
 {
     Mp3Content content;

@@ -10,6 +10,8 @@ MessageAnswer FakePrompt::ask(const QString& text, MessageIcon icon, MessageButt
                               const QString& caption)
 {
     shown.push_back({text, icon, buttons, defaultButton, caption});
+    if (whileAsking)
+        whileAsking(text);
     if (!answers.empty()) {
         const MessageAnswer answer = answers.front();
         answers.pop_front();

@@ -29,6 +29,8 @@ public:
 
     std::deque<MessageAnswer> answers;
     std::vector<Shown> shown;
+    /// Runs while a box is open, to look at the windows behind it.
+    std::function<void(const QString& text)> whileAsking;
     QStringList texts() const;
 };
 

@@ -139,9 +139,19 @@ void writeMp3(const QString& path, const Mp3Content& content)
     const QByteArray frame = silentFrame(content);
     for (int i = 0; i < std::max(content.frames, 2); ++i)
         stream += frame;
-    writeBytes(path, stream);
+    writeBytes(path, content.rawId3v1 ? stream + *content.rawId3v1 : stream);
     if (content.id3v1 || content.id3v2)
         writeTags(path, content);
+}
+
+QByteArray rawId3v1Tag(const RawId3v1& tag)
+{
+    const auto field = [](const QByteArray& bytes, qsizetype width) { return bytes.leftJustified(width, ' ', true); };
+    QByteArray comment = field(tag.comment, 30);
+    if (tag.track != 0)
+        comment = field(tag.comment, 28) + '\0' + char(tag.track);
+    return "TAG" + field(tag.title, 30) + field(tag.artist, 30) + field(tag.album, 30) + field(tag.year, 4) + comment +
+           char(tag.genre);
 }
 
 QByteArray riffChunk(QByteArrayView id, QByteArrayView data, std::optional<qint32> sizeField)

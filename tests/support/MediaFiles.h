@@ -44,7 +44,23 @@ struct Mp3Content
     std::optional<XingContent> xing{};
     std::optional<TagContent> id3v1{};
     std::optional<TagContent> id3v2{};
+    std::optional<QByteArray> rawId3v1{}; // 128 bytes appended as they are; not with `id3v1` or `id3v2`
 };
+
+/// An ID3v1 tag byte for byte as a tagger may write it: "TAG", each field's bytes padded
+/// with blanks to its width, the genre. With a track the comment takes 28 bytes, then a
+/// zero byte and the track (ID3v1.1).
+struct RawId3v1
+{
+    QByteArray title{};
+    QByteArray artist{};
+    QByteArray album{};
+    QByteArray year{};
+    QByteArray comment{};
+    quint8 track = 0;
+    quint8 genre = 255;
+};
+QByteArray rawId3v1Tag(const RawId3v1& tag);
 
 /// Bytes of one unpadded frame of `content`'s stream.
 qsizetype mpegFrameBytes(const Mp3Content& content);

@@ -87,6 +87,27 @@ TEST_F(NameToTagRun, OverwriteAllKeepsYearCommentAndGenre)
     EXPECT_FALSE(f.ui.status.progressVisible);
 }
 
+TEST_F(NameToTagRun, FieldsTheToolKeepsKeepTheirBytes)
+{
+    const QByteArray quoted = "It\x92s \x93quoted\x94 \x80 \x96 x";
+    const test::RawId3v1 tags[] = {
+        {.title = "Song", .artist = "Band", .year = "c.99", .comment = quoted, .track = 3, .genre = 17},
+        {.title = "Song", .artist = "Band", .year = "199?", .comment = quoted},
+        {.title = "Song", .artist = "Band", .year = "1999", .comment = "\x80", .track = 12, .genre = 0},
+    };
+    const QString names[] = {"Band - Song.mp3", "Band - Song.MP3", "Band - Song.Mp3"};
+    for (size_t file = 0; file < std::size(tags); ++file)
+        f.addFile(names[file], {.rawId3v1 = test::rawId3v1Tag(tags[file])});
+    f.showVolume(1);
+    std::vector<QByteArray> before;
+    for (const FileRecord& row : f.catalogue.ListFiles)
+        before.push_back(test::readFile(row.fullPath()));
+    ASSERT_TRUE(run(OverwritePolicy::OverwriteEmptyFields));
+    EXPECT_EQ(f.ui.status.current, "3 of 3 files ID3 tags wrote successfully.");
+    for (size_t row = 0; row < before.size(); ++row)
+        EXPECT_EQ(test::readFile(f.catalogue.ListFiles[row].fullPath()), before[row]) << row;
+}
+
 TEST_F(NameToTagRun, OverwriteEmptyFieldsKeepsFilledRowValues)
 {
     FileRecord& row = f.addFile("band - song.mp3", Mp3Content{.id3v1 = TagContent{"", "X"}});

@@ -106,6 +106,17 @@ TEST_F(RenameRun, ANameWithASlashStaysInItsFolderAndTheSameNameIsSkipped)
     EXPECT_FALSE(f.catalogue.CollectionChanged());
 }
 
+TEST_F(RenameRun, ANameThatWouldHideTheFileIsAFailedMove)
+{
+    song("x.mp3", "T", "A");
+    for (const QString pattern : {"", ".%01"}) {
+        run(pattern);
+        EXPECT_EQ(f.filesOnDisk(), QStringList({"x.mp3"})) << pattern.toStdString();
+        EXPECT_EQ(f.catalogue.ListFiles[0].value(Field::Filename), "x.mp3");
+        EXPECT_EQ(f.ui.status.current, "0 of 1 files renamed successfully.");
+    }
+}
+
 TEST_F(RenameRun, RecommentAddsAnId3v1TagToAnId3v2OnlyFile)
 {
     FileRecord& row =

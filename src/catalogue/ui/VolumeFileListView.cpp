@@ -19,8 +19,6 @@
 #include "platform/SettingKeys.h"
 #include "platform/SettingsStore.h"
 #include "platform/ui/KeyMapping.h"
-#include "shell/ui/Form1.h"
-#include "shell/ui/ViewToggles.h"
 
 namespace twinsweep {
 
@@ -205,24 +203,6 @@ void VolumeFileListView::ListFiles2_MouseUp(const QMouseEvent& event)
     applyRightClick(m_widgets.ListFiles2, *selection, event.position().toPoint());
     popupRoutedMenu(
         Meniu1, Meniu1Entries(), m_commands, [this] { return selectedRows(); }, event.globalPosition().toPoint());
-}
-
-VolumeFileListView* installVolumeFileList(Form1& window)
-{
-    const VolumeFileListWidgets widgets{window.ListFiles2, window.Duplicates, window.TreeView1, window.viewMenu,
-                                        [&window](bool sorted) { window.setTreeSorted(sorted); }};
-    auto* files = new VolumeFileListView(window.catalogue(), window.services(), widgets, &window);
-    window.volumeFileList = files;
-    window.lifecycle.viewOptions.push_back([files] { files->readViewSettings(); });
-    return files;
-}
-
-void installSortedToggle(Form1& window)
-{
-    VolumeFileListView* files = window.volumeFileList;
-    QAction* Sorted =
-        window.viewToggles->add(ViewToggle::Sorted, files->isSorted(), [files](bool) { files->Sorted_Click(); });
-    QObject::connect(files, &VolumeFileListView::sortedChanged, Sorted, &QAction::setChecked);
 }
 
 } // namespace twinsweep

@@ -17,7 +17,6 @@ class QTreeView;
 namespace twinsweep {
 
 class Catalogue;
-class Form1;
 struct Services;
 struct WinKey;
 
@@ -91,12 +90,5 @@ private:
     QObject* m_viewport = nullptr; // the list's viewport, compared against, never called
     QPoint m_pressPosition;
 };
-
-/// Builds the volume file list's input on the main window and keeps it as
-/// `window.volumeFileList`; start-up applies the stored view settings.
-VolumeFileListView* installVolumeFileList(Form1& window);
-/// Plugs the file list's sorting into the View menu's "S&orted" (once the View menu's
-/// switches exist); its check follows the column click too.
-void installSortedToggle(Form1& window);
 
 } // namespace twinsweep

@@ -30,6 +30,8 @@ QColor controlColor(ColorValue value, const QPalette& palette)
     switch (value) {
     case SystemButtonText: return palette.color(QPalette::ButtonText);
     case SystemButtonFace: return palette.color(QPalette::Window);
+    case SystemWindow: return palette.color(QPalette::Base);
+    case SystemWindowText: return palette.color(QPalette::Text);
     case SystemAppWorkspace: return palette.color(QPalette::Disabled, QPalette::WindowText);
     default: break;
     }

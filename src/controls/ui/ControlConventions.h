@@ -25,7 +25,8 @@ struct MouseArgs
 MouseArgs mouseArgs(const QMouseEvent& event, const QWidget& control, Qt::MouseButtons buttons);
 
 /// A colour of the program's own controls: a colour value, or one of the system
-/// colours they use (button text, button face, application workspace) from `palette`.
+/// colours they use (window, window text, button text, button face, application
+/// workspace) from `palette`.
 QColor controlColor(ColorValue value, const QPalette& palette);
 
 /// The pixels of `twips` on the screen of `control`.

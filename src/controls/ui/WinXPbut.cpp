@@ -115,8 +115,8 @@ void WinXPbut::keyPressEvent(QKeyEvent* event)
 {
     const WinKey key = toWinKey(*event);
     Q_EMIT KeyDown(key.keyCode, key.shift);
-    if (!event->text().isEmpty())
-        Q_EMIT KeyPress(event->text().front().unicode());
+    if (const int character = keyAscii(*event))
+        Q_EMIT KeyPress(character);
     QPushButton::keyPressEvent(event);
 }
 

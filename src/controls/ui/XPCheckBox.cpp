@@ -29,9 +29,19 @@ void XPCheckBox::setValue(int value)
     const bool changed = value != m_state.Value;
     m_state.Value = value;
     setChecked(m_state.checked());
-    update();
     if (changed)
         Q_EMIT Click();
+    if (!m_state.checked())
+        endHover();
+    update();
+}
+
+void XPCheckBox::endHover()
+{
+    // An unchecked box starts afresh, as if the pointer had left it.
+    m_state.hover = false;
+    const MouseArgs outside{0, 0, -1, -1};
+    Q_EMIT MouseMove(outside.Button, outside.Shift, outside.x, outside.y);
 }
 
 void XPCheckBox::nextCheckState()

@@ -14,7 +14,8 @@ namespace twinsweep {
 /// (see `SetXPLook`).
 ///
 /// `Value` is 0 unchecked or 1 checked; any other value shows and acts as unchecked.
-/// Every change of `Value`, by the user or by code, raises one `Click`. A left press
+/// Every change of `Value`, by the user or by code, raises one `Click`; setting it
+/// unchecked then ends the hover look and raises `MouseMove` at (-1, -1). A left press
 /// toggles the box at its release, wherever the pointer then is; Space toggles it
 /// once; Enter moves the focus to the next control.
 class XPCheckBox : public QCheckBox
@@ -69,6 +70,7 @@ protected:
 
 private:
     void paintXPLook();
+    void endHover();
     QString containerFont() const;
 
     CheckBoxState m_state;

@@ -72,4 +72,9 @@ WinKey toWinKey(const QKeyEvent& event)
     return {keypadCode ? keypadCode : keyCodeOf(event.key()), toShiftState(event.modifiers())};
 }
 
+int keyAscii(const QKeyEvent& event)
+{
+    return event.text().isEmpty() ? 0 : event.text().front().unicode();
+}
+
 } // namespace twinsweep

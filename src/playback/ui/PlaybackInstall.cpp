@@ -101,29 +101,27 @@ void PlayerWidgetsView::setCoverShown(PlayerButton button, bool shown)
         face->setCoverShown(shown);
 }
 
-PlaybackInstall::PlaybackInstall(Form1& window) : QObject(&window)
+PlaybackInstall::PlaybackInstall(Form1& window, modMultimedia& channels, QueryList& rows) : QObject(&window)
 {
     // The strip goes under the lower pane's list, inside the lower pane's frame.
     if (auto* frame = qobject_cast<QVBoxLayout*>(window.lowerPane->parentWidget()->layout()))
         frame->addWidget(buildStrip(window));
     Services& services = window.services();
-    m_player = std::make_unique<Player>(window.multimedia(), window.queryRows(), m_view, services, m_clock,
-                                        window.PlayerVolume);
-    m_monitor = std::make_unique<PlayerMonitor>(window.multimedia(), window.queryRows(), m_view, *m_player,
-                                                services.status, services.settings, fileExists());
-    m_bar = std::make_unique<PlayerBar>(window.multimedia(), window.queryRows(), m_view, *m_player, services.pump,
-                                        fileExists());
+    m_player = std::make_unique<Player>(channels, rows, m_view, services, m_clock, window.PlayerVolume);
+    m_monitor = std::make_unique<PlayerMonitor>(channels, rows, m_view, *m_player, services.status, services.settings,
+                                                fileExists());
+    m_bar = std::make_unique<PlayerBar>(channels, rows, m_view, *m_player, services.pump, fileExists());
     connectBar();
     connectSlider();
-    Picture4->onLevel = [&window](int level) {
-        applyPlayerVolume(level, window.PlayerVolume, window.multimedia(), window.services().status,
-                          window.services().settings);
+    Picture4->onLevel = [&window, &channels](int level) {
+        applyPlayerVolume(level, window.PlayerVolume, channels, window.services().status, window.services().settings);
     };
     window.lifecycle.resetPositionSlider = [this] {
         SliderControl1->setValue(100);
         SliderControl1->setEnabled(false);
     };
     window.lifecycle.placeVolumeKnob = [this](int level) { Picture4->placeKnob(level); };
+    window.lifecycle.endPlayback = [this] { shutdown(); };
     registerPlayCommands(window);
 
     Timer2 = new QTimer(this);

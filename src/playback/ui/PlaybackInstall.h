@@ -19,10 +19,12 @@ namespace twinsweep {
 
 class FileList;
 class Form1;
+class modMultimedia;
 class Player;
 class PlayerBar;
 class PlayerMonitor;
 class PlayerPictureButton;
+class QueryList;
 class SliderControl;
 class VolumeTrack;
 
@@ -62,7 +64,8 @@ class PlaybackInstall : public QObject
 {
     Q_OBJECT
 public:
-    explicit PlaybackInstall(Form1& window);
+    /// Plays through `channels` from the lists and the query list `rows`.
+    PlaybackInstall(Form1& window, modMultimedia& channels, QueryList& rows);
     ~PlaybackInstall() override;
 
     Player& player() { return *m_player; }

@@ -5,7 +5,6 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/Module1.h"
 #include "catalogue/ui/Form4.h"
-#include "catalogue/ui/VolumeAddingInstall.h"
 #include "queue/PlaylistTransfer.h"
 #include "queue/QueryDrop.h"
 #include "queue/ui/QueryDragDrop.h"
@@ -13,6 +12,7 @@
 #include "shell/RUF.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/MenuEntries.h"
+#include "shell/ui/VolumeAddingInstall.h"
 
 namespace twinsweep {
 
@@ -27,13 +27,13 @@ template <typename Command> void addEntry(QMenu* menu, const char* name, const Q
 
 } // namespace
 
-PlaylistMenus::PlaylistMenus(Form1& window, StopRequest& StopFlag) : QObject(&window), m_window(window)
+PlaylistMenus::PlaylistMenus(Form1& window, StopRequest& StopFlag, QueryList& rows, QueryListView& queryList)
+    : QObject(&window), m_window(window), m_rows(rows), m_queryList(queryList)
 {
     VolumeAdding& adding = *window.volumeAdding;
     m_import = std::make_unique<PlaylistImport>(window.catalogue(), window.services(), adding.scanner(),
-                                                adding.nameWindow(), *window.ruf, window.queryRows());
-    m_shellDrop =
-        std::make_unique<QueryShellDrop>(window.queryRows(), window.services(), adding.scanner(), *m_import, StopFlag);
+                                                adding.nameWindow(), *window.ruf, rows);
+    m_shellDrop = std::make_unique<QueryShellDrop>(rows, window.services(), adding.scanner(), *m_import, StopFlag);
     addCollectionEntries();
     addTreeEntries();
     addQueryEntries();
@@ -86,7 +86,7 @@ void PlaylistMenus::addTreeEntries()
 
 void PlaylistMenus::addQueryEntries()
 {
-    QMenu* menu = m_window.queryList->querymenu;
+    QMenu* menu = m_queryList.querymenu;
     QAction* after = menu->findChild<QAction*>("playlistsSeparator");
     QAction* before = menu->actions().value(menu->actions().indexOf(after) + 1);
     QMenu* imp = subMenu(menu, "queryIMP", "Import from...", before);
@@ -95,7 +95,7 @@ void PlaylistMenus::addQueryEntries()
     addEntry(imp, "queryIMPpls", "PLS list",
              [this] { m_import->importToQuery(openPlaylist("*.pls"), PlaylistFormat::PLS); });
     QMenu* exp = subMenu(menu, "queryEXP", "Export to...", before);
-    QueryList& query = m_window.queryRows();
+    QueryList& query = m_rows;
     Services& services = m_window.services();
     addEntry(exp, "queryEXPmp3", "MP3 list",
              [&query, &services] { exportPlaylist(querySource(query), PlaylistFormat::M3U, services); });
@@ -103,10 +103,10 @@ void PlaylistMenus::addQueryEntries()
              [&query, &services] { exportPlaylist(querySource(query), PlaylistFormat::PLS, services); });
 }
 
-PlaylistMenus* installPlaylists(Form1& window, StopRequest& StopFlag)
+PlaylistMenus* installPlaylists(Form1& window, StopRequest& StopFlag, QueryList& rows, QueryListView& queryList)
 {
-    auto* menus = new PlaylistMenus(window, StopFlag);
-    new QueryDragDrop(window, menus->shellDrop());
+    auto* menus = new PlaylistMenus(window, StopFlag, rows, queryList);
+    new QueryDragDrop(window, rows, menus->shellDrop());
     return menus;
 }
 

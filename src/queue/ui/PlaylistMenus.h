@@ -8,6 +8,8 @@ namespace twinsweep {
 
 class Form1;
 class PlaylistImport;
+class QueryList;
+class QueryListView;
 class QueryShellDrop;
 class StopRequest;
 
@@ -18,7 +20,7 @@ class PlaylistMenus : public QObject
 {
     Q_OBJECT
 public:
-    PlaylistMenus(Form1& window, StopRequest& StopFlag);
+    PlaylistMenus(Form1& window, StopRequest& StopFlag, QueryList& rows, QueryListView& queryList);
     ~PlaylistMenus() override;
 
     PlaylistImport& imports() { return *m_import; }
@@ -31,12 +33,14 @@ private:
     QString openPlaylist(const char* filter);
 
     Form1& m_window;
+    QueryList& m_rows;
+    QueryListView& m_queryList;
     std::unique_ptr<PlaylistImport> m_import;
     std::unique_ptr<QueryShellDrop> m_shellDrop;
 };
 
 /// Adds the playlist commands and the query list's drag and drop to the main window.
-/// `StopFlag` is the Search window's.
-PlaylistMenus* installPlaylists(Form1& window, StopRequest& StopFlag);
+/// `StopFlag` is the Search window's; `rows` and `queryList` are the query list's.
+PlaylistMenus* installPlaylists(Form1& window, StopRequest& StopFlag, QueryList& rows, QueryListView& queryList);
 
 } // namespace twinsweep

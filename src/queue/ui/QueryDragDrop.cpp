@@ -50,12 +50,8 @@ QStringList localPaths(const QMimeData& data)
 
 } // namespace
 
-QueryDragDrop::QueryDragDrop(Form1& window, QueryShellDrop& shellDrop)
-    : QObject(&window),
-      m_query(window.query),
-      m_catalogue(window.catalogue()),
-      m_rows(window.queryRows()),
-      m_shellDrop(shellDrop)
+QueryDragDrop::QueryDragDrop(Form1& window, QueryList& rows, QueryShellDrop& shellDrop)
+    : QObject(&window), m_query(window.query), m_catalogue(window.catalogue()), m_rows(rows), m_shellDrop(shellDrop)
 {
     m_query->setAcceptDrops(true);
     m_viewport = m_query->viewport();

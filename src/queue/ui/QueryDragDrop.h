@@ -28,7 +28,7 @@ public:
     /// The type of the drag of a query row; it carries no data of its own.
     static constexpr char QueryRowMimeType[] = "application/x-twinsweep-query-row";
 
-    QueryDragDrop(Form1& window, QueryShellDrop& shellDrop);
+    QueryDragDrop(Form1& window, QueryList& rows, QueryShellDrop& shellDrop);
 
     /// Prepares the drag of the query row at `row` and returns what it carries.
     QMimeData* beginRowDrag(int row);

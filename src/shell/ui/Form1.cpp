@@ -16,83 +16,19 @@
 #include <QVBoxLayout>
 
 #include "catalogue/Catalogue.h"
-#include "controls/MainSplitter.h"
 #include "catalogue/ui/FileListModel.h"
 #include "catalogue/ui/HotTracking.h"
 #include "catalogue/ui/ListLook.h"
-#include "catalogue/ui/RemovalMenus.h"
-#include "catalogue/ui/VolumeAddingInstall.h"
-#include "catalogue/ui/VolumeFileListView.h"
+#include "controls/MainSplitter.h"
 #include "duplicates/ui/ResultListView.h"
-#include "fileops/ui/FileOpsInstall.h"
-#include "queue/ui/PlaylistMenus.h"
-#include "platform/MciInterpreter.h"
 #include "platform/Twips.h"
-#include "platform/ui/QtPlaybackChannel.h"
-#include "playback/Player.h"
-#include "playback/PlayerBar.h"
-#include "playback/ui/PlaybackInstall.h"
-#include "playback/modMultimedia.h"
-#include "playback/ui/WinampInstall.h"
-#include "queue/QueryList.h"
-#include "queue/ui/QueryListView.h"
-#include "shell/ui/SearchWindowBinding.h"
-#include "shell/RUF.h"
-#include "shell/ListClearing.h"
-#include "shell/ui/CollectionMenu.h"
-#include "shell/ui/HelpCommands.h"
-#include "shell/ui/InterfaceTimer.h"
-#include "shell/ui/ListReports.h"
 #include "shell/ui/MainWindowPanes.h"
-#include "shell/ui/Optionsfrm.h"
 #include "shell/ui/Shutdown.h"
-#include "shell/ui/ViewToggles.h"
 #include "shell/ui/Toolbars.h"
-#include "tagtools/ui/TagToolsInstall.h"
+#include "shell/ui/VolumeFileListInstall.h"
+#include "shell/ui/WindowServices.h"
 
 namespace twinsweep {
-
-/// The first status bar panel and the progress bar inside the status bar.
-class Form1::MainStatus : public StatusDisplay
-{
-public:
-    MainStatus(QLabel* panel, QProgressBar* progress) : m_panel(panel), m_progress(progress) {}
-    void setStatusText(const QString& text) override { m_panel->setText(text); }
-    QString statusText() const override { return m_panel->text(); }
-    void setProgressVisible(bool visible) override { m_progress->setVisible(visible); }
-    void setProgressMaximum(qint64 maximum) override { m_progress->setMaximum(int(qMin<qint64>(maximum, INT_MAX))); }
-    void setProgressValue(qint64 value) override
-    {
-        m_progress->setValue(int(qMin<qint64>(value, m_progress->maximum())));
-    }
-
-private:
-    QLabel* m_panel;
-    QProgressBar* m_progress;
-};
-
-/// Hourglass pointer and a disabled main window; nested uses count.
-class Form1::MainBusy : public BusyIndicator
-{
-public:
-    explicit MainBusy(QWidget* window) : m_window(window) {}
-    void setBusy(bool busy) override
-    {
-        if (busy) {
-            if (m_depth++ == 0) {
-                QApplication::setOverrideCursor(Qt::WaitCursor);
-                m_window->setEnabled(false);
-            }
-        } else if (m_depth > 0 && --m_depth == 0) {
-            m_window->setEnabled(true);
-            QApplication::restoreOverrideCursor();
-        }
-    }
-
-private:
-    QWidget* m_window;
-    int m_depth = 0;
-};
 
 Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPump& pump, SettingsStore& settings,
              QWidget* parent)
@@ -104,42 +40,21 @@ Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPu
     buildViews();
     buildMenus();
     buildToolbar();
-    m_status = std::make_unique<MainStatus>(statusPanel, ProgressBar1);
-    m_busy = std::make_unique<MainBusy>(this);
+    m_status = std::make_unique<StatusBarDisplay>(statusPanel, ProgressBar1);
+    m_busy = std::make_unique<WindowBusyIndicator>(this);
     m_services.reset(new Services{prompt, *m_status, dialogs, *m_busy, pump, settings});
-    m_mci = std::make_unique<MciInterpreter>(QtPlaybackChannel::factory());
-    m_channels = std::make_unique<modMultimedia>(*m_mci);
-    lifecycle.CloseAllMedia = [this] { m_channels->CloseAllMedia(); };
-    m_queryRows = std::make_unique<QueryList>();
     resultList = new ResultListView(m_catalogue, *m_services, {Duplicates, lowerPane, query, viewMenu}, this);
     installVolumeFileList(*this);
-    installVolumeRemoval(m_catalogue, *m_services, editMenu, popMNU);
-    installDeleteFilesButton(*this, *m_channels);
-    playback = new PlaybackInstall(*this);
-    m_panes = std::make_unique<MainWindowPanes>(*this);
-    queryList = installQueryList(*this, *m_queryRows, playback->player(), [this] { playback->bar().Esc_KeyDown(); });
-    installWinampControl(*this);
-    installFileCommands(*this, *m_channels);
-    connect(&m_catalogue, &Catalogue::filesRelocated, m_queryRows.get(), &QueryList::followRelocatedFiles);
-
     connect(&m_catalogue.TreeView1, &VolumeTree::nodesChanged, this, &Form1::rebuildTree);
     connect(&m_catalogue.TreeView1, &VolumeTree::selectionChanged, this, &Form1::showTreeSelection);
     connect(&m_catalogue, &Catalogue::collectionChangedChanged, this, &Form1::showCollectionChanged);
     rebuildTree();
     showCollectionChanged(m_catalogue.CollectionChanged());
-    SearchWindowBinding* search = installSearchWindow(*this);
-    volumeAdding = installVolumeAdding(*this, search->stopFlag(), *m_queryRows);
-    ruf = buildCollectionMenu(*this);
-    installPlaylists(*this, search->stopFlag());
-    installOptionsWindow(*this);
-    installViewToggles(*this);
-    installSortedToggle(*this);
-    help = installHelpCommands(*this);
-    installListReports(*this);
-    toolbars->add(ToolbarCommand::ClearList, [this] { ClearList_Click(m_catalogue, *m_queryRows, *m_status); });
-    Timer1 = new InterfaceTimer(*this, *m_queryRows);
-    installTagTools(*this);
-    hideEmptyMenus();
+}
+
+void Form1::placePanes()
+{
+    m_panes = std::make_unique<MainWindowPanes>(*this);
 }
 
 void Form1::closeEvent(QCloseEvent* event)
@@ -148,7 +63,7 @@ void Form1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    playback->shutdown();
+    runStep(lifecycle.endPlayback);
     QMainWindow::closeEvent(event);
 }
 

@@ -21,11 +21,6 @@ namespace twinsweep {
 
 class Catalogue;
 class FileListModel;
-class modMultimedia;
-class MultimediaCommands;
-class PlaybackInstall;
-class QueryList;
-class QueryListView;
 class ResultListView;
 class RUF;
 class VolumeFileListView;
@@ -36,8 +31,10 @@ class HelpCommands;
 class InterfaceTimer;
 class MainWindowPanes;
 
-/// The main window: shows the collection that `Catalogue` owns, composes the menus,
-/// toolbar, lists and status bar, and forwards commands to the subsystems.
+/// The main window's frame: shows the collection that `Catalogue` owns in the volume
+/// tree and the file lists, and holds the places the parts of the program plug into:
+/// the menus, the toolbars, the panes, the lists' routing tables, the status bar and
+/// the steps of start-up and shutdown. It creates none of those parts.
 class Form1 : public QMainWindow
 {
     Q_OBJECT
@@ -48,16 +45,15 @@ public:
 
     Catalogue& catalogue() { return m_catalogue; }
     Services& services() { return *m_services; }
-    /// The playback channels "f1" and "f2".
-    modMultimedia& multimedia() { return *m_channels; }
-    /// The query list's rows and Tag.
-    QueryList& queryRows() { return *m_queryRows; }
-
     /// Refills the volume file list for the selected volume (see `Catalogue::ClickNOD`).
     void ClickNOD();
     void Renamevolume_Click();
     /// Shows the volumes by name, or in the order of their nodes.
     void setTreeSorted(bool sorted);
+    /// Places the panes on the window, once the player's strip is in the lower one.
+    void placePanes();
+    /// A menu shows only once a command in it works: run when every part is installed.
+    void hideEmptyMenus();
 
     // Widgets other windows and later commands reach, named as the program names them.
     QTreeWidget* TreeView1 = nullptr;
@@ -89,10 +85,6 @@ public:
     ResultListView* resultList = nullptr;
     /// The volume file list's look, menu `Meniu1`, keys and routing table.
     VolumeFileListView* volumeFileList = nullptr;
-    /// The query list's menu, keys and commands.
-    QueryListView* queryList = nullptr;
-    /// The player, its bar, the position slider and the monitor timer.
-    PlaybackInstall* playback = nullptr;
     RUF* ruf = nullptr; // the recent collections
     VolumeAdding* volumeAdding = nullptr;
 
@@ -109,14 +101,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    class MainStatus;
-    class MainBusy;
-
     void buildMenus();
     void buildToolbar();
     void buildViews();
     void buildStatusBar();
-    void hideEmptyMenus();
     void rebuildTree();
     void showTreeSelection(int index);
     void showCollectionChanged(bool changed);
@@ -124,13 +112,10 @@ private:
     QTreeWidgetItem* treeItem(int index) const;
 
     Catalogue& m_catalogue;
-    std::unique_ptr<MainStatus> m_status;
-    std::unique_ptr<MainBusy> m_busy;
+    std::unique_ptr<StatusDisplay> m_status;
+    std::unique_ptr<BusyIndicator> m_busy;
     std::unique_ptr<Services> m_services;
-    std::unique_ptr<MultimediaCommands> m_mci; // drives the playback devices
-    std::unique_ptr<modMultimedia> m_channels; // the playback channels "f1" and "f2"
-    std::unique_ptr<QueryList> m_queryRows;    // the query list's rows
-    std::unique_ptr<MainWindowPanes> m_panes;  // the panes' layout records and splitter
+    std::unique_ptr<MainWindowPanes> m_panes; // the panes' layout records and splitter
     FileListModel* m_filesModel = nullptr;
     FileListModel* m_duplicatesModel = nullptr;
     bool m_rebuildingTree = false;

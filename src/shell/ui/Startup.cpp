@@ -6,7 +6,6 @@
 
 #include "catalogue/CollectionCommands.h"
 #include "catalogue/VolumeAdder.h"
-#include "catalogue/ui/VolumeAddingInstall.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 #include "shell/AppInfo.h"
@@ -15,6 +14,7 @@
 #include "shell/StartupSettings.h"
 #include "shell/ui/ColumnWidths.h"
 #include "shell/ui/Form1.h"
+#include "shell/ui/VolumeAddingInstall.h"
 
 namespace twinsweep {
 

@@ -45,18 +45,20 @@ SearchScope BatchToolWindow::scope() const
     return Option12->isChecked() ? SearchScope::AllVolumes : SearchScope::None;
 }
 
-void BatchToolWindow::runDisabled(const std::function<bool()>& run)
+void BatchToolWindow::setOptionsEnabled(bool enabled)
+{
+    for (QWidget* control :
+         {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame8), static_cast<QWidget*>(Command1)})
+        control->setEnabled(enabled);
+}
+
+void BatchToolWindow::runDisabled(const std::function<bool(const std::function<void()>& disableOptions)>& run)
 {
     if (m_running)
         return;
     m_running = true;
-    for (QWidget* control :
-         {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame8), static_cast<QWidget*>(Command1)})
-        control->setEnabled(false);
-    const bool ran = run();
-    for (QWidget* control :
-         {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame8), static_cast<QWidget*>(Command1)})
-        control->setEnabled(true);
+    const bool ran = run([this] { setOptionsEnabled(false); });
+    setOptionsEnabled(true);
     m_running = false;
     if (ran)
         accept();

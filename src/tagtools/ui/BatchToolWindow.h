@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 #include "search/StopFlag.h"
 #include "tagtools/TagToolRun.h"
 
@@ -33,12 +35,14 @@ protected:
     /// Esc and the close box act as Cancel; during a run they only ask it to stop.
     void reject() override;
     SearchScope scope() const;
-    /// Runs `run` with the options disabled; hides the window when it started.
-    void runDisabled(const std::function<bool()>& run);
+    /// Runs `run`, handing it what disables the options once the user has agreed to go
+    /// on; enables them again afterwards and hides the window when the run started.
+    void runDisabled(const std::function<bool(const std::function<void()>& disableOptions)>& run);
     /// Lays out the options frame, the scope frame and the buttons.
     void finishLayout();
 
 private:
+    void setOptionsEnabled(bool enabled);
     void Command2_Click();
     bool m_running = false;
 };

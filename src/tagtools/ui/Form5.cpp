@@ -59,7 +59,9 @@ void Form5::Command1_Click()
     NameToTagOptions options{scope(), chosen<OverwritePolicy>(Combo1), chosen<int>(Combo3), std::nullopt};
     if (Check1->Value() == 1)
         options.caseConversion = chosen<CaseConversion>(Combo2);
-    runDisabled([&] { return WriteTagsFromFileNames(m_tools, m_parser, options, stopMarker); });
+    runDisabled([&](const std::function<void()>& disableOptions) {
+        return WriteTagsFromFileNames(m_tools, m_parser, options, stopMarker, disableOptions);
+    });
 }
 
 } // namespace twinsweep

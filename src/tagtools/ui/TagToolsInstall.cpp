@@ -12,20 +12,19 @@
 #include "duplicates/ui/ResultListView.h"
 #include "platform/FileLayer.h"
 #include "platform/Mp3TagReader.h"
-#include "playback/modMultimedia.h"
 #include "shell/ui/Form1.h"
 #include "tagtools/ID3TafFromFileName.h"
 #include "tagtools/TagToolRun.h"
 
 namespace twinsweep {
 
-TagTools::TagTools(Form1& window)
+TagTools::TagTools(Form1& window, MediaChannels& channels)
     : QObject(&window),
       m_window(window),
       m_files(std::make_unique<SystemFileLayer>()),
       m_reader(std::make_unique<Mp3TagReader>()),
       m_tools(std::make_unique<TagToolContext>(
-          TagToolContext{window.catalogue(), window.services(), *m_files, window.multimedia(), *m_reader})),
+          TagToolContext{window.catalogue(), window.services(), *m_files, channels, *m_reader})),
       m_parser(std::make_unique<ID3TafFromFileName>())
 {
     addMenuEntries();
@@ -102,9 +101,9 @@ void TagTools::updateRow(qsizetype tag, const QString& fullPath, const QStringLi
     catalogue.MarkCollectionChanged();
 }
 
-TagTools* installTagTools(Form1& window)
+TagTools* installTagTools(Form1& window, MediaChannels& channels)
 {
-    return new TagTools(window);
+    return new TagTools(window, channels);
 }
 
 } // namespace twinsweep

@@ -11,6 +11,7 @@ namespace twinsweep {
 class FileList;
 class Form1;
 class ID3TafFromFileName;
+class MediaChannels;
 class Mp3TagReader;
 class SystemFileLayer;
 class Form5;
@@ -23,7 +24,8 @@ class TagTools : public QObject
 {
     Q_OBJECT
 public:
-    explicit TagTools(Form1& window);
+    /// `channels` are the player's, closed before a tool writes a file they may hold.
+    TagTools(Form1& window, MediaChannels& channels);
     ~TagTools() override;
 
     void rnmr_Click();
@@ -46,6 +48,6 @@ private:
     renamer* m_renamer = nullptr;
 };
 
-TagTools* installTagTools(Form1& window);
+TagTools* installTagTools(Form1& window, MediaChannels& channels);
 
 } // namespace twinsweep

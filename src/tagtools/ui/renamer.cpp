@@ -66,7 +66,9 @@ void renamer::Command1_Click()
     RenameOptions options{scope(), Text2->text(), Check2->Value() == 1, std::nullopt};
     if (Check1->Value() == 1)
         options.comment = Text1->text();
-    runDisabled([&] { return RenameFromTags(m_tools, options, stopMarker); });
+    runDisabled([&](const std::function<void()>& disableOptions) {
+        return RenameFromTags(m_tools, options, stopMarker, disableOptions);
+    });
 }
 
 } // namespace twinsweep

@@ -16,15 +16,15 @@
 #include "MediaFolder.h"
 #include "ModalWindows.h"
 #include "QtPrinters.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/MainScanner.h"
 #include "catalogue/cDirEx.h"
 #include "catalogue/ui/Form4.h"
-#include "catalogue/ui/VolumeAddingInstall.h"
 #include "catalogue/ui/frmfndupd.h"
 #include "controls/ui/WinXPbut.h"
 #include "platform/VolumeLayer.h"
-#include "shell/ui/Form1.h"
+#include "shell/ui/VolumeAddingInstall.h"
 
 namespace twinsweep {
 namespace {
@@ -62,7 +62,7 @@ protected:
 
     test::FakeServices fake;
     Catalogue catalogue;
-    Form1 window{catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings};
+    MainWindow window{catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings};
     VolumeAdding* adding = nullptr;
 };
 

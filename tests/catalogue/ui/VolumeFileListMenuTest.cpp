@@ -16,13 +16,13 @@
 #include "MediaFiles.h"
 #include "RecordingWinamp.h"
 #include "ScratchFiles.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ui/VolumeFileListView.h"
 #include "controls/ui/SliderControl.h"
 #include "playback/ui/PlaybackInstall.h"
 #include "playback/ui/WinampInstall.h"
 #include "queue/QueryList.h"
-#include "shell/ui/Form1.h"
 #include "tagtools/ui/id3edit.h"
 
 namespace twinsweep {
@@ -43,7 +43,7 @@ public:
             catalogue.ListFiles.push_back(test::makeRecord(name, folder, node));
         for (const char* name : {"a.mp3", "b.mp3", "c.mp3"})
             test::writeMp3(folder + name, {});
-        window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
         installWinampControl(*window, &winamp);
         window->show();
         catalogue.TreeView1.select(node);
@@ -87,7 +87,7 @@ public:
     test::FakeServices fake;
     test::RecordingWinamp winamp;
     Catalogue catalogue;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
     QTableView* view = nullptr;
 };
 

@@ -8,10 +8,10 @@
 
 #include "CollectionBuilder.h"
 #include "FakeServices.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ui/VolumeFileListView.h"
 #include "platform/SettingKeys.h"
-#include "shell/ui/Form1.h"
 #include "shell/ui/ViewToggles.h"
 
 namespace twinsweep {
@@ -26,7 +26,7 @@ protected:
     {
         test::addVolume(catalogue, "Rock", files);
         test::addVolume(catalogue, "Jazz", {"j.mp3"});
-        window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
         for (const auto& applyViewOption : window->lifecycle.viewOptions) // as start-up does
             applyViewOption();
         window->show();
@@ -64,7 +64,7 @@ protected:
 
     test::FakeServices fake;
     Catalogue catalogue;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
     QTableView* view = nullptr;
     VolumeFileListView* files2 = nullptr;
 

@@ -7,8 +7,8 @@
 
 #include "CollectionBuilder.h"
 #include "FakeServices.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
-#include "shell/ui/Form1.h"
 
 namespace twinsweep {
 namespace {
@@ -30,14 +30,14 @@ protected:
         test::addVolume(catalogue, "Rock", {"a.mp3"});
         test::addVolume(catalogue, "Jazz", {"b.mp3", "c.mp3"});
         test::addVolume(catalogue, "Pop", {"d.mp3"});
-        window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
         window->show();
         window->TreeView1->setCurrentItem(window->TreeView1->topLevelItem(1));
         window->ClickNOD();
     }
     test::FakeServices fake;
     Catalogue catalogue;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(VolumeRemovalMenuTest, BothEntriesRemoveTheSelectedVolumeAndShowTheLast)

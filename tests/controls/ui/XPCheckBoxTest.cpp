@@ -8,6 +8,7 @@
 
 #include "controls/ui/WinXPbut.h"
 #include "controls/ui/XPCheckBox.h"
+#include "platform/Twips.h"
 
 namespace twinsweep {
 namespace {
@@ -117,6 +118,49 @@ TEST(XPCheckBox, TheStoredPropertiesComeBackAndTheLookKeepsTheValue)
     loaded.setWinXPCheck(true);
     EXPECT_EQ(loaded.Value(), 1);
     EXPECT_TRUE(loaded.isChecked());
+}
+
+TEST(XPCheckBox, EventsComeInOrderAndUncheckingEndsTheHoverWithAMoveOutside)
+{
+    CheckDialog window(true);
+    XPCheckBox* box = window.box;
+    QStringList events;
+    const auto logMouse = [&](const char* name) {
+        return [&events, name](int Button, int Shift, double x, double y) {
+            events << QString("%1 %2 %3 %4 %5").arg(name).arg(Button).arg(Shift).arg(x).arg(y);
+        };
+    };
+    QObject::connect(box, &XPCheckBox::Click, [&] { events << QString("Click %1").arg(box->Value()); });
+    QObject::connect(box, &XPCheckBox::MouseDown, logMouse("MouseDown"));
+    QObject::connect(box, &XPCheckBox::MouseMove, logMouse("MouseMove"));
+    QObject::connect(box, &XPCheckBox::MouseUp, logMouse("MouseUp"));
+    const QPoint point(6, 4);
+    const double twips = twipsPerPixel(box->logicalDpiX());
+    const QString press = QString("MouseDown 1 0 %1 %2").arg(6 * twips).arg(4 * twips);
+    const QString release = QString("MouseUp 1 0 %1 %2").arg(6 * twips).arg(4 * twips);
+    const QString outside = "MouseMove 0 0 -1 -1";
+    const struct
+    {
+        const char* what;
+        std::function<void()> step;
+        QStringList events;
+    } steps[]{
+        {"checked by code", [&] { box->setValue(1); }, {"Click 1"}},
+        {"unchecked by code", [&] { box->setValue(0); }, {"Click 0", outside}},
+        {"unchecked again", [&] { box->setValue(0); }, {outside}},
+        {"a value other than 1", [&] { box->setValue(2); }, {"Click 2", outside}},
+        {"checked by the mouse",
+         [&] { QTest::mouseClick(box, Qt::LeftButton, {}, point); },
+         {press, release, "Click 1"}},
+        {"unchecked by the mouse",
+         [&] { QTest::mouseClick(box, Qt::LeftButton, {}, point); },
+         {press, release, "Click 0", outside}},
+    };
+    for (const auto& entry : steps) {
+        events.clear();
+        entry.step();
+        EXPECT_EQ(events, entry.events) << entry.what;
+    }
 }
 
 } // namespace

@@ -9,9 +9,9 @@
 
 #include "CollectionBuilder.h"
 #include "FakeServices.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "duplicates/ui/ResultListView.h"
-#include "shell/ui/Form1.h"
 
 namespace twinsweep {
 namespace {
@@ -29,7 +29,7 @@ protected:
                                      {3, "Rock", 12582912, true},
                                      {4, "Rock", 12582912, false},
                                      {5, "Rock", 12582912, false}});
-        window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
         window->show();
         view = window->Duplicates;
         results = window->resultList;
@@ -73,7 +73,7 @@ protected:
 
     test::FakeServices fake;
     Catalogue catalogue;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
     QTableView* view = nullptr;
     ResultListView* results = nullptr;
 

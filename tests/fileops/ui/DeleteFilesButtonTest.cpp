@@ -11,10 +11,10 @@
 #include "CollectionBuilder.h"
 #include "FakeServices.h"
 #include "ScratchFiles.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
-#include "platform/VolumeLayer.h"
 #include "duplicates/ui/ResultListView.h"
-#include "shell/ui/Form1.h"
+#include "platform/VolumeLayer.h"
 
 namespace twinsweep {
 namespace {
@@ -44,7 +44,7 @@ TEST(DeleteFilesButtonTest, DeletesTheCheckedResultsOfTheMainWindow)
     }
     catalogue.TreeView1.select(1);
     catalogue.Duplicates.assign({{2, "Here", 255, true}, {3, "Here", 255, false}});
-    Form1 window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    MainWindow window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
     window.show();
     window.ClickNOD();
 

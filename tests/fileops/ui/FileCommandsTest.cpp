@@ -15,12 +15,12 @@
 #include "CollectionBuilder.h"
 #include "FakeServices.h"
 #include "ScratchFiles.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ui/VolumeFileListView.h"
 #include "duplicates/ui/ResultListView.h"
 #include "platform/SettingKeys.h"
 #include "platform/VolumeLayer.h"
-#include "shell/ui/Form1.h"
 
 namespace twinsweep {
 namespace {
@@ -42,7 +42,7 @@ protected:
         catalogue.TreeView1.select(1);
         catalogue.Duplicates.assign({{1, "Here", 255, true}, {2, "Here", 255, false}});
         fake.settings.setValue(Settings::Backup, "0");
-        window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
         window->show();
         window->ClickNOD();
         view = window->Duplicates;
@@ -61,7 +61,7 @@ protected:
     QString folder = QDir(test::freshFolder("commands")).canonicalPath() + '/';
     test::FakeServices fake;
     Catalogue catalogue;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
     QTableView* view = nullptr;
 };
 

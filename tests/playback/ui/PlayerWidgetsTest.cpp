@@ -4,11 +4,11 @@
 #include <QTest>
 
 #include "FakeServices.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "controls/ui/SliderControl.h"
 #include "playback/ui/PlaybackInstall.h"
 #include "playback/ui/PlayerBarWidgets.h"
-#include "shell/ui/Form1.h"
 #include "shell/ui/Startup.h"
 
 namespace twinsweep {
@@ -101,7 +101,7 @@ TEST(PlayerBarLayout, AReleasedButtonFallsBackIntoLine)
 {
     test::FakeServices fake;
     Catalogue catalogue;
-    Form1 window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    MainWindow window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
     window.lifecycle.showAboutBox = nullptr;
     window.resize(500, 400);
     Form_Load(window, {});

@@ -12,10 +12,10 @@
 #include "FakeServices.h"
 #include "RecordingWinamp.h"
 #include "ScratchFiles.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "duplicates/ui/ResultListView.h"
 #include "playback/ui/WinampInstall.h"
-#include "shell/ui/Form1.h"
 
 namespace twinsweep {
 namespace {
@@ -32,7 +32,7 @@ protected:
             catalogue.ListFiles.push_back(test::makeRecord(name, folder, node));
         }
         catalogue.Duplicates.assign({{1, "Mix"}, {2, "Mix"}, {3, "Mix"}});
-        window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
         window->show();
     }
     void selectResults(const std::vector<int>& rows)
@@ -60,7 +60,7 @@ protected:
     QString folder = QDir(test::freshFolder("winamp-install")).canonicalPath() + '/';
     test::FakeServices fake;
     Catalogue catalogue;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(WinampInstallTest, ResultListMenuAndKeysHandTheSelectedFilesToThePlayer)

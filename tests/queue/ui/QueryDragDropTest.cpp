@@ -13,11 +13,11 @@
 #include "FakeServices.h"
 #include "MediaFolder.h"
 #include "ScratchFiles.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/VolumeFileList.h"
 #include "queue/QueryList.h"
 #include "queue/ui/QueryDragDrop.h"
-#include "shell/ui/Form1.h"
 
 namespace twinsweep {
 namespace {
@@ -62,7 +62,7 @@ protected:
 
     test::FakeServices fake;
     Catalogue catalogue;
-    Form1 window{catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings};
+    MainWindow window{catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings};
     QueryDragDrop* dragDrop = nullptr;
 };
 

@@ -9,12 +9,12 @@
 #include "CollectionBuilder.h"
 #include "FakeServices.h"
 #include "ScratchFiles.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "duplicates/ui/ResultListView.h"
 #include "queue/QueryCommands.h"
 #include "queue/QueryList.h"
 #include "queue/ui/QueryListView.h"
-#include "shell/ui/Form1.h"
 
 namespace twinsweep {
 namespace {
@@ -163,7 +163,7 @@ TEST(QueryListInMainWindow, ResultRowsGoToTheQueryListWhichTheViewMenuSwitches)
     Catalogue catalogue;
     test::addVolume(catalogue, "Rock", {"a.mp3", "b.mp3"});
     catalogue.Duplicates.assign({{1, "Rock", SystemWindowText, false}, {2, "Rock", SystemWindowText, false}});
-    Form1 window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    MainWindow window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
     window.show();
     EXPECT_EQ(window.lowerPane->currentWidget(), window.Duplicates);
 

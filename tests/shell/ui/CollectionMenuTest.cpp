@@ -9,9 +9,9 @@
 #include "CollectionBuilder.h"
 #include "FakeServices.h"
 #include "TestEnvironment.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "shell/RUF.h"
-#include "shell/ui/Form1.h"
 
 namespace twinsweep {
 namespace {
@@ -21,7 +21,7 @@ TEST(CollectionMenuTest, EntriesExistAndTheToolbarSaveButtonSaves)
     test::FakeServices fake;
     Catalogue catalogue;
     test::addVolume(catalogue, "Rock", {"a.mp3"});
-    Form1 window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    MainWindow window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
 
     const QStringList menu = test::actionTexts(window.fileMenu->actions());
     for (const char* entry : {"&New", "&Open", "&Save", "Save &As", "E&xit"})

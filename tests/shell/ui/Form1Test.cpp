@@ -10,8 +10,8 @@
 
 #include "CollectionBuilder.h"
 #include "FakeServices.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
-#include "shell/ui/Form1.h"
 
 namespace twinsweep {
 namespace {
@@ -23,7 +23,7 @@ protected:
     {
         test::addVolume(catalogue, "Rock", {"a.mp3", "b.mp3"});
         test::addVolume(catalogue, "Jazz", {"c.mp3"});
-        window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
         window->show();
     }
     /// Renames the first volume in place, as the user types a name and presses Enter.
@@ -50,7 +50,7 @@ protected:
 
     test::FakeServices fake;
     Catalogue catalogue;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(Form1Test, ClickingAVolumeFillsTheFileList)

@@ -10,8 +10,8 @@
 
 #include "CollectionBuilder.h"
 #include "FakeServices.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
-#include "shell/ui/Form1.h"
 #include "shell/ui/InterfaceTimer.h"
 #include "shell/ui/Toolbars.h"
 
@@ -23,7 +23,7 @@ class InterfaceTimerTest : public ::testing::Test
 protected:
     InterfaceTimerTest()
     {
-        window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
         window->show();
     }
     void tick(int times = 1)
@@ -36,7 +36,7 @@ protected:
 
     test::FakeServices fake;
     Catalogue catalogue;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(InterfaceTimerTest, CommandsComeAliveWithTheFirstVolume)

@@ -13,13 +13,13 @@
 #include "MediaFolder.h"
 #include "ModalWindows.h"
 #include "ScratchFiles.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/CollectionCommands.h"
 #include "catalogue/ui/Form4.h"
 #include "controls/ui/WinXPbut.h"
 #include "platform/Twips.h"
 #include "shell/RUF.h"
-#include "shell/ui/Form1.h"
 #include "shell/ui/Startup.h"
 
 namespace twinsweep {
@@ -33,7 +33,7 @@ protected:
     {
         window.reset();
         catalogue = std::make_unique<Catalogue>();
-        window = std::make_unique<Form1>(*catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window = std::make_unique<MainWindow>(*catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
         return *window;
     }
     /// A new run of the program on the settings of the last one.
@@ -68,7 +68,7 @@ protected:
 
     test::FakeServices fake;
     std::unique_ptr<Catalogue> catalogue;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
     QStringList steps;
 };
 

@@ -16,9 +16,9 @@
 #include "ModalWindows.h"
 #include "QtPrinters.h"
 #include "ScratchFiles.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "controls/ui/WinXPbut.h"
-#include "shell/ui/Form1.h"
 #include "shell/ui/Form2.h"
 #include "shell/ui/Form3.h"
 #include "shell/ui/Form7.h"
@@ -40,7 +40,7 @@ struct ReportsWindow
             file.setValue(Field::FileSize, "1048576");
             file.setValue(Field::Bitrate, "192");
         }
-        window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
         reports = window->findChild<ListReports*>();
     }
     QAction* action(const char* name) const { return window->findChild<QAction*>(name); }
@@ -48,7 +48,7 @@ struct ReportsWindow
 
     test::FakeServices fake;
     Catalogue catalogue;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
     ListReports* reports = nullptr;
 };
 

@@ -4,9 +4,9 @@
 #include <QMouseEvent>
 
 #include "FakeServices.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "platform/Twips.h"
-#include "shell/ui/Form1.h"
 #include "shell/ui/Startup.h"
 
 namespace twinsweep {
@@ -17,7 +17,7 @@ class MainWindowPanesTest : public ::testing::Test
 protected:
     MainWindowPanesTest()
     {
-        window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
         window->lifecycle.showAboutBox = nullptr;
         window->resize(500, 400); // well inside the offscreen screen
         Form_Load(*window, {});
@@ -56,7 +56,7 @@ protected:
 
     test::FakeServices fake;
     Catalogue catalogue;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowPanesTest, ThePanesKeepTheirProportionsWhenTheWindowIsResized)

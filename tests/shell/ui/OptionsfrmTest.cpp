@@ -7,10 +7,10 @@
 
 #include "FakeServices.h"
 #include "ModalWindows.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "controls/ui/WinXPbut.h"
 #include "controls/ui/XPCheckBox.h"
-#include "shell/ui/Form1.h"
 #include "shell/ui/Optionsfrm.h"
 
 namespace twinsweep {
@@ -93,7 +93,7 @@ TEST_F(OptionsfrmTest, EveryChangeIsStoredAtOnce)
 TEST_F(OptionsfrmTest, ToolsOptionsShowsOneWindowThatKeepsItsControls)
 {
     Catalogue catalogue;
-    Form1 form(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    MainWindow form(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
     QAction* options = form.findChild<QAction*>("options");
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(options->text(), "&Options");

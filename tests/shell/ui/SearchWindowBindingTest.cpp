@@ -14,10 +14,10 @@
 #include "CollectionBuilder.h"
 #include "FakeServices.h"
 #include "QtPrinters.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "controls/ui/WinXPbut.h"
 #include "controls/ui/XPCheckBox.h"
-#include "shell/ui/Form1.h"
 #include "shell/ui/SearchWindowBinding.h"
 
 namespace twinsweep {
@@ -29,13 +29,13 @@ protected:
     SearchWindowBindingTest()
     {
         test::addVolume(catalogue, "Rock", {"a.mp3", "A.mp3", "b.mp3"});
-        window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
         binding = window->findChild<SearchWindowBinding*>();
     }
 
     test::FakeServices fake;
     Catalogue catalogue;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
     SearchWindowBinding* binding = nullptr;
 };
 

@@ -15,11 +15,11 @@
 #include <QUrl>
 
 #include "FakeServices.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "controls/ui/XPLook.h"
 #include "platform/SettingKeys.h"
 #include "shell/ToolbarLayout.h"
-#include "shell/ui/Form1.h"
 #include "shell/ui/HelpCommands.h"
 #include "shell/ui/Startup.h"
 #include "shell/ui/Toolbars.h"
@@ -53,9 +53,9 @@ public Q_SLOTS:
 class ViewAndHelpTest : public ::testing::Test
 {
 protected:
-    std::unique_ptr<Form1> makeWindow()
+    std::unique_ptr<MainWindow> makeWindow()
     {
-        auto window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        auto window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
         window->show();
         return window;
     }
@@ -79,7 +79,7 @@ TEST_F(ViewAndHelpTest, TheStatusBarChoiceLastsToTheNextStart)
         window->viewToggles->entry(ViewToggle::Toolbar)->trigger();
         EXPECT_FALSE(window->Toolbar1->isVisible());
     }
-    auto again = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    auto again = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
     Form_Load(*again, {});
     ASSERT_NE(again->help->aboutBox(), nullptr) << "start-up greets with the about box";
     EXPECT_TRUE(again->help->aboutBox()->isVisible());
@@ -102,7 +102,7 @@ TEST_F(ViewAndHelpTest, SwitchesOfOtherSubsystemsShowOnceTheyPlugIn)
 TEST_F(ViewAndHelpTest, TheLookSwitchStartsAsStoredAndStoresEachClick)
 {
     fake.settings.setValue(Settings::xpbut, "False");
-    auto window = std::make_unique<Form1>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    auto window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
     Form_Load(*window, {});
     QAction* xpbut = window->viewToggles->entry(ViewToggle::xpbut);
     EXPECT_FALSE(xpbut->isChecked());

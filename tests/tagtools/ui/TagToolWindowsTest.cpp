@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,13 +14,13 @@
 #include "FakeServices.h"
 #include "MediaFiles.h"
 #include "ScratchFiles.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "controls/ui/WinXPbut.h"
 #include "controls/ui/XPCheckBox.h"
 #include "duplicates/ui/ResultListView.h"
 #include "platform/Mp3TagReader.h"
 #include "platform/SettingKeys.h"
-#include "shell/ui/Form1.h"
 #include "tagtools/ui/Form5.h"
 #include "tagtools/ui/id3edit.h"
 #include "tagtools/ui/renamer.h"
@@ -47,7 +48,7 @@ struct TagToolWindows : ::testing::Test
     const QString folder = test::freshFolder("tag-windows") + "/";
     test::FakeServices fake;
     Catalogue catalogue;
-    Form1 window{catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings};
+    MainWindow window{catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings};
 };
 
 bool isGreen(const QWidget* box)
@@ -151,6 +152,42 @@ TEST_F(TagToolWindows, TheNameToTagWindowAsksForItsChoices)
     reader.Open(folder + "Band - Song.mp3");
     EXPECT_EQ(reader.Tag().ID3v1.Artist, "Band");
     EXPECT_EQ(window.statusPanel->text(), "1 of 1 files ID3 tags wrote successfully.");
+}
+
+TEST_F(TagToolWindows, BatchToolsDisableTheirOptionsOnlyAfterYes)
+{
+    const auto startAndAnswer = [&](const char* action, MessageAnswer answer, const std::function<void()>& choose) {
+        std::vector<bool> enabledWhileAsked;
+        fake.prompt.answers = {answer};
+        fake.prompt.whileAsking = [&](const QString&) {
+            auto* tool = qobject_cast<BatchToolWindow*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(tool);
+            for (const QWidget* control : {static_cast<QWidget*>(tool->Frame1), static_cast<QWidget*>(tool->Frame8),
+                                           static_cast<QWidget*>(tool->Command1)})
+                enabledWhileAsked.push_back(control->isEnabled());
+        };
+        QTimer::singleShot(0, [&] {
+            auto* tool = qobject_cast<BatchToolWindow*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(tool);
+            choose();
+            QTest::mouseClick(tool->Command1, Qt::LeftButton);
+            if (tool->isVisible()) // answered No: the window stays, its options usable
+                tool->close();
+        });
+        window.findChild<QAction*>(action)->trigger();
+        return enabledWhileAsked;
+    };
+    const std::vector<bool> allEnabled(3, true);
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        EXPECT_EQ(startAndAnswer("rnmr", answer, [] {}), allEnabled);
+        EXPECT_EQ(startAndAnswer("filnametotag", answer,
+                                 [&] {
+                                     auto* tool = window.findChild<Form5*>();
+                                     tool->Combo1->setCurrentIndex(1);
+                                     tool->Combo3->setCurrentIndex(0);
+                                 }),
+                  allEnabled);
+    }
 }
 
 } // namespace

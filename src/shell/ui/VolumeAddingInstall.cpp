@@ -3,14 +3,14 @@
 #include <QAction>
 #include <QMenu>
 
-#include "Form4.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/MainScanner.h"
 #include "catalogue/MediaFileReader.h"
 #include "catalogue/VolumeAdder.h"
 #include "catalogue/VolumeUpdater.h"
 #include "catalogue/cDirEx.h"
-#include "frmfndupd.h"
+#include "catalogue/ui/Form4.h"
+#include "catalogue/ui/frmfndupd.h"
 #include "platform/Mp3TagReader.h"
 #include "platform/VolumeLayer.h"
 #include "shell/ui/Form1.h"
