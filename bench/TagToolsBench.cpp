@@ -53,6 +53,21 @@ void makeVolume(Catalogue& catalogue, const QString& folder, int count)
     catalogue.TreeView1.select(1);
 }
 
+/// What the tag tools are given besides the collection, as the windows give it.
+struct TagToolRig
+{
+    TagToolRig(Catalogue& catalogue, HeadlessServices& headless)
+        : tools{catalogue, headless.services, files, channels, reader}
+    {}
+
+    SystemFileLayer files;
+    NoChannels channels;
+    Mp3TagReader reader;
+    StopFlag stop;
+    TagToolContext tools;
+    ID3TafFromFileName parser;
+};
+
 void report(const char* what, int count, double seconds, const QString& status)
 {
     std::printf("%s: %d files in %.2f s, %.0f files/s (%s)\n", what, count, seconds, count / seconds,
@@ -67,19 +82,15 @@ int runTagTools(const QStringList& arguments)
     HeadlessServices headless;
     Catalogue catalogue;
     makeVolume(catalogue, folder, count);
-    SystemFileLayer files;
-    NoChannels channels;
-    Mp3TagReader reader;
-    StopFlag stop;
-    TagToolContext tools{catalogue, headless.services, files, channels, reader};
-    ID3TafFromFileName parser;
+    TagToolRig rig(catalogue, headless);
 
     restartClock();
-    WriteTagsFromFileNames(tools, parser, {SearchScope::AllVolumes, OverwritePolicy::OverwriteAllFields, 0, {}}, stop);
+    WriteTagsFromFileNames(rig.tools, rig.parser, {SearchScope::AllVolumes, OverwritePolicy::OverwriteAllFields, 0, {}},
+                           rig.stop);
     report("name-to-tag", count, elapsedSeconds(), headless.status.last);
 
     restartClock();
-    RenameFromTags(tools, {SearchScope::AllVolumes, "%01 by %02", true, QString("bench")}, stop);
+    RenameFromTags(rig.tools, {SearchScope::AllVolumes, "%01 by %02", true, QString("bench")}, rig.stop);
     report("rename+recomment", count, elapsedSeconds(), headless.status.last);
     return 0;
 }
@@ -100,14 +111,9 @@ int runTagFromName(const QStringList& arguments)
     HeadlessServices headless;
     Catalogue catalogue;
     addFolderAsVolume(catalogue, headless, arguments.first());
-    SystemFileLayer files;
-    NoChannels channels;
-    Mp3TagReader reader;
-    StopFlag stop;
-    TagToolContext tools{catalogue, headless.services, files, channels, reader};
-    ID3TafFromFileName parser;
+    TagToolRig rig(catalogue, headless);
     const NameToTagOptions options{SearchScope::SelectedVolume, OverwritePolicy(policy), layout, std::nullopt};
-    if (!WriteTagsFromFileNames(tools, parser, options, stop))
+    if (!WriteTagsFromFileNames(rig.tools, rig.parser, options, rig.stop))
         return 1;
     std::printf("%s\n", qPrintable(headless.status.last));
     return 0;
