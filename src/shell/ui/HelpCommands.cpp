@@ -38,8 +38,10 @@ void HelpCommands::buildMenu()
 
 void HelpCommands::About_Click()
 {
-    if (!m_aboutBox)
+    if (!m_aboutBox) {
         m_aboutBox = new frmAbout(&m_window);
+        connect(m_aboutBox, &frmAbout::linkChosen, this, &HelpCommands::openAddress);
+    }
     m_aboutBox->show();
     m_aboutBox->raise();
     m_aboutBox->activateWindow();

@@ -30,7 +30,8 @@ public:
 
 private:
     void buildMenu();
-    /// Hands `address` to the desktop; when it can start no program for it, says so.
+    /// Hands `address` to the desktop (the menu's entries and the about box's links);
+    /// when it can start no program for it, says so.
     void openAddress(const QUrl& address);
 
     Form1& m_window;

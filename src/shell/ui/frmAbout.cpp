@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QUrl>
 #include <QWindow>
 
 #include "shell/AppInfo.h"
@@ -20,12 +21,11 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
     return label;
 }
 
-/// A label that opens `target` with the desktop's browser or mail program.
+/// A label showing `text` as a link to `target`.
 QLabel* makeLink(QWidget* parent, const char* name, const QString& text, const QString& target)
 {
     QLabel* label = makeLabel(parent, name, QStringLiteral("<a href=\"%1\">%2</a>").arg(target, text.toHtmlEscaped()));
     label->setTextFormat(Qt::RichText);
-    label->setOpenExternalLinks(true);
     return label;
 }
 } // namespace
@@ -48,6 +48,8 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
     lblEmailCap = makeLabel(this, "lblEmailCap", QStringLiteral("E-mail address:"));
     lblEmail = makeLink(this, "lblEmail", AppInfo::EmailAddress, AppInfo::mailLink());
     lblCopyright = makeLabel(this, "lblCopyright", QString::fromUtf8(AppInfo::Copyright));
+    for (QLabel* link : {lblHomePage, lblEmail})
+        connect(link, &QLabel::linkActivated, this, [this](const QString& target) { Q_EMIT linkChosen(QUrl(target)); });
 
     auto* layout = new QGridLayout(this);
     layout->setHorizontalSpacing(16);

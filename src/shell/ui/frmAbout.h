@@ -7,7 +7,7 @@ class QLabel;
 namespace twinsweep {
 
 /// The about box: the program's version, its makers' home page and mail address
-/// (links opened through the desktop) and a copyright line. It is shown without
+/// (links that the owner opens through the desktop) and a copyright line. It is shown without
 /// waiting and hides as soon as another window of the program takes the focus or is
 /// clicked, or when its picture is clicked; hiding keeps it loaded.
 class frmAbout : public QDialog
@@ -26,6 +26,10 @@ public:
     QLabel* lblEmail = nullptr;
     QLabel* lblCopyright = nullptr;
     QLabel* Image1 = nullptr; // the program's picture
+
+Q_SIGNALS:
+    /// A link was clicked; the owner hands its address to the desktop.
+    void linkChosen(const QUrl& address);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
+
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -201,13 +204,22 @@ TEST_F(ViewAndHelpTest, HelpMenuShowsSupportAndOpensTheLinks)
 TEST_F(ViewAndHelpTest, AnAddressTheDesktopCannotOpenIsSaidInTheStatusBar)
 {
     auto window = makeWindow();
-    // The offscreen desktop has no program for any address.
-    const std::vector<std::pair<const char*, QString>> cases{
-        {"Homepage", "Can't open a web browser for https://"},
-        {"Email", "Can't open a mail program for twinsweep@"},
+    entry(*window, "About")->trigger();
+    frmAbout* box = window->help->aboutBox();
+    const auto clickLink = [](QLabel* label) {
+        const QString target = QRegularExpression("href=\"([^\"]+)\"").match(label->text()).captured(1);
+        Q_EMIT label->linkActivated(target);
     };
-    for (const auto& [name, text] : cases) {
-        entry(*window, name)->trigger();
+    // The offscreen desktop has no program for any address.
+    const std::vector<std::tuple<const char*, std::function<void()>, QString>> cases{
+        {"Homepage", [&] { entry(*window, "Homepage")->trigger(); }, "Can't open a web browser for https://"},
+        {"Email", [&] { entry(*window, "Email")->trigger(); }, "Can't open a mail program for twinsweep@"},
+        {"lblHomePage", [&] { clickLink(box->lblHomePage); }, "Can't open a web browser for https://"},
+        {"lblEmail", [&] { clickLink(box->lblEmail); }, "Can't open a mail program for twinsweep@"},
+    };
+    for (const auto& [name, click, text] : cases) {
+        window->services().status.setStatusText({});
+        click();
         EXPECT_TRUE(window->services().status.statusText().startsWith(text)) << name;
     }
     EXPECT_TRUE(fake.prompt.shown.empty());
