@@ -4,16 +4,12 @@
 
 #include "Bench.h"
 #include "CollectionBench.h"
+#include "HeadlessScanner.h"
 #include "HeadlessServices.h"
 #include "SyntheticCollection.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/MainScanner.h"
-#include "catalogue/MediaFileReader.h"
 #include "catalogue/VolumeAdder.h"
-#include "catalogue/cDirEx.h"
-#include "platform/Mp3TagReader.h"
 #include "queue/PlaylistTransfer.h"
-#include "queue/QueryList.h"
 
 namespace twinsweep::bench {
 namespace {
@@ -51,15 +47,6 @@ int runExportPlaylist(const QStringList& arguments)
     return error.isEmpty() ? 0 : 1;
 }
 
-class NoScanningWindow : public ScanningWindow
-{
-public:
-    void show() override {}
-    void unload() override {}
-    void setDirectory(const QString&) override {}
-    void setFile(const QString&) override {}
-};
-
 class UnnamedVolume : public CollectionNameWindow
 {
 public:
@@ -77,15 +64,10 @@ int runImportPlaylist(const QStringList& arguments)
     }
     HeadlessServices headless;
     Catalogue catalogue;
-    cDirEx DirEx(headless.pump);
-    Mp3TagReader tagReader;
-    QueryList query;
-    MediaFileReader reader(catalogue, query, tagReader, headless.services);
-    NoScanningWindow frmfndupd;
-    MainScanner scanner(headless.services, DirEx, reader, frmfndupd);
+    HeadlessScanner scan(catalogue, headless);
     UnnamedVolume Form4;
     NoRecentFiles recent;
-    PlaylistImport import(catalogue, headless.services, scanner, Form4, recent, query);
+    PlaylistImport import(catalogue, headless.services, scan.scanner, Form4, recent, scan.query);
 
     const QString path = arguments[0];
     const bool intoQuery = arguments.contains("--query");
@@ -95,7 +77,7 @@ int runImportPlaylist(const QStringList& arguments)
     else
         import.importToCollection(path, formatOf(path));
     const double seconds = elapsedSeconds();
-    const qsizetype rows = intoQuery ? query.size() : qsizetype(catalogue.ListFiles.size());
+    const qsizetype rows = intoQuery ? scan.query.size() : qsizetype(catalogue.ListFiles.size());
     std::printf("import-playlist%s: %lld rows in %.3f s (%.0f files/s), peak %.0f MiB\n", intoQuery ? " --query" : "",
                 static_cast<long long>(rows), seconds, seconds > 0 ? double(rows) / seconds : 0.0, peakMemoryMiB());
     if (arguments.contains("--save") && !saveCollection(catalogue, headless, option(arguments, "--save")))

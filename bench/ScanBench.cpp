@@ -4,28 +4,15 @@
 
 #include "Bench.h"
 #include "CollectionBench.h"
+#include "HeadlessScanner.h"
 #include "HeadlessServices.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/MainScanner.h"
-#include "catalogue/MediaFileReader.h"
 #include "catalogue/StopRequest.h"
 #include "catalogue/VolumeAdder.h"
-#include "catalogue/cDirEx.h"
-#include "platform/Mp3TagReader.h"
 #include "platform/VolumeLayer.h"
-#include "queue/QueryList.h"
 
 namespace twinsweep::bench {
 namespace {
-
-class NoScanningWindow : public ScanningWindow
-{
-public:
-    void show() override {}
-    void unload() override {}
-    void setDirectory(const QString&) override {}
-    void setFile(const QString&) override {}
-};
 
 /// The name window answered with OK: the proposed name is taken.
 class AcceptedName : public CollectionNameWindow
@@ -86,18 +73,13 @@ const Registration registration{{"scan", "scan DIR [--threads N] [--save OUT.ztw
 void addFolderAsVolume(Catalogue& catalogue, HeadlessServices& headless, const QString& folder,
                        std::optional<int> readThreads)
 {
-    cDirEx DirEx(headless.pump);
-    Mp3TagReader tagReader;
-    QueryList query;
-    MediaFileReader reader(catalogue, query, tagReader, headless.services);
-    NoScanningWindow frmfndupd;
-    MainScanner scanner(headless.services, DirEx, reader, frmfndupd);
+    HeadlessScanner scan(catalogue, headless);
     const SystemVolumeInfo volumes;
     NeverStop StopFlag;
     AcceptedName Form4;
-    VolumeAdder adder(catalogue, headless.services, scanner, volumes, StopFlag, Form4);
+    VolumeAdder adder(catalogue, headless.services, scan.scanner, volumes, StopFlag, Form4);
     if (readThreads)
-        reader.ReadThreads = *readThreads;
+        scan.reader.ReadThreads = *readThreads;
     adder.AddVolume(QFileInfo(folder).absoluteFilePath());
 }
 
