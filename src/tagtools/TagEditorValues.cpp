@@ -16,11 +16,12 @@ EditorValues recordedValues(const TagInfo& tag, const QString& id3Preference)
     const bool takeV2 = tag.HasID3v2 && (v2First || (v1First && !tag.HasID3v1));
     if (takeV1) {
         const ID3v1Fields& v1 = tag.ID3v1;
-        return {{v1.Title}, {v1.Artist}, {v1.Album}, {v1.Year}, {v1.Comment}, {ID3v1Fields::GenreName(v1.GenreCode)}};
+        return {{v1.Title},  {v1.Artist}, {v1.Album}, {v1.Year}, {v1.Comment}, {ID3v1Fields::GenreName(v1.GenreCode)},
+                std::nullopt};
     }
     if (takeV2) {
         const ID3v2Fields& v2 = tag.ID3v2;
-        return {{v2.Title}, {v2.Artist}, {v2.Album}, {v2.Year}, {tag.Comment}, {v2.Genre}};
+        return {{v2.Title}, {v2.Artist}, {v2.Album}, {v2.Year}, {tag.Comment}, {v2.Genre}, std::nullopt};
     }
     return {};
 }
@@ -37,6 +38,9 @@ EditorValues editorValuesFor(const TagInfo& tag, const QString& id3Preference, c
                              ID3TafFromFileName& parser, int currentYear)
 {
     EditorValues values = recordedValues(tag, id3Preference);
+    const QString v1Genre = ID3v1Fields::GenreName(tag.ID3v1.GenreCode);
+    if (tag.HasID3v1 && !v1Genre.isEmpty() && v1Genre.compare(values.genre.text, Qt::CaseInsensitive) == 0)
+        values.genreCode = tag.ID3v1.GenreCode;
     parser.setDirStructure(ID3TafFromFileName::ArtistDashTitle);
     parser.setFilename(path);
     parser.GetInfoFromFileName();
