@@ -16,12 +16,11 @@ EditorValues recordedValues(const TagInfo& tag, const QString& id3Preference)
     const bool takeV2 = tag.HasID3v2 && (v2First || (v1First && !tag.HasID3v1));
     if (takeV1) {
         const ID3v1Fields& v1 = tag.ID3v1;
-        return {{v1.Title},  {v1.Artist}, {v1.Album}, {v1.Year}, {v1.Comment}, {ID3v1Fields::GenreName(v1.GenreCode)},
-                std::nullopt};
+        return {{v1.Title}, {v1.Artist}, {v1.Album}, {v1.Year}, {v1.Comment}, {ID3v1Fields::GenreName(v1.GenreCode)}};
     }
     if (takeV2) {
         const ID3v2Fields& v2 = tag.ID3v2;
-        return {{v2.Title}, {v2.Artist}, {v2.Album}, {v2.Year}, {tag.Comment}, {v2.Genre}, std::nullopt};
+        return {{v2.Title}, {v2.Artist}, {v2.Album}, {v2.Year}, {tag.Comment}, {v2.Genre}};
     }
     return {};
 }

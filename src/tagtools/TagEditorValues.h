@@ -28,7 +28,7 @@ struct EditorValues
     EditorValue genre; // a genre name, "" for none
     /// The code the file's ID3v1 tag holds for the genre shown, which a Save that leaves
     /// the genre alone keeps: codes 30 and 84 share the name "Fusion".
-    std::optional<int> genreCode;
+    std::optional<int> genreCode{};
 };
 
 /// The comment suggested for a file whose tag has none.
