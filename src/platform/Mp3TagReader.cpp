@@ -26,9 +26,12 @@ QString toQString(const TagLib::String& text)
     return QString::fromStdString(text.to8Bit(true));
 }
 
-QString yearText(unsigned int year)
+/// The year frame's text: the library's number would cut "199?" to 199. Version 2.3's
+/// "TYER" frame reaches us as "TDRC".
+QString yearOf(const TagLib::ID3v2::Tag& tag)
 {
-    return year == 0 ? QString() : QString::number(year);
+    const TagLib::ID3v2::FrameList& frames = tag.frameListMap()["TDRC"];
+    return frames.isEmpty() ? QString() : toQString(frames.front()->toString()).trimmed().left(4);
 }
 
 /// Whether the first frame carries an "Info" header, the constant-rate form of the Xing
@@ -88,17 +91,12 @@ QString id3v1Text(QByteArrayView tag, qsizetype offset, qsizetype width)
     return decodeCp1252(field);
 }
 
-/// The fields of the file's last 128 bytes, read as they stand: the year too is text,
-/// so "c.99" stays "c.99".
+/// The fields of the file's last 128 bytes.
 std::optional<ID3v1Fields> id3v1FieldsOf(TagLib::MPEG::File& file)
 {
     file.seek(-ID3v1TagBytes, TagLib::File::End);
     const TagLib::ByteVector bytes = file.readBlock(ID3v1TagBytes);
-    const QByteArrayView tag(bytes.data(), bytes.size());
-    if (tag.size() != ID3v1TagBytes || !tag.startsWith("TAG"))
-        return std::nullopt;
-    return ID3v1Fields{id3v1Text(tag, 3, 30), id3v1Text(tag, 33, 30), id3v1Text(tag, 63, 30),
-                       id3v1Text(tag, 93, 4), id3v1Text(tag, 97, 30), static_cast<unsigned char>(tag[127])};
+    return id3v1FieldsOfTag(QByteArrayView(bytes.data(), bytes.size()));
 }
 
 /// The genres of the "TCON" frame, a genre given by its ID3v1 code named from our list,
@@ -123,11 +121,19 @@ QString genreOf(const TagLib::ID3v2::Tag& tag)
 
 ID3v2Fields fieldsOf(const TagLib::ID3v2::Tag& tag)
 {
-    return {toQString(tag.artist()), toQString(tag.album()), toQString(tag.title()), genreOf(tag),
-            yearText(tag.year())};
+    return {toQString(tag.artist()), toQString(tag.album()), toQString(tag.title()), genreOf(tag), yearOf(tag)};
 }
 
 } // namespace
+
+std::optional<ID3v1Fields> id3v1FieldsOfTag(QByteArrayView tag)
+{
+    // Read as they stand: the year too is text, so "c.99" stays "c.99".
+    if (tag.size() != ID3v1TagBytes || !tag.startsWith("TAG"))
+        return std::nullopt;
+    return ID3v1Fields{id3v1Text(tag, 3, 30), id3v1Text(tag, 33, 30), id3v1Text(tag, 63, 30),
+                       id3v1Text(tag, 93, 4), id3v1Text(tag, 97, 30), static_cast<unsigned char>(tag[127])};
+}
 
 QString ID3v1Fields::GenreName(int code)
 {

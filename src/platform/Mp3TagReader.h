@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <optional>
@@ -31,7 +32,12 @@ struct ID3v1Fields
     static QString GenreName(int code);
 };
 
-/// The fields of an ID3v2 tag.
+/// The fields of a 128-byte ID3v1 tag as the reader reads them (each text up to its
+/// first NUL, without the blanks around it); nothing without the "TAG" marker.
+std::optional<ID3v1Fields> id3v1FieldsOfTag(QByteArrayView tag);
+
+/// The fields of an ID3v2 tag; the year is the text of its year frame, at most its first
+/// four characters ("1999-05-12" gives "1999"; "199?" stays).
 struct ID3v2Fields
 {
     QString Artist;

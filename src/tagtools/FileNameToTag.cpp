@@ -63,11 +63,12 @@ bool writeTagFromName(TagToolContext& tools, ID3TafFromFileName& parser, const N
     const TagInfo& tag = tools.reader.Tag();
     const ID3v1Texts texts{fields->title, fields->artist, fields->album,
                            tag.Year,      tag.Comment,    QString::number(tag.ID3v1.GenreCode)};
-    if (WriteID3v1Tag(tools.services.prompt, fullPath, texts) != 1)
+    const std::optional<ID3v1Fields> stored = WriteID3v1Tag(tools.services.prompt, fullPath, texts);
+    if (!stored)
         return false;
-    row.setValue(Field::Title, fields->title);
-    row.setValue(Field::Artist, fields->artist);
-    row.setValue(Field::Album, fields->album);
+    row.setValue(Field::Title, stored->Title);
+    row.setValue(Field::Artist, stored->Artist);
+    row.setValue(Field::Album, stored->Album);
     return true;
 }
 

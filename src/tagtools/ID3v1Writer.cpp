@@ -77,7 +77,8 @@ void keepTrackNumber(const QByteArray& oldTag, QByteArray& record)
 }
 
 /// Writes the tag into the open file; an error leaves the file as it was where it can.
-std::optional<WriteError> writeTag(int fd, QByteArray record)
+/// `record` becomes the bytes written.
+std::optional<WriteError> writeTag(int fd, QByteArray& record)
 {
     struct stat status;
     if (::fstat(fd, &status) != 0)
@@ -126,21 +127,23 @@ QByteArray id3v1Record(const ID3v1Texts& texts, quint8 genre)
     return record;
 }
 
-int Module1::WriteID3v1Tag(Prompt& prompt, const QString& path, const ID3v1Texts& texts)
+std::optional<ID3v1Fields> Module1::WriteID3v1Tag(Prompt& prompt, const QString& path, const ID3v1Texts& texts)
 {
     std::optional<WriteError> error;
+    QByteArray record;
     const std::optional<quint8> genre = genreByteOf(texts.genre);
     if (!genre) {
         error = WriteError{"The genre \"" + texts.genre + "\" is not a genre number from 0 to 255."};
     } else {
         // Without O_CREAT: a missing file is an error, never a new file.
         const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC));
-        error = file.isOpen() ? writeTag(file.get(), id3v1Record(texts, *genre)) : WriteError{systemError()};
+        record = id3v1Record(texts, *genre);
+        error = file.isOpen() ? writeTag(file.get(), record) : WriteError{systemError()};
     }
     if (!error)
-        return 1;
+        return id3v1FieldsOfTag(QByteArray("TAG" + record));
     prompt.tell("Error writing ID3 tag on file: " + path + "\n(Error Description: " + error->description + ")");
-    return 0;
+    return std::nullopt;
 }
 
 } // namespace twinsweep

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+#include "platform/Mp3TagReader.h"
+
 namespace twinsweep {
 
 class Prompt;
@@ -31,10 +33,12 @@ QByteArray id3v1Record(const ID3v1Texts& texts, quint8 genre);
 namespace Module1 {
 /// Writes an ID3v1 tag into the last 128 bytes of the file at `path`: over an existing
 /// tag (the bytes "TAG" 128 bytes before the end), whose ID3v1.1 track number stays
-/// when the new comment leaves room for it, else appended. Returns 1 when the
-/// tag was written, 0 after telling the user why not. It never creates the file, and a
-/// failed append cuts the file back to its old length.
-int WriteID3v1Tag(Prompt& prompt, const QString& path, const ID3v1Texts& texts);
+/// when the new comment leaves room for it, else appended. Returns the fields as the
+/// tag now holds them, as the tag reader reads them back (cut to their widths, "?" for
+/// what the code page lacks), so that lists can show what the file holds; nothing
+/// after telling the user why the tag was not written. It never creates the file, and
+/// a failed append cuts the file back to its old length.
+std::optional<ID3v1Fields> WriteID3v1Tag(Prompt& prompt, const QString& path, const ID3v1Texts& texts);
 } // namespace Module1
 
 using Module1::WriteID3v1Tag;

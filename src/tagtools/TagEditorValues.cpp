@@ -37,6 +37,9 @@ EditorValues editorValuesFor(const TagInfo& tag, const QString& id3Preference, c
                              ID3TafFromFileName& parser, int currentYear)
 {
     EditorValues values = recordedValues(tag, id3Preference);
+    const QString v1Genre = ID3v1Fields::GenreName(tag.ID3v1.GenreCode);
+    if (tag.HasID3v1 && !v1Genre.isEmpty() && v1Genre.compare(values.genre.text, Qt::CaseInsensitive) == 0)
+        values.genreCode = tag.ID3v1.GenreCode;
     parser.setDirStructure(ID3TafFromFileName::ArtistDashTitle);
     parser.setFilename(path);
     parser.GetInfoFromFileName();

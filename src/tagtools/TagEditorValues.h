@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace twinsweep {
 
 class ID3TafFromFileName;
@@ -24,6 +26,9 @@ struct EditorValues
     EditorValue year;
     EditorValue comment;
     EditorValue genre; // a genre name, "" for none
+    /// The code the file's ID3v1 tag holds for the genre shown, which a Save that leaves
+    /// the genre alone keeps: codes 30 and 84 share the name "Fusion".
+    std::optional<int> genreCode{};
 };
 
 /// The comment suggested for a file whose tag has none.

@@ -41,8 +41,9 @@ bool isPlainName(const QString& name)
     return !name.contains(u'/') && !name.contains(QChar(u'\0')) && !name.startsWith(u'.');
 }
 
-/// Writes the file's own tag back with the new comment; true when written.
-bool recomment(TagToolContext& tools, const QString& fullPath, const QString& comment)
+/// Writes the file's own tag back with the new comment; the comment as the file now
+/// holds it, nothing when not written.
+std::optional<QString> recomment(TagToolContext& tools, const QString& fullPath, const QString& comment)
 {
     tools.reader.Open(fullPath);
     const TagInfo& tag = tools.reader.Tag();
@@ -54,9 +55,10 @@ bool recomment(TagToolContext& tools, const QString& fullPath, const QString& co
         const ID3v2Fields& v2 = tag.ID3v2;
         texts = {v2.Title, v2.Artist, v2.Album, v2.Year, comment, QString::number(genreCodeOfText(v2.Genre))};
     } else {
-        return false;
+        return std::nullopt;
     }
-    return WriteID3v1Tag(tools.services.prompt, fullPath, texts) == 1;
+    const std::optional<ID3v1Fields> stored = WriteID3v1Tag(tools.services.prompt, fullPath, texts);
+    return stored ? std::optional(stored->Comment) : std::nullopt;
 }
 
 /// One row of the run; true when its file was renamed.
@@ -71,8 +73,10 @@ bool renameFromTag(TagToolContext& tools, const RenameOptions& options, FileReco
     const ExpandedName expanded = expandPattern(options.pattern, fields, options.requireAllFields);
     if (!tools.files.setAttributesNormal(fullPath) || expanded.missingField)
         return false;
-    if (options.comment && recomment(tools, fullPath, *options.comment))
-        row.setValue(Field::Comment, *options.comment);
+    if (options.comment) {
+        if (const std::optional<QString> stored = recomment(tools, fullPath, *options.comment))
+            row.setValue(Field::Comment, *stored);
+    }
     const QString newName = expanded.name + ".mp3";
     if (newName == row.value(Field::Filename) || !isPlainName(newName))
         return false;

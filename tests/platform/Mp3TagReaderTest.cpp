@@ -260,6 +260,26 @@ TEST(Mp3TagReaderTest, Id3v2FieldsCommentAndGenre)
     EXPECT_EQ(reader.Header()->Frequency, 44100);
 }
 
+TEST(Mp3TagReaderTest, TheId3v2YearIsItsTextUpToFourCharacters)
+{
+    struct Case
+    {
+        QString written;
+        int version;
+        QString read;
+    };
+    const Case cases[] = {
+        {"199?", 3, "199?"}, {"199?", 4, "199?"}, {"1999-05-12", 4, "1999"}, {"c.99", 4, "c.99"}, {"2004", 3, "2004"}};
+    Mp3TagReader reader;
+    for (const Case& c : cases) {
+        const QString path = mediaFolder() + "/year.mp3";
+        test::writeMp3(path, {.id3v2 = TagContent{.title = "t", .yearText = c.written}, .id3v2Version = c.version});
+        reader.Open(path);
+        EXPECT_EQ(reader.Tag().ID3v2.Year, c.read) << c.written.toStdString() << " v2." << c.version;
+        EXPECT_EQ(reader.Tag().Year, c.read);
+    }
+}
+
 TEST(Mp3TagReaderTest, GenresGivenByNumberTakeTheProgramsNames)
 {
     struct Case

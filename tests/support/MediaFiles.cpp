@@ -10,6 +10,7 @@
 #include <id3v1tag.h>
 #include <id3v2tag.h>
 #include <mpegfile.h>
+#include <textidentificationframe.h>
 
 namespace twinsweep::test {
 
@@ -98,6 +99,18 @@ template <typename Tag> void fillTag(Tag& tag, const TagContent& content)
     tag.setYear(content.year);
 }
 
+void fillTag(TagLib::ID3v2::Tag& tag, const TagContent& content)
+{
+    fillTag<TagLib::Tag>(tag, content);
+    if (content.yearText.isEmpty())
+        return;
+    // Version 3 writes this frame as "TYER", with the year's first four characters.
+    auto* year = new TagLib::ID3v2::TextIdentificationFrame("TDRC", TagLib::String::Latin1);
+    year->setText(TagLib::String(content.yearText.toStdString(), TagLib::String::UTF8));
+    tag.removeFrames("TDRC");
+    tag.addFrame(year);
+}
+
 void writeTags(const QString& path, const Mp3Content& content)
 {
     // The writing file object is gone before anyone reads the file again.
@@ -111,8 +124,8 @@ void writeTags(const QString& path, const Mp3Content& content)
         fillTag(*file.ID3v2Tag(true), *content.id3v2);
         kinds |= TagLib::MPEG::File::ID3v2;
     }
-    EXPECT_TRUE(file.save(kinds, TagLib::File::StripOthers, TagLib::ID3v2::v4, TagLib::File::DoNotDuplicate))
-        << path.toStdString();
+    const auto version = content.id3v2Version == 3 ? TagLib::ID3v2::v3 : TagLib::ID3v2::v4;
+    EXPECT_TRUE(file.save(kinds, TagLib::File::StripNone, version, TagLib::File::DoNotDuplicate)) << path.toStdString();
 }
 
 } // namespace

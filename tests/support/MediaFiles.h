@@ -19,6 +19,7 @@ struct TagContent
     QString comment{};
     QString genre{}; // a name from the ID3v1 genre list, or free text in ID3v2
     unsigned year = 0;
+    QString yearText{}; // ID3v2 only: the year frame's text as a tagger wrote it, in place of `year`
 };
 
 /// A Xing header in the first frame: a variable-rate stream of `frames` frames and
@@ -44,7 +45,8 @@ struct Mp3Content
     std::optional<XingContent> xing{};
     std::optional<TagContent> id3v1{};
     std::optional<TagContent> id3v2{};
-    std::optional<QByteArray> rawId3v1{}; // 128 bytes appended as they are; not with `id3v1` or `id3v2`
+    int id3v2Version = 4;                 // 3 stores the year as "TYER", 4 as "TDRC"
+    std::optional<QByteArray> rawId3v1{}; // 128 bytes appended as they are; not with `id3v1`
 };
 
 /// An ID3v1 tag byte for byte as a tagger may write it: "TAG", each field's bytes padded

@@ -64,7 +64,7 @@ struct NameToTagRun : ::testing::Test
 TEST_F(NameToTagRun, OverwriteAllKeepsYearCommentAndGenre)
 {
     f.addFile("Band - Song.mp3", Mp3Content{.id3v1 = TagContent{"Old", "Who", "Alb", "c", "Jazz", 1999}});
-    f.addFile("Two - Three.mp3");
+    f.addFile(u"\u03a9mega - \u4e2d ok.mp3"_qs); // text the code page lacks
     f.addFile("Four - Five.MP3");
     f.addFile("a.wav");
     f.addFile("b.wav");
@@ -79,7 +79,9 @@ TEST_F(NameToTagRun, OverwriteAllKeepsYearCommentAndGenre)
     EXPECT_EQ(tag.ID3v1.GenreCode, 8);
     EXPECT_EQ(f.catalogue.ListFiles[0].value(Field::Title), "Song");
     EXPECT_EQ(f.catalogue.ListFiles[0].value(Field::Artist), "Band");
-    EXPECT_EQ(tagOf("Two - Three.mp3").ID3v1.GenreCode, 255); // an untagged file gets no genre
+    EXPECT_EQ(tagOf(u"\u03a9mega - \u4e2d ok.mp3"_qs).ID3v1.GenreCode, 255); // an untagged file gets no genre
+    EXPECT_EQ(f.catalogue.ListFiles[1].value(Field::Title), "? ok");         // what the file holds
+    EXPECT_EQ(f.catalogue.ListFiles[1].value(Field::Artist), "?mega");
     EXPECT_EQ(f.ui.status.current, "3 of 5 files ID3 tags wrote successfully.");
     EXPECT_EQ(f.channels.closed, QStringList({"f1", "f2"}));
     EXPECT_TRUE(f.catalogue.CollectionChanged());
@@ -98,12 +100,15 @@ TEST_F(NameToTagRun, FieldsTheToolKeepsKeepTheirBytes)
     const QString names[] = {"Band - Song.mp3", "Band - Song.MP3", "Band - Song.Mp3"};
     for (size_t file = 0; file < std::size(tags); ++file)
         f.addFile(names[file], {.rawId3v1 = test::rawId3v1Tag(tags[file])});
+    // The year the tool keeps is the ID3v2 tag's where the file has one.
+    f.addFile("Band - Song.mP3", {.id3v2 = TagContent{.title = "Song", .artist = "Band", .yearText = "199?"},
+                                  .rawId3v1 = test::rawId3v1Tag(tags[1])});
     f.showVolume(1);
     std::vector<QByteArray> before;
     for (const FileRecord& row : f.catalogue.ListFiles)
         before.push_back(test::readFile(row.fullPath()));
     ASSERT_TRUE(run(OverwritePolicy::OverwriteEmptyFields));
-    EXPECT_EQ(f.ui.status.current, "3 of 3 files ID3 tags wrote successfully.");
+    EXPECT_EQ(f.ui.status.current, "4 of 4 files ID3 tags wrote successfully.");
     for (size_t row = 0; row < before.size(); ++row)
         EXPECT_EQ(test::readFile(f.catalogue.ListFiles[row].fullPath()), before[row]) << row;
 }

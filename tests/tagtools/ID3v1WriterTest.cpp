@@ -14,7 +14,7 @@ namespace {
 
 struct WriterTest : ::testing::Test
 {
-    int write(const QString& path, const ID3v1Texts& texts) { return WriteID3v1Tag(ui.prompt, path, texts); }
+    int write(const QString& path, const ID3v1Texts& texts) { return WriteID3v1Tag(ui.prompt, path, texts) ? 1 : 0; }
     QString fileIn(const QString& name, const QByteArray& bytes)
     {
         const QString path = test::freshFolder("writer") + "/" + name;
@@ -171,6 +171,35 @@ TEST_F(WriterTest, TheTagReaderReadsWhatWasWritten)
     EXPECT_EQ(tag.ID3v1.Comment, u"Comment €"_qs); // padding and code page undone
     EXPECT_EQ(tag.ID3v1.GenreCode, 17);
     ASSERT_TRUE(reader.Header().has_value());
+}
+
+TEST_F(WriterTest, GivesTheFieldsAsTheReaderReadsThemBack)
+{
+    struct Case
+    {
+        QString written;
+        QString held;
+    };
+    const Case cases[] = {{u"\u03a9mega \u4e2d ok"_qs, "?mega ? ok"},
+                          {u"Caf\u00e9 \u20ac"_qs, u"Caf\u00e9 \u20ac"_qs},
+                          {QString(40, u'a'), QString(30, u'a')},
+                          {"  padded  ", "padded"},
+                          {u"a\U0001F600b"_qs, "a?b"}};
+    const QString path = test::freshFolder("held") + "/song.mp3";
+    Mp3TagReader reader;
+    for (const Case& c : cases) {
+        test::writeMp3(path, {});
+        const std::optional<ID3v1Fields> held =
+            WriteID3v1Tag(ui.prompt, path, {c.written, "", "", "199?", c.written, "84"});
+        ASSERT_TRUE(held) << c.written.toStdString();
+        EXPECT_EQ(held->Title, c.held);
+        EXPECT_EQ(held->Comment, c.held);
+        EXPECT_EQ(held->Year, "199?");
+        EXPECT_EQ(held->GenreCode, 84);
+        reader.Open(path);
+        EXPECT_EQ(reader.Tag().ID3v1.Title, held->Title);
+        EXPECT_EQ(reader.Tag().ID3v1.Comment, held->Comment);
+    }
 }
 
 } // namespace

@@ -78,8 +78,8 @@ void TagTools::editTagOf(qsizetype tag)
         return;
     const QString fullPath = master[size_t(row)].fullPath();
     auto* editor = new id3edit(m_window.services().prompt, m_window.services().settings, *m_parser, &m_window);
-    editor->setSavedHandler([this, tag, fullPath](const id3edit::Saved& saved) {
-        updateRow(tag, fullPath, {saved.title, saved.artist, saved.album, saved.comment, saved.year});
+    editor->setSavedHandler([this, tag, fullPath](const ID3v1Fields& saved) {
+        updateRow(tag, fullPath, {saved.Title, saved.Artist, saved.Album, saved.Comment, saved.Year});
     });
     editor->GID3(fullPath);
 }

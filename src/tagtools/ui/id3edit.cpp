@@ -55,6 +55,7 @@ id3edit::id3edit(Prompt& prompt, const SettingsStore& settings, ID3TafFromFileNa
     buttons->addWidget(winxpbut1);
     buttons->addWidget(winxpbut2);
     form->addRow(buttons);
+    connect(Combo1, &QComboBox::activated, this, [this] { m_keptGenreCode.reset(); });
     connect(winxpbut1, &WinXPbut::Click, this, &id3edit::winxpbut1_Click);
     connect(winxpbut2, &WinXPbut::Click, this, &QDialog::close);
     resize(420, sizeHint().height());
@@ -88,16 +89,18 @@ void id3edit::GID3(const QString& strFile)
     show(txtCOMMENTS, values.comment);
     Combo1->setCurrentIndex(std::max(0, Combo1->findText(values.genre.text, Qt::MatchFixedString)));
     Combo1->setPalette(textColour(Combo1->palette(), values.genre.suggested));
+    m_keptGenreCode = values.genreCode;
     QDialog::show();
 }
 
 void id3edit::winxpbut1_Click()
 {
-    const Saved saved{txtTITLE->text(), txtARTIST->text(), txtALBUM->text(), txtYEAR->text(), txtCOMMENTS->text()};
-    const int genre = genreCodeOfListPosition(Combo1->currentIndex());
-    const ID3v1Texts texts{saved.title, saved.artist, saved.album, saved.year, saved.comment, QString::number(genre)};
-    if (WriteID3v1Tag(m_prompt, txtFILE->text(), texts) == 1 && m_saved)
-        m_saved(saved);
+    const int genre = m_keptGenreCode.value_or(genreCodeOfListPosition(Combo1->currentIndex()));
+    const ID3v1Texts texts{txtTITLE->text(), txtARTIST->text(),   txtALBUM->text(),
+                           txtYEAR->text(),  txtCOMMENTS->text(), QString::number(genre)};
+    const std::optional<ID3v1Fields> stored = WriteID3v1Tag(m_prompt, txtFILE->text(), texts);
+    if (stored && m_saved)
+        m_saved(*stored);
     close();
 }
 

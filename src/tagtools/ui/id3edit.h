@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -14,6 +15,7 @@ class Prompt;
 class SettingsStore;
 class WinXPbut;
 struct EditorValue;
+struct ID3v1Fields;
 
 /// "Advanced ID3v1 Editor": shows one file's tag with suggestions for its empty fields
 /// in green, and saves it as an ID3v1 tag. It is shown without waiting and deleted
@@ -22,12 +24,8 @@ class id3edit : public QDialog
 {
     Q_OBJECT
 public:
-    /// Called with the edited values after a successful save.
-    struct Saved
-    {
-        QString title, artist, album, year, comment;
-    };
-    using SavedHandler = std::function<void(const Saved&)>;
+    /// Called after a successful save with the fields as the file now holds them.
+    using SavedHandler = std::function<void(const ID3v1Fields&)>;
 
     id3edit(Prompt& prompt, const SettingsStore& settings, ID3TafFromFileName& parser, QWidget* parent = nullptr);
 
@@ -54,6 +52,7 @@ private:
     const SettingsStore& m_settings;
     ID3TafFromFileName& m_parser;
     SavedHandler m_saved;
+    std::optional<int> m_keptGenreCode; ///< saved while the user leaves the genre alone
 };
 
 } // namespace twinsweep

@@ -70,6 +70,7 @@ TEST_F(TagToolWindows, TheEditorSuggestsAndSaves)
     EXPECT_TRUE(isGreen(editor->txtTITLE) && isGreen(editor->txtYEAR) && isGreen(editor->Combo1));
 
     editor->txtTITLE->setText("New title");
+    editor->txtCOMMENTS->setText(u"\u03a9mega \u4e2d ok"_qs); // text the code page lacks
     editor->Combo1->setCurrentText("Rock");
     QTest::mouseClick(editor->winxpbut1, Qt::LeftButton);
     QApplication::processEvents();
@@ -81,7 +82,60 @@ TEST_F(TagToolWindows, TheEditorSuggestsAndSaves)
     EXPECT_EQ(reader.Tag().ID3v1.GenreCode, 17);
     EXPECT_EQ(catalogue.ListFiles[0].value(Field::Title), "New title");
     EXPECT_EQ(catalogue.ListFiles[0].value(Field::Artist), "Band");
+    EXPECT_EQ(reader.Tag().ID3v1.Comment, "?mega ? ok");
+    EXPECT_EQ(catalogue.ListFiles[0].value(Field::Comment), "?mega ? ok"); // the row holds what the file holds
     EXPECT_TRUE(catalogue.CollectionChanged());
+}
+
+TEST_F(TagToolWindows, SavingUnchangedValuesKeepsTheFile)
+{
+    // Codes 30 and 84 share the name "Fusion".
+    const QByteArray fusion84 =
+        test::rawId3v1Tag({.title = "Song", .artist = "Band", .year = "1999", .comment = "c", .genre = 84});
+    const QByteArray year =
+        test::rawId3v1Tag({.title = "Song", .artist = "Band", .year = "199?", .comment = "c", .genre = 12});
+    struct Case
+    {
+        const char* file;
+        test::Mp3Content content;
+        QString shownYear;
+    };
+    const Case cases[] = {
+        {"ID3v1 genre 84", {.rawId3v1 = fusion84}, "1999"},
+        {"ID3v2 genre Fusion beside ID3v1 genre 84",
+         {.id3v2 = test::TagContent{.title = "Song", .artist = "Band", .genre = "Fusion", .yearText = "1999"},
+          .rawId3v1 = fusion84},
+         "1999"},
+        {"ID3v2 year 199?",
+         {.id3v2 = test::TagContent{.title = "Song", .artist = "Band", .yearText = "199?"}, .rawId3v1 = year},
+         "199?"},
+    };
+    const QString path = folder + "Band - Song.mp3";
+    for (const Case& c : cases) {
+        test::writeMp3(path, c.content);
+        const QByteArray before = test::readFile(path);
+        id3edit* editor = openEditor();
+        ASSERT_TRUE(editor);
+        EXPECT_EQ(editor->txtYEAR->text(), c.shownYear) << c.file;
+        QTest::mouseClick(editor->winxpbut1, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the next opening finds a new editor
+        EXPECT_EQ(test::readFile(path), before) << c.file;
+    }
+}
+
+TEST_F(TagToolWindows, ChoosingFusionFromTheListTakesItsFirstEntry)
+{
+    const QString path = folder + "Band - Song.mp3";
+    test::writeMp3(path, {.rawId3v1 = test::rawId3v1Tag({.title = "Song", .genre = 84})});
+    id3edit* editor = openEditor();
+    ASSERT_TRUE(editor);
+    QTest::keyClick(editor->Combo1, Qt::Key_Down);
+    QTest::keyClick(editor->Combo1, Qt::Key_Up);
+    EXPECT_EQ(editor->Combo1->currentText(), "Fusion");
+    QTest::mouseClick(editor->winxpbut1, Qt::LeftButton);
+    Mp3TagReader reader;
+    reader.Open(path);
+    EXPECT_EQ(reader.Tag().ID3v1.GenreCode, 30);
 }
 
 TEST_F(TagToolWindows, TheEmptyGenreSavesNoGenreAndCancelWritesNothing)
