@@ -2,6 +2,7 @@
 
 #include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
+#include "platform/DesktopOpener.h"
 #include "platform/SettingsStore.h"
 #include "platform/ui/QtServices.h"
 #include "shell/ui/Startup.h"
@@ -17,8 +18,9 @@ int main(int argc, char** argv)
     twinsweep::QtPrompt prompt;
     twinsweep::QtFileDialogs dialogs;
     twinsweep::QtEventPump pump;
+    twinsweep::DesktopOpener desktop;
 
-    twinsweep::MainWindow window(catalogue, prompt, dialogs, pump, settings);
+    twinsweep::MainWindow window(catalogue, prompt, dialogs, pump, settings, desktop);
     prompt.setParent(&window);
     dialogs.setParent(&window);
     // The whole command line is one argument: a path with blanks needs no quotes.

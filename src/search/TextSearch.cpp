@@ -25,8 +25,10 @@ bool blanksOnly(const QString& term)
 void handOffToWeb(const ListSearchContext& context, const TextSearchLinks& links, const QString& term)
 {
     const QUrl address = webSearchAddress(term);
-    const bool opened = links.openUrl && links.openUrl(address);
-    context.services.status.setStatusText(opened ? QString("Search results in web page.") : cantOpenText(address));
+    StatusDisplay& status = context.services.status;
+    const auto failed = [&status, address] { status.setStatusText(cantOpenText(address)); };
+    const bool started = links.desktop && links.desktop->open(address, failed);
+    status.setStatusText(started ? QString("Search results in web page.") : cantOpenText(address));
     context.services.busy.setBusy(false);
     context.window.clearStop();
     context.window.enableControls();

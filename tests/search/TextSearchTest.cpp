@@ -37,18 +37,16 @@ protected:
         }
         return node;
     }
-    void search(const TextSearchChoices& choices) { findNAME(bench.context, choices, {nam, history, openUrl}); }
+    void search(const TextSearchChoices& choices)
+    {
+        findNAME(bench.context, choices, {nam, history, &bench.fake.desktop});
+    }
     void search(const QString& term) { search(TextSearchChoices{term}); }
 
     test::SearchBench bench;
     test::PlainTermList nam;
     SearchHistory history;
-    QList<QUrl> opened;
-    bool browserStarts = true;
-    std::function<bool(const QUrl&)> openUrl = [this](const QUrl& address) {
-        opened << address;
-        return browserStarts;
-    };
+    QList<QUrl>& opened = bench.fake.desktop.opened;
 };
 
 TEST_F(TextSearchTest, FindsTheTermAsTyped)
@@ -178,7 +176,7 @@ TEST_F(TextSearchTest, OnWebHandsTheTermToTheSite)
     EXPECT_EQ(opened.size(), 3) << "an empty term starts no hand-off";
     EXPECT_EQ(bench.resultsShown, 1);
 
-    browserStarts = false;
+    bench.fake.desktop.starts = false;
     search({"lost", false, false, true});
     EXPECT_EQ(bench.fake.status.current, "Can't open a web browser for " + opened.last().toString());
     EXPECT_TRUE(bench.window.controlsEnabled());

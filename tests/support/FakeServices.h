@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/DesktopLinks.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 
@@ -85,6 +86,20 @@ public:
     std::function<void()> onProcessEvents;
 };
 
+/// Records the addresses handed to the desktop; `starts` scripts whether a program
+/// starts for them.
+class FakeDesktop : public DesktopLinks
+{
+public:
+    bool open(const QUrl& address, std::function<void()>) override
+    {
+        opened << address;
+        return starts;
+    }
+    QList<QUrl> opened;
+    bool starts = true;
+};
+
 /// All services, with settings in a fresh INI file of their own.
 struct FakeServices
 {
@@ -96,6 +111,7 @@ struct FakeServices
     FakePump pump;
     SettingsStore settings;
     Services services;
+    FakeDesktop desktop;
 };
 
 } // namespace twinsweep::test

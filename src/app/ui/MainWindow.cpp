@@ -29,8 +29,8 @@
 namespace twinsweep {
 
 MainWindow::MainWindow(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPump& pump,
-                       SettingsStore& settings, QWidget* parent)
-    : Form1(catalogue, prompt, dialogs, pump, settings, parent)
+                       SettingsStore& settings, DesktopLinks& desktop, QWidget* parent)
+    : Form1(catalogue, prompt, dialogs, pump, settings, desktop, parent)
 {
     m_mci = std::make_unique<MciInterpreter>(QtPlaybackChannel::factory());
     m_channels = std::make_unique<modMultimedia>(*m_mci);

@@ -20,7 +20,7 @@ class MainWindow : public Form1
     Q_OBJECT
 public:
     MainWindow(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPump& pump, SettingsStore& settings,
-               QWidget* parent = nullptr);
+               DesktopLinks& desktop, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     /// The playback channels "f1" and "f2".

@@ -319,7 +319,7 @@ void find::runTextSearch()
                                     Option3->isChecked(), Check1->Value() == 1, Check18->Value() == 1};
     ComboTermList items(nam);
     const SearchHistory history(m_environment.historyPath);
-    findNAME(listSearchContext(), choices, {items, history, m_environment.openUrl});
+    findNAME(listSearchContext(), choices, {items, history, m_environment.desktop});
 }
 
 void find::runPropertySearch()

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QUrl>
 
 #include <array>
 #include <functional>
@@ -23,6 +22,7 @@ class QTimer;
 namespace twinsweep {
 
 class AutoCompleteCombo;
+class DesktopLinks;
 class FindState;
 class WinXPbut;
 class XPCheckBox;
@@ -38,8 +38,8 @@ struct FindEnvironment
     std::function<bool()> progressShown;
     /// The search history that fills the list of `nam`.
     QString historyPath = SearchHistory::defaultFilePath();
-    /// Opens a web address in the user's browser.
-    std::function<bool(const QUrl&)> openUrl{};
+    /// Opens the web search in the user's browser.
+    DesktopLinks* desktop = nullptr;
 };
 
 /// The Search window: four tabs of search choices, Find and Close/Cancel. Closing it

@@ -31,8 +31,8 @@
 namespace twinsweep {
 
 Form1::Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPump& pump, SettingsStore& settings,
-             QWidget* parent)
-    : QMainWindow(parent), m_catalogue(catalogue)
+             DesktopLinks& desktop, QWidget* parent)
+    : QMainWindow(parent), m_catalogue(catalogue), m_desktop(desktop)
 {
     setWindowTitle("Twinsweep");
     resize(1000, 700);

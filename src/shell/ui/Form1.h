@@ -20,6 +20,7 @@ class QTreeWidgetItem;
 namespace twinsweep {
 
 class Catalogue;
+class DesktopLinks;
 class FileListModel;
 class ResultListView;
 class RUF;
@@ -40,11 +41,13 @@ class Form1 : public QMainWindow
     Q_OBJECT
 public:
     Form1(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialogs, EventPump& pump, SettingsStore& settings,
-          QWidget* parent = nullptr);
+          DesktopLinks& desktop, QWidget* parent = nullptr);
     ~Form1() override;
 
     Catalogue& catalogue() { return m_catalogue; }
     Services& services() { return *m_services; }
+    /// Opens web addresses and mail links in the user's programs.
+    DesktopLinks& desktop() { return m_desktop; }
     /// Refills the volume file list for the selected volume (see `Catalogue::ClickNOD`).
     void ClickNOD();
     void Renamevolume_Click();
@@ -112,6 +115,7 @@ private:
     QTreeWidgetItem* treeItem(int index) const;
 
     Catalogue& m_catalogue;
+    DesktopLinks& m_desktop;
     std::unique_ptr<StatusDisplay> m_status;
     std::unique_ptr<BusyIndicator> m_busy;
     std::unique_ptr<Services> m_services;

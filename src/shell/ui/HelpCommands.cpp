@@ -1,6 +1,5 @@
 #include "HelpCommands.h"
 
-#include <QDesktopServices>
 #include <QMenu>
 #include <QUrl>
 
@@ -60,8 +59,12 @@ void HelpCommands::info_Click()
 
 void HelpCommands::openAddress(const QUrl& address)
 {
-    if (!QDesktopServices::openUrl(address))
-        m_window.services().status.setStatusText(cantOpenText(address));
+    const auto sayCantOpen = [help = QPointer<HelpCommands>(this), address] {
+        if (help)
+            help->m_window.services().status.setStatusText(cantOpenText(address));
+    };
+    if (!m_window.desktop().open(address, sayCantOpen))
+        sayCantOpen();
 }
 
 void HelpCommands::Homepage_Click()

@@ -31,7 +31,7 @@ public:
 private:
     void buildMenu();
     /// Hands `address` to the desktop (the menu's entries and the about box's links);
-    /// when it can start no program for it, says so.
+    /// when it can start no program for it, or reports later that it opened nothing, says so.
     void openAddress(const QUrl& address);
 
     Form1& m_window;

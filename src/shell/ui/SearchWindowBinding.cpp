@@ -1,7 +1,6 @@
 #include "SearchWindowBinding.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QMenu>
 #include <QProgressBar>
 #include <QStackedWidget>
@@ -34,7 +33,7 @@ SearchWindowBinding::SearchWindowBinding(Form1& window)
                                [&window] { serachsel_Click(window.catalogue()); }},
         [&window] { return !window.ProgressBar1->isHidden(); },
     });
-    m_environment->openUrl = [](const QUrl& address) { return QDesktopServices::openUrl(address); };
+    m_environment->desktop = &window.desktop();
     addCommands();
 }
 

@@ -62,7 +62,7 @@ protected:
 
     test::FakeServices fake;
     Catalogue catalogue;
-    MainWindow window{catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings};
+    MainWindow window{catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop};
     VolumeAdding* adding = nullptr;
 };
 

@@ -43,7 +43,8 @@ public:
             catalogue.ListFiles.push_back(test::makeRecord(name, folder, node));
         for (const char* name : {"a.mp3", "b.mp3", "c.mp3"})
             test::writeMp3(folder + name, {});
-        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window =
+            std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
         installWinampControl(*window, &winamp);
         window->show();
         catalogue.TreeView1.select(node);

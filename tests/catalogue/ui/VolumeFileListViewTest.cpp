@@ -27,7 +27,8 @@ protected:
     {
         test::addVolume(catalogue, "Rock", files);
         test::addVolume(catalogue, "Jazz", {"j.mp3"});
-        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window =
+            std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
         for (const auto& applyViewOption : window->lifecycle.viewOptions) // as start-up does
             applyViewOption();
         window->show();

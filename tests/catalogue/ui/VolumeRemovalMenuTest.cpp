@@ -30,7 +30,8 @@ protected:
         test::addVolume(catalogue, "Rock", {"a.mp3"});
         test::addVolume(catalogue, "Jazz", {"b.mp3", "c.mp3"});
         test::addVolume(catalogue, "Pop", {"d.mp3"});
-        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window =
+            std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
         window->show();
         window->TreeView1->setCurrentItem(window->TreeView1->topLevelItem(1));
         window->ClickNOD();

@@ -29,7 +29,8 @@ protected:
                                      {3, "Rock", 12582912, true},
                                      {4, "Rock", 12582912, false},
                                      {5, "Rock", 12582912, false}});
-        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window =
+            std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
         window->show();
         view = window->Duplicates;
         results = window->resultList;

@@ -44,7 +44,7 @@ TEST(DeleteFilesButtonTest, DeletesTheCheckedResultsOfTheMainWindow)
     }
     catalogue.TreeView1.select(1);
     catalogue.Duplicates.assign({{2, "Here", 255, true}, {3, "Here", 255, false}});
-    MainWindow window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    MainWindow window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
     window.show();
     window.ClickNOD();
 

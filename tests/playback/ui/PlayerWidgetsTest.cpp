@@ -101,7 +101,7 @@ TEST(PlayerBarLayout, AReleasedButtonFallsBackIntoLine)
 {
     test::FakeServices fake;
     Catalogue catalogue;
-    MainWindow window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    MainWindow window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
     window.lifecycle.showAboutBox = nullptr;
     window.resize(500, 400);
     Form_Load(window, {});

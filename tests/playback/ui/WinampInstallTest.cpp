@@ -32,7 +32,8 @@ protected:
             catalogue.ListFiles.push_back(test::makeRecord(name, folder, node));
         }
         catalogue.Duplicates.assign({{1, "Mix"}, {2, "Mix"}, {3, "Mix"}});
-        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window =
+            std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
         window->show();
     }
     void selectResults(const std::vector<int>& rows)

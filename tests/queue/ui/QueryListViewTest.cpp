@@ -163,7 +163,7 @@ TEST(QueryListInMainWindow, ResultRowsGoToTheQueryListWhichTheViewMenuSwitches)
     Catalogue catalogue;
     test::addVolume(catalogue, "Rock", {"a.mp3", "b.mp3"});
     catalogue.Duplicates.assign({{1, "Rock", SystemWindowText, false}, {2, "Rock", SystemWindowText, false}});
-    MainWindow window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    MainWindow window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
     window.show();
     EXPECT_EQ(window.lowerPane->currentWidget(), window.Duplicates);
 

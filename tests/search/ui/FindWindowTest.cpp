@@ -17,11 +17,14 @@
 #include "FakeServices.h"
 #include "QtPrinters.h"
 #include "ScratchFiles.h"
+#include "StandInOpener.h"
 #include "controls/ui/AutoCompleteCombo.h"
 #include "controls/ui/WinXPbut.h"
 #include "controls/ui/XPCheckBox.h"
 #include "duplicates/SkipList.h"
+#include "platform/DesktopOpener.h"
 #include "search/FindState.h"
+#include "search/WebSearch.h"
 #include "search/ui/find.h"
 
 namespace twinsweep {
@@ -48,10 +51,7 @@ protected:
     {
         test::addVolume(catalogue, "Rock", {"a.mp3", "A.MP3", "b.mp3", "B.mp3", "c.mp3", "C.mp3"});
         environment.historyPath = test::freshFolder("find") + "/searched.mru";
-        environment.openUrl = [this](const QUrl& address) {
-            opened << address;
-            return true;
-        };
+        environment.desktop = &desktop;
         test::writeFile(environment.historyPath, "earlier\r\n");
         window = new find(environment);
         window->Form_Load();
@@ -89,7 +89,7 @@ protected:
     FindEnvironment environment{state, criteria,
                                 DuplicateSearchContext{catalogue, fake.services, colors, state, List1, {}, 0},
                                 [this] { return fake.status.progressVisible; }};
-    QList<QUrl> opened;
+    DesktopOpener desktop;
     QPointer<find> window;
 };
 
@@ -150,16 +150,28 @@ TEST_F(FindWindowTest, TextSearchRemembersItsTermsInTheList)
     EXPECT_EQ(test::readFile(environment.historyPath), "earlier\r\nb.\r\n");
 }
 
-TEST_F(FindWindowTest, OnWebOpensTheSiteAndSearchesNothing)
+TEST_F(FindWindowTest, OnWebOpensTheSiteSearchingNothingAndSaysWhenNoBrowserOpenedIt)
 {
     window->Option3->setChecked(true);
     window->nam->setText("a b");
-    QTest::mouseClick(window->Command1, Qt::LeftButton);
-    ASSERT_EQ(opened.size(), 1);
-    EXPECT_TRUE(opened.first().toEncoded().endsWith("srch=a+b"));
-    EXPECT_EQ(fake.status.current, "Search results in web page.");
+    struct Case
+    {
+        QString opener;
+        QString statusLeft;
+    };
+    const QList<Case> cases{
+        {"exit 0", "Search results in web page."},
+        {"exit 3", "Can't open a web browser for " + webSearchAddress("a b").toString()},
+    };
+    for (const Case& c : cases) {
+        const test::StandInOpener standIn(c.opener);
+        QTest::mouseClick(window->Command1, Qt::LeftButton);
+        EXPECT_TRUE(windowGivenBack());
+        ASSERT_TRUE(standIn.waitUntilReaped());
+        EXPECT_TRUE(standIn.argument().endsWith("srch=a+b"));
+        EXPECT_EQ(fake.status.current, c.statusLeft) << c.opener.toStdString();
+    }
     EXPECT_TRUE(catalogue.Duplicates.isEmpty());
-    EXPECT_TRUE(windowGivenBack());
 }
 
 TEST_F(FindWindowTest, PropertySearchReadsTheCheckedRows)

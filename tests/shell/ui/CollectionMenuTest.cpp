@@ -21,7 +21,7 @@ TEST(CollectionMenuTest, EntriesExistAndTheToolbarSaveButtonSaves)
     test::FakeServices fake;
     Catalogue catalogue;
     test::addVolume(catalogue, "Rock", {"a.mp3"});
-    MainWindow window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    MainWindow window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
 
     const QStringList menu = test::actionTexts(window.fileMenu->actions());
     for (const char* entry : {"&New", "&Open", "&Save", "Save &As", "E&xit"})

@@ -24,7 +24,8 @@ protected:
     {
         test::addVolume(catalogue, "Rock", {"a.mp3", "b.mp3"});
         test::addVolume(catalogue, "Jazz", {"c.mp3"});
-        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window =
+            std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
         window->show();
     }
     /// Renames the first volume in place, as the user types a name and presses Enter.

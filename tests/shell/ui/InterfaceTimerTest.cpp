@@ -23,7 +23,8 @@ class InterfaceTimerTest : public ::testing::Test
 protected:
     InterfaceTimerTest()
     {
-        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window =
+            std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
         window->show();
     }
     void tick(int times = 1)

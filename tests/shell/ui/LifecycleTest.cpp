@@ -33,7 +33,8 @@ protected:
     {
         window.reset();
         catalogue = std::make_unique<Catalogue>();
-        window = std::make_unique<MainWindow>(*catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window =
+            std::make_unique<MainWindow>(*catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
         return *window;
     }
     /// A new run of the program on the settings of the last one.

@@ -40,7 +40,8 @@ struct ReportsWindow
             file.setValue(Field::FileSize, "1048576");
             file.setValue(Field::Bitrate, "192");
         }
-        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window =
+            std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
         reports = window->findChild<ListReports*>();
     }
     QAction* action(const char* name) const { return window->findChild<QAction*>(name); }

@@ -20,7 +20,8 @@ class MainWindowPanesTest : public ::testing::Test
 protected:
     MainWindowPanesTest()
     {
-        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window =
+            std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
         window->lifecycle.showAboutBox = nullptr;
         window->resize(500, 400); // well inside the offscreen screen
         Form_Load(*window, {});

@@ -93,7 +93,7 @@ TEST_F(OptionsfrmTest, EveryChangeIsStoredAtOnce)
 TEST_F(OptionsfrmTest, ToolsOptionsShowsOneWindowThatKeepsItsControls)
 {
     Catalogue catalogue;
-    MainWindow form(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    MainWindow form(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
     QAction* options = form.findChild<QAction*>("options");
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(options->text(), "&Options");

@@ -29,7 +29,8 @@ protected:
     SearchWindowBindingTest()
     {
         test::addVolume(catalogue, "Rock", {"a.mp3", "A.mp3", "b.mp3"});
-        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window =
+            std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
         binding = window->findChild<SearchWindowBinding*>();
     }
 

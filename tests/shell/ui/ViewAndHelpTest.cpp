@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,8 +18,10 @@
 #include <QUrl>
 
 #include "FakeServices.h"
+#include "StandInOpener.h"
 #include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
+#include "platform/DesktopOpener.h"
 #include "controls/ui/XPLook.h"
 #include "platform/SettingKeys.h"
 #include "shell/ToolbarLayout.h"
@@ -33,33 +34,13 @@
 namespace twinsweep {
 namespace {
 
-/// Takes the links the program hands to the desktop instead of a browser.
-class LinkCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    LinkCatcher()
-    {
-        for (const char* scheme : {"https", "mailto"})
-            QDesktopServices::setUrlHandler(scheme, this, "open");
-    }
-    ~LinkCatcher() override
-    {
-        for (const char* scheme : {"https", "mailto"})
-            QDesktopServices::unsetUrlHandler(scheme);
-    }
-    QStringList opened;
-
-public Q_SLOTS:
-    void open(const QUrl& url) { opened << url.toString(); }
-};
-
 class ViewAndHelpTest : public ::testing::Test
 {
 protected:
     std::unique_ptr<MainWindow> makeWindow()
     {
-        auto window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        auto window =
+            std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
         window->show();
         return window;
     }
@@ -83,7 +64,8 @@ TEST_F(ViewAndHelpTest, TheStatusBarChoiceLastsToTheNextStart)
         window->viewToggles->entry(ViewToggle::Toolbar)->trigger();
         EXPECT_FALSE(window->Toolbar1->isVisible());
     }
-    auto again = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    auto again =
+        std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
     Form_Load(*again, {});
     ASSERT_NE(again->help->aboutBox(), nullptr) << "start-up greets with the about box";
     EXPECT_TRUE(again->help->aboutBox()->isVisible());
@@ -106,7 +88,8 @@ TEST_F(ViewAndHelpTest, SwitchesOfOtherSubsystemsShowOnceTheyPlugIn)
 TEST_F(ViewAndHelpTest, TheLookSwitchStartsAsStoredAndStoresEachClick)
 {
     fake.settings.setValue(Settings::xpbut, "False");
-    auto window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+    auto window =
+        std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
     Form_Load(*window, {});
     QAction* xpbut = window->viewToggles->entry(ViewToggle::xpbut);
     EXPECT_FALSE(xpbut->isChecked());
@@ -192,40 +175,46 @@ TEST_F(ViewAndHelpTest, HelpMenuShowsSupportAndOpensTheLinks)
     ASSERT_NE(window->help->aboutBox(), nullptr);
     EXPECT_TRUE(window->help->aboutBox()->isVisible()) << "the box first, then the message";
 
-    LinkCatcher links;
     entry(*window, "Homepage")->trigger();
     entry(*window, "Email")->trigger();
-    ASSERT_EQ(links.opened.size(), 2);
-    EXPECT_TRUE(links.opened[0].startsWith("https://"));
-    EXPECT_TRUE(links.opened[1].startsWith("mailto:"));
-    EXPECT_TRUE(window->help->aboutBox()->lblEmail->text().contains(links.opened[1]));
+    const QList<QUrl>& opened = fake.desktop.opened;
+    ASSERT_EQ(opened.size(), 2);
+    EXPECT_EQ(opened[0].scheme(), "https");
+    EXPECT_EQ(opened[1].scheme(), "mailto");
+    EXPECT_TRUE(window->help->aboutBox()->lblEmail->text().contains(opened[1].toString()));
 }
 
-TEST_F(ViewAndHelpTest, AnAddressTheDesktopCannotOpenIsSaidInTheStatusBar)
+TEST_F(ViewAndHelpTest, AnAddressNoProgramOpenedIsSaidInTheStatusBar)
 {
-    auto window = makeWindow();
-    entry(*window, "About")->trigger();
-    frmAbout* box = window->help->aboutBox();
+    DesktopOpener desktop;
+    MainWindow window(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, desktop);
+    window.show();
+    entry(window, "About")->trigger();
+    frmAbout* box = window.help->aboutBox();
     const auto clickLink = [](QLabel* label) {
         const QString target = QRegularExpression("href=\"([^\"]+)\"").match(label->text()).captured(1);
         Q_EMIT label->linkActivated(target);
     };
-    // The offscreen desktop has no program for any address.
-    const std::vector<std::tuple<const char*, std::function<void()>, QString>> cases{
-        {"Homepage", [&] { entry(*window, "Homepage")->trigger(); }, "Can't open a web browser for https://"},
-        {"Email", [&] { entry(*window, "Email")->trigger(); }, "Can't open a mail program for twinsweep@"},
+    const std::vector<std::tuple<const char*, std::function<void()>, QString>> entries{
+        {"Homepage", [&] { entry(window, "Homepage")->trigger(); }, "Can't open a web browser for https://"},
+        {"Email", [&] { entry(window, "Email")->trigger(); }, "Can't open a mail program for twinsweep@"},
         {"lblHomePage", [&] { clickLink(box->lblHomePage); }, "Can't open a web browser for https://"},
         {"lblEmail", [&] { clickLink(box->lblEmail); }, "Can't open a mail program for twinsweep@"},
     };
-    for (const auto& [name, click, text] : cases) {
-        window->services().status.setStatusText({});
-        click();
-        EXPECT_TRUE(window->services().status.statusText().startsWith(text)) << name;
+    // The desktop's opener ends with status 3 when it finds no program; a null one is none at all.
+    for (const QString& opener : {QString("exit 3"), QString("exit 0"), QString()}) {
+        for (const auto& [name, click, text] : entries) {
+            const test::StandInOpener standIn(opener);
+            window.services().status.setStatusText("earlier");
+            click();
+            ASSERT_TRUE(opener.isNull() || standIn.waitUntilReaped()) << name;
+            const QString left = window.services().status.statusText();
+            EXPECT_TRUE(opener == "exit 0" ? left == "earlier" : left.startsWith(text))
+                << name << ", " << opener.toStdString() << ": " << left.toStdString();
+        }
     }
     EXPECT_TRUE(fake.prompt.shown.empty());
 }
 
 } // namespace
 } // namespace twinsweep
-
-#include "ViewAndHelpTest.moc"

@@ -48,7 +48,7 @@ struct TagToolWindows : ::testing::Test
     const QString folder = test::freshFolder("tag-windows") + "/";
     test::FakeServices fake;
     Catalogue catalogue;
-    MainWindow window{catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings};
+    MainWindow window{catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop};
 };
 
 bool isGreen(const QWidget* box)

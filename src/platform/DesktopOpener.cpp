@@ -1,0 +1,111 @@
+#include "DesktopOpener.h"
+
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "FileDescriptor.h"
+
+namespace twinsweep {
+
+namespace {
+
+/// An opener that hands the address on ends at once; one that runs the browser
+/// itself may run for hours, and is taken to have opened it once this has passed.
+constexpr int PatienceMs = 5000;
+
+/// How an opener starts: in a session of its own, so that no signal to the program's
+/// process group (Ctrl+C in its terminal, the terminal closing) reaches it or what it
+/// starts; with the default signal handling and no input.
+class SpawnSettings
+{
+public:
+    SpawnSettings()
+    {
+        posix_spawnattr_init(&attributes);
+        sigset_t signals;
+        sigemptyset(&signals);
+        posix_spawnattr_setsigmask(&attributes, &signals);
+        sigfillset(&signals);
+        posix_spawnattr_setsigdefault(&attributes, &signals);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    }
+    ~SpawnSettings()
+    {
+        posix_spawn_file_actions_destroy(&actions);
+        posix_spawnattr_destroy(&attributes);
+    }
+    SpawnSettings(const SpawnSettings&) = delete;
+    SpawnSettings& operator=(const SpawnSettings&) = delete;
+
+    posix_spawnattr_t attributes;
+    posix_spawn_file_actions_t actions;
+};
+
+/// Starts "xdg-open address"; its process id, or -1 when it could not be started.
+pid_t startOpener(QByteArray address)
+{
+    const SpawnSettings settings;
+    char program[] = "xdg-open";
+    char* arguments[] = {program, address.data(), nullptr};
+    pid_t pid = -1;
+    return posix_spawnp(&pid, program, &settings.actions, &settings.attributes, arguments, environ) == 0 ? pid : -1;
+}
+
+/// Watches one started opener until it ends, through a process file descriptor that
+/// becomes readable then, and reaps it. Its failure is reported while patience lasts.
+class OpenerWatch : public QObject
+{
+public:
+    OpenerWatch(pid_t pid, int exitSignal, std::function<void()> failed, QObject* parent)
+        : QObject(parent), m_pid(pid), m_exitSignal(exitSignal), m_failed(std::move(failed))
+    {
+        auto* notifier = new QSocketNotifier(m_exitSignal.get(), QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, [this, notifier] { reap(*notifier); });
+        QTimer::singleShot(PatienceMs, this, [this] { m_failed = nullptr; });
+    }
+
+private:
+    void reap(QSocketNotifier& notifier)
+    {
+        int status = 0;
+        const pid_t reaped = waitpid(m_pid, &status, WNOHANG);
+        if (reaped == 0)
+            return;
+        notifier.setEnabled(false);
+        deleteLater();
+        // -1: reaped elsewhere, its status unknown; it counts as having opened the address.
+        const bool failed = reaped == m_pid && !(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        if (failed && m_failed)
+            m_failed();
+    }
+
+    pid_t m_pid;
+    Descriptor m_exitSignal;
+    std::function<void()> m_failed;
+};
+
+} // namespace
+
+bool DesktopOpener::open(const QUrl& address, std::function<void()> failed)
+{
+    const pid_t pid = startOpener(address.toEncoded());
+    if (pid < 0)
+        return false;
+    // Without a process file descriptor (a kernel before 5.3) the opener goes unwatched.
+    // The system call is made directly: the C library's wrapper lacks C linkage here.
+    const int exitSignal = int(syscall(SYS_pidfd_open, pid, 0));
+    if (exitSignal >= 0)
+        new OpenerWatch(pid, exitSignal, std::move(failed), this);
+    return true;
+}
+
+} // namespace twinsweep
