@@ -27,8 +27,7 @@ WalkCounts moveFiles(FileOpsContext& ops, const std::vector<qsizetype>& tags, co
 {
     StatusDisplay& status = ops.services.status;
     std::vector<FileRelocation> moved;
-    const auto refusal = [](const FileRecord&) -> QString { return cantFindSource(); };
-    const WalkCounts counts = walkMountedFiles(ops, tags, refusal, [&](qsizetype tag, const FileRecord& record) {
+    const WalkCounts counts = walkMountedFiles(ops, tags, cantFindSource, [&](qsizetype tag, const FileRecord& record) {
         const QString& filename = record.value(Field::Filename);
         const QString source = record.fullPath();
         status.setStatusText("Moving file  " + filename + "  to  " + folder);
@@ -54,9 +53,8 @@ void copyToFolder(FileOpsContext& ops, ActingList list, const std::vector<qsizet
         return;
     ui.status.setStatusText("Coping files...");
     BusyGuard busy(ui.busy);
-    const std::vector<qsizetype> tags = tagsOfRows(actingRows(ops.catalogue, list), selectedRows);
-    const WalkCounts counts = copyFiles(ops, tags, folder);
-    const bool everyFileCopied = counts.succeeded == qsizetype(tags.size());
+    const WalkCounts counts = copyFiles(ops, tagsOfRows(actingRows(ops.catalogue, list), selectedRows), folder);
+    const bool everyFileCopied = counts.succeeded == counts.chosen();
     ui.status.setStatusText(everyFileCopied ? QString("Coping files done.")
                                             : countText(counts, " file(s) copied successfully."));
 }

@@ -14,18 +14,16 @@ WalkCounts deleteFiles(FileOpsContext& ops, const std::vector<qsizetype>& tags)
 {
     StatusDisplay& status = ops.services.status;
     std::vector<qsizetype> deleted;
-    const WalkCounts counts = walkMountedFiles(
-        ops, tags, [](const FileRecord&) -> QString { return cantFindSource(); },
-        [&](qsizetype tag, const FileRecord& record) {
-            const QString fullPath = record.fullPath();
-            status.setStatusText("Deleting file:   " + fullPath);
-            if (DeleteCataloguedFile(ops.files, ops.services.settings, fullPath)) {
-                deleted.push_back(tag);
-                return true;
-            }
-            status.setStatusText("Can't delete file:   " + fullPath);
-            return false;
-        });
+    const WalkCounts counts = walkMountedFiles(ops, tags, cantFindSource, [&](qsizetype tag, const FileRecord& record) {
+        const QString fullPath = record.fullPath();
+        status.setStatusText("Deleting file:   " + fullPath);
+        if (DeleteCataloguedFile(ops.files, ops.services.settings, fullPath)) {
+            deleted.push_back(tag);
+            return true;
+        }
+        status.setStatusText("Can't delete file:   " + fullPath);
+        return false;
+    });
     ops.catalogue.DropCollectionRows(std::move(deleted));
     return counts;
 }

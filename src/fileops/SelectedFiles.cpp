@@ -57,6 +57,7 @@ WalkCounts walkMountedFiles(FileOpsContext& ops, const std::vector<qsizetype>& t
         const FileRecord& record = master[size_t(row)];
         if (!VolumePresenceCheck(ops.catalogue.TreeView1, ops.volumes, record.fullPath(), record.nodeNumber())) {
             ops.services.status.setStatusText(refusal(record));
+            ++counts.passedOver;
             continue;
         }
         ++counts.attempted;
@@ -66,7 +67,7 @@ WalkCounts walkMountedFiles(FileOpsContext& ops, const std::vector<qsizetype>& t
     return counts;
 }
 
-QString cantFindSource()
+QString cantFindSource(const FileRecord&)
 {
     return CantFindSource;
 }
@@ -85,7 +86,20 @@ QString chooseTargetFolder(Services& services)
 
 QString countText(const WalkCounts& counts, const QString& what)
 {
-    return QString::number(counts.succeeded) + " of " + QString::number(counts.attempted) + what;
+    QString text = QString::number(counts.succeeded) + " of " + QString::number(counts.chosen()) + what;
+    if (counts.passedOver > 0)
+        text += " " + QString::number(counts.passedOver) + " passed over: " + CantFindSource;
+    return text;
+}
+
+std::vector<qsizetype> checkedTags(const FileList& list)
+{
+    std::vector<qsizetype> checkedRows;
+    for (qsizetype row = 0; row < list.size(); ++row) {
+        if (list.row(row).Checked)
+            checkedRows.push_back(row);
+    }
+    return tagsOfRows(list, checkedRows);
 }
 
 } // namespace twinsweep

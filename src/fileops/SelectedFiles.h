@@ -25,27 +25,36 @@ std::vector<qsizetype> tagsOfRows(const FileList& list, const std::vector<qsizet
 /// The full paths of the given rows, in row order, one per row.
 QStringList fullPathsOfRows(const FileList& list, const std::vector<qsizetype>& rows);
 
+/// The files an operation was given (those of the collection), split into the ones it
+/// tried and the ones it passed over because their volume is not mounted.
 struct WalkCounts
 {
     qsizetype attempted = 0; // files whose volume was mounted, so the action was tried
     qsizetype succeeded = 0;
+    qsizetype passedOver = 0; // files whose volume is not mounted where they lie
+    qsizetype chosen() const { return attempted + passedOver; }
 };
 
 /// Walks the files of `tags`, yielding to the event loop by time. A file whose volume
 /// is mounted where it lies goes to `act`, which reports success; another gets the
-/// status text `refusal` gives for it and counts in neither counter.
+/// status text `refusal` gives for it and is passed over.
 WalkCounts walkMountedFiles(FileOpsContext& ops, const std::vector<qsizetype>& tags,
                             const std::function<QString(const FileRecord&)>& refusal,
                             const std::function<bool(qsizetype tag, const FileRecord&)>& act);
 
-/// The text for a file whose volume is not mounted, as deleting and moving show it.
-QString cantFindSource();
+/// The refusal of a file whose volume is not mounted, as deleting and moving show it.
+QString cantFindSource(const FileRecord&);
 
 /// Asks for the folder to copy or move to; "" when cancelled, after the status text
 /// "Canceled". The folder ends in "/".
 QString chooseTargetFolder(Services& services);
 
-/// "N of M" followed by `what`, as the closing texts count.
+/// The closing text: "N of M" followed by `what`, M counting every file chosen. Files
+/// passed over are then said with their number and the reason, since this is the text
+/// that stays on screen and the refusal of each file is replaced at once.
 QString countText(const WalkCounts& counts, const QString& what);
+
+/// The Tags of the checked rows, in row order, each once.
+std::vector<qsizetype> checkedTags(const FileList& list);
 
 } // namespace twinsweep

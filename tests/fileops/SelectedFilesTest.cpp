@@ -3,13 +3,17 @@
 #include <QDir>
 #include <QFile>
 
+#include <numeric>
+
 #include "CollectionBuilder.h"
 #include "FakeServices.h"
 #include "FakeVolumeInfo.h"
 #include "RecordingChannels.h"
 #include "ScratchFiles.h"
+#include "catalogue/VolumePresenceCheck.h"
 #include "fileops/ClipboardCopies.h"
 #include "fileops/CopyMoveFiles.h"
+#include "fileops/DeleteCheckedResults.h"
 #include "fileops/DeleteSelectedFiles.h"
 #include "fileops/FileOpSteps.h"
 #include "fileops/RenameFile.h"
@@ -142,7 +146,7 @@ TEST_F(SelectedFilesTest, DeletingTwoAdjacentRowsKeepsEveryTagOnItsOwnFile)
     EXPECT_EQ(fake.busy.depth, 0);
 }
 
-TEST_F(SelectedFilesTest, DeletingFromTheResultsSkipsAFileOfAnotherMediumUncounted)
+TEST_F(SelectedFilesTest, DeletingFromTheResultsPassesOverAFileOfAnotherMedium)
 {
     showResults({1, 6, 4, 1});
     fake.prompt.answers.push_back(MessageAnswer::Yes);
@@ -155,7 +159,7 @@ TEST_F(SelectedFilesTest, DeletingFromTheResultsSkipsAFileOfAnotherMediumUncount
         << "both rows of the deleted file leave";
     EXPECT_EQ(filesOf(catalogue.ListFiles2), (QStringList{path("Rock/b.mp3"), path("Rock/c.mp3")}));
     EXPECT_TRUE(fake.status.history.contains("Done")) << "the volume file list was refilled";
-    EXPECT_EQ(fake.status.current, "1 of 1 file(s) deleted successfully.");
+    EXPECT_EQ(fake.status.current, QString("1 of 2 file(s) deleted successfully. 1 passed over: ") + CantFindSource);
 }
 
 TEST_F(SelectedFilesTest, DeletingAnsweredNoChangesNothing)
@@ -215,7 +219,7 @@ TEST_F(SelectedFilesTest, MovingThreeRowsOfWhichOneIsAwayAndOneIsInTheWay)
     fake.dialogs.answers.push_back(target);
     run(moveToFolder, ActingList::Duplicates, {0, 1, 2});
 
-    EXPECT_EQ(fake.status.current, "1 of 2 file(s) moved successfully.");
+    EXPECT_EQ(fake.status.current, QString("1 of 3 file(s) moved successfully. 1 passed over: ") + CantFindSource);
     EXPECT_EQ(test::readFile(target + "/b.mp3"), "Rockb.mp3");
     EXPECT_FALSE(QFile::exists(path("Rock/b.mp3")));
     EXPECT_EQ(test::readFile(target + "/d.mp3"), "in the way");
@@ -239,7 +243,7 @@ TEST_F(SelectedFilesTest, CopyingThreeRowsOfWhichOneIsAwayAndOneIsInTheWay)
     fake.dialogs.answers.push_back(target);
     run(copyToFolder, ActingList::Duplicates, {0, 1, 2});
 
-    EXPECT_EQ(fake.status.current, "1 of 2 file(s) copied successfully.");
+    EXPECT_EQ(fake.status.current, QString("1 of 3 file(s) copied successfully. 1 passed over: ") + CantFindSource);
     EXPECT_TRUE(fake.status.history.contains("Can't copy the file   " + path("Away/e.mp3") + "   to   " + target +
                                              "/e.mp3   Please check is device connected or cd is inserted."));
     EXPECT_EQ(test::readFile(target + "/b.mp3"), "Rockb.mp3");
@@ -285,6 +289,71 @@ TEST_F(SelectedFilesTest, TheRootAsTarget)
     EXPECT_EQ(files.calls, (QStringList{"copy /music/r.mp3 -> /r.mp3", "move /music/r.mp3 -> /r.mp3"}));
     EXPECT_EQ(catalogue.ListFiles[6].value(Field::Path), "/");
 }
+
+// What stays on screen when files are passed over
+
+/// Runs a file operation on every row of the results, all of them selected and checked.
+using ResultsOperation = void (*)(FileOpsContext&);
+
+struct PassedOverCase
+{
+    const char* name;
+    ResultsOperation operation;
+    const char* closing; // the count's words after "N of M"
+};
+
+class PassedOver : public SelectedFilesTest, public ::testing::WithParamInterface<PassedOverCase>
+{};
+
+std::vector<qsizetype> everyResultRow(const FileOpsContext& ops)
+{
+    std::vector<qsizetype> rows(size_t(ops.catalogue.Duplicates.size()));
+    std::iota(rows.begin(), rows.end(), 0);
+    return rows;
+}
+
+TEST_P(PassedOver, TheClosingTextCountsThemAndSaysWhy)
+{
+    const QString target = test::freshFolder("target");
+    const struct
+    {
+        std::vector<qsizetype> tags; // Away/e.mp3 (6) is on a medium that is not mounted
+        QString count;
+    } choices[]{{{6}, "0 of 1"}, {{6, 3}, "1 of 2"}};
+    for (const auto& chosen : choices) {
+        std::vector<ListRow> rows;
+        for (const qsizetype tag : chosen.tags)
+            rows.push_back({tag, "volume", 0, true});
+        catalogue.Duplicates.assign(std::move(rows));
+        fake.prompt.answers = {MessageAnswer::Yes};
+        fake.dialogs.answers = {target};
+        fake.status.history.clear();
+        FileOpsContext context = ops();
+        GetParam().operation(context);
+
+        const std::string name = chosen.count.toStdString();
+        EXPECT_EQ(fake.status.current, chosen.count + GetParam().closing + " 1 passed over: " + CantFindSource) << name;
+        EXPECT_EQ(fake.status.history.filter("Please check is device connected or cd is inserted.").size(), 2)
+            << name << ": the file's own refusal, then the closing text";
+        EXPECT_TRUE(QFile::exists(path("Away/e.mp3"))) << name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Operations, PassedOver,
+    ::testing::Values(
+        PassedOverCase{"Copy",
+                       [](FileOpsContext& ops) { copyToFolder(ops, ActingList::Duplicates, everyResultRow(ops)); },
+                       " file(s) copied successfully."},
+        PassedOverCase{"Move",
+                       [](FileOpsContext& ops) { moveToFolder(ops, ActingList::Duplicates, everyResultRow(ops)); },
+                       " file(s) moved successfully."},
+        PassedOverCase{
+            "DeleteSelected",
+            [](FileOpsContext& ops) { deleteSelectedFiles(ops, ActingList::Duplicates, everyResultRow(ops)); },
+            " file(s) deleted successfully."},
+        PassedOverCase{"DeleteChecked", Delete_Click, " files deleted successfully."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Clipboard copies
 
