@@ -20,4 +20,10 @@ git ls-files -z -- '*.cpp' '*.h' | xargs -0 -r clang-format --dry-run -Werror
 "$root/scripts/check-layers.sh"
 TWINSWEEP_BUILD_DIR="$build" "$root/scripts/build.sh" "${configure[@]}"
 export QT_QPA_PLATFORM=offscreen
+# Test names carry no parameter values, and a failing case prints its parameter readably.
+if ctest --test-dir "$build" -N | grep 'GetParam() =' ||
+  for suite in "$build"/tests/twinsweep_*_tests; do "$suite" --gtest_list_tests; done | grep -- '-byte object'; then
+  echo "a test parameter has no printer" >&2
+  exit 1
+fi
 ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"

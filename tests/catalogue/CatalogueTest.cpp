@@ -112,6 +112,11 @@ struct RenameCase
     const char* message;
 };
 
+void PrintTo(const RenameCase& c, std::ostream* out)
+{
+    *out << "renamed to \"" << c.newName << '"';
+}
+
 class RenameTest : public CatalogueTest, public ::testing::WithParamInterface<RenameCase>
 {};
 

@@ -156,7 +156,7 @@ TEST_P(ScanReadAhead, AStopKeepsExactlyTheFilesReportedBeforeIt)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Readers, ScanReadAhead, ::testing::Values(1, 2, 8));
+INSTANTIATE_TEST_SUITE_P(Readers, ScanReadAhead, ::testing::Values(1, 2, 8), ::testing::PrintToStringParamName());
 
 } // namespace
 } // namespace twinsweep

@@ -54,6 +54,11 @@ struct IndexCase
     bool applies; // the index finds candidates for some pairs of lengths
 };
 
+void PrintTo(const IndexCase& c, std::ostream* out)
+{
+    *out << "threshold" << c.threshold << "length" << c.center;
+}
+
 class BlockIndex : public ::testing::TestWithParam<IndexCase>
 {};
 
@@ -103,10 +108,7 @@ INSTANTIATE_TEST_SUITE_P(ThresholdsAndLengths, BlockIndex,
                                            IndexCase{80, 24, true}, IndexCase{80, 33, true}, IndexCase{90, 9, true},
                                            IndexCase{95, 40, true}, IndexCase{100, 5, true}, IndexCase{60, 10, true},
                                            IndexCase{45, 20, true}, IndexCase{20, 30, false}),
-                         [](const auto& info) {
-                             return "threshold" + std::to_string(info.param.threshold) + "length" +
-                                    std::to_string(info.param.center);
-                         });
+                         ::testing::PrintToStringParamName());
 
 } // namespace
 } // namespace twinsweep

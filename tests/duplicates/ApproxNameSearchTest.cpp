@@ -54,6 +54,11 @@ struct Implementation
     SearchFunction search;
 };
 
+void PrintTo(const Implementation& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 /// Every case runs against the fast search and against the step-by-step reference.
 class ApproxSearch : public ::testing::TestWithParam<Implementation>
 {
@@ -195,7 +200,7 @@ TEST_P(ApproxSearch, GroupColoursGoOnFromThePreviousSearch)
 INSTANTIATE_TEST_SUITE_P(Both, ApproxSearch,
                          ::testing::Values(Implementation{"fast", &FNDDPLBYNAME},
                                            Implementation{"reference", &test::literalFNDDPLBYNAME}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::PrintToStringParamName());
 
 /// Random collections searched by both: the fast search must give the reference's rows,
 /// colours, closing text and placed rows for every scope and threshold.

@@ -19,6 +19,11 @@ struct MeasureCase
     QString secondAfter;
 };
 
+void PrintTo(const MeasureCase& c, std::ostream* out)
+{
+    *out << '"' << c.first.toStdString() << "\" against \"" << c.second.toStdString() << '"';
+}
+
 class CompareTXTTable : public ::testing::TestWithParam<MeasureCase>
 {};
 

@@ -92,7 +92,7 @@ TEST_P(DuplicateOracleTest, IndexedSearchMatchesTheLiteralSearch)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, DuplicateOracleTest, ::testing::Range(1u, 61u));
+INSTANTIATE_TEST_SUITE_P(Seeds, DuplicateOracleTest, ::testing::Range(1u, 61u), ::testing::PrintToStringParamName());
 
 } // namespace
 } // namespace twinsweep

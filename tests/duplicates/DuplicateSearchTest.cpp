@@ -112,6 +112,11 @@ struct NotGroupedCase
     std::vector<Song> songs;
 };
 
+void PrintTo(const NotGroupedCase& c, std::ostream* out)
+{
+    *out << c.what;
+}
+
 class NotGroupedTest : public DuplicateSearchTest, public ::testing::WithParamInterface<NotGroupedCase>
 {};
 

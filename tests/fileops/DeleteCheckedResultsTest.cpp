@@ -136,6 +136,11 @@ struct BackupCase
     bool toTrash;
 };
 
+void PrintTo(const BackupCase& c, std::ostream* out)
+{
+    *out << "Backup \"" << c.backup << '"';
+}
+
 class DeleteByBackupSetting : public DeleteCheckedResultsTest, public ::testing::WithParamInterface<BackupCase>
 {};
 

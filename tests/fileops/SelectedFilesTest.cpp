@@ -184,6 +184,11 @@ struct CancelCase
     QStringList texts;
 };
 
+void PrintTo(const CancelCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class CancelledFolder : public SelectedFilesTest, public ::testing::WithParamInterface<CancelCase>
 {};
 
@@ -207,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"WARNING If you'll move file to other drive in that it isn't now the volume couldn't "
                                   "be updated and you'll can't access to file!",
                                   "Canceled"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::PrintToStringParamName());
 
 TEST_F(SelectedFilesTest, MovingThreeRowsOfWhichOneIsAwayAndOneIsInTheWay)
 {

@@ -52,6 +52,11 @@ struct RefusedCopy
     const char* to;
 };
 
+void PrintTo(const RefusedCopy& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class CopyThatMustFail : public FileTransferTest, public ::testing::WithParamInterface<RefusedCopy>
 {};
 
@@ -74,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CopyThatMustFail,
                                            RefusedCopy{"MissingSource", "c.mp3", "folder/c.mp3"},
                                            RefusedCopy{"AFolder", "folder", "folder2"},
                                            RefusedCopy{"IntoAMissingFolder", "a.mp3", "nowhere/a.mp3"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::PrintToStringParamName());
 
 TEST_F(FileTransferTest, MoveWithinAFilesystemRenamesButNeverReplaces)
 {

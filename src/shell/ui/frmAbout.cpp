@@ -64,10 +64,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     // Some window systems take the focus from the box before they give it to the next
     // window: the box goes once that window has it.
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] {
-        if (isVisible())
-            Form_LostFocus();
-    });
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &frmAbout::focusMoved);
     Form_Load();
 }
 
@@ -79,8 +76,8 @@ void frmAbout::Form_Load()
 void frmAbout::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        Form_LostFocus();
+    if (event->type() == QEvent::ActivationChange)
+        focusMoved();
 }
 
 void frmAbout::showEvent(QShowEvent* event)
@@ -88,6 +85,7 @@ void frmAbout::showEvent(QShowEvent* event)
     // While shown, a click in any window of the program is seen: the box may never
     // have been the active window (the command line's work took the focus first).
     qApp->installEventFilter(this);
+    m_hadFocus = false;
     QDialog::showEvent(event);
 }
 
@@ -97,12 +95,22 @@ void frmAbout::hideEvent(QHideEvent* event)
     QDialog::hideEvent(event);
 }
 
-void frmAbout::Form_LostFocus()
+void frmAbout::focusMoved()
 {
-    otherWindowTookFocus(QApplication::activeWindow());
+    if (!isVisible())
+        return;
+    const QWidget* window = QApplication::activeWindow();
+    if (window == this)
+        m_hadFocus = true;
+    else if (m_hadFocus)
+        Form_LostFocus(window);
+    // The focus that a message in front of the box hands back as it closes is not the
+    // user's move.
+    if (qobject_cast<const QMessageBox*>(window))
+        m_hadFocus = false;
 }
 
-void frmAbout::otherWindowTookFocus(const QWidget* window)
+void frmAbout::Form_LostFocus(const QWidget* window)
 {
     // Only another window of the program takes the focus away: switching to another
     // program, or the support message shown in front of the box, leaves it open.
@@ -115,7 +123,7 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event)
     if (watched == Image1 && event->type() == QEvent::MouseButtonRelease)
         hide(); // Image1_Click
     else if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType())
-        otherWindowTookFocus(static_cast<const QWidget*>(watched)->window());
+        Form_LostFocus(static_cast<const QWidget*>(watched)->window());
     return QDialog::eventFilter(watched, event);
 }
 

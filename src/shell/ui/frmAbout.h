@@ -8,8 +8,8 @@ namespace twinsweep {
 
 /// The about box: the program's version, its makers' home page and mail address
 /// (links that the owner opens through the desktop) and a copyright line. It is shown without
-/// waiting and hides as soon as another window of the program takes the focus or is
-/// clicked, or when its picture is clicked; hiding keeps it loaded.
+/// waiting and hides as soon as another window of the program is clicked or takes the
+/// focus the box had, or when its picture is clicked; hiding keeps it loaded.
 class frmAbout : public QDialog
 {
     Q_OBJECT
@@ -38,8 +38,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Form_LostFocus();
-    void otherWindowTookFocus(const QWidget* window);
+    /// Follows the focus between windows while the box is shown.
+    void focusMoved();
+    /// The focus or a click went to `window` (nullptr: another program).
+    void Form_LostFocus(const QWidget* window);
+
+    /// Whether the box has held the focus since it was shown: only a focus it had can
+    /// be lost. A window system may give the focus back to the main window after the
+    /// box appeared and before the box ever had it.
+    bool m_hadFocus = false;
 };
 
 } // namespace twinsweep

@@ -30,6 +30,11 @@ struct MediaCase
     qint64 lengthMs;
 };
 
+void PrintTo(const MediaCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class QtPlaybackTest : public ::testing::TestWithParam<MediaCase>
 {
 protected:

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTableView>
@@ -157,6 +158,51 @@ TEST_F(ViewAndHelpTest, TheAboutBoxShowsTheVersionAndHidesWhenItLosesTheFocus)
     QTest::mouseClick(box->Image1, Qt::LeftButton);
     EXPECT_FALSE(box->isVisible()) << "a click on the picture hides it";
     EXPECT_EQ(window->help->aboutBox(), box) << "hiding keeps it loaded";
+}
+
+TEST_F(ViewAndHelpTest, TheAboutBoxStaysUntilTheMainWindowIsClicked)
+{
+    const auto showMainWindow = [](MainWindow& window) {
+        window.show();
+        QApplication::processEvents();
+    };
+    const auto chooseAbout = [&](MainWindow& window) {
+        showMainWindow(window);
+        QTest::keyClick(&window, Qt::Key_H, Qt::AltModifier);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_A);
+    };
+    // Each replays the order of focus changes of a window manager: the main window gets
+    // the focus (as it appears, or back from the closing menu) after the box is shown and
+    // before the box has it; a message's owner gets it back as the message closes.
+    const std::vector<std::pair<const char*, std::function<void(MainWindow&)>>> cases{
+        {"greeting at start-up", [](MainWindow& window) { Form_Load(window, {}); }},
+        {"Alt+H then A", chooseAbout},
+        {"toolbar button",
+         [&](MainWindow& window) {
+             showMainWindow(window);
+             window.toolbars->button(ToolbarCommand::About)->trigger();
+         }},
+        {"a message in front of it",
+         [&](MainWindow& window) {
+             chooseAbout(window);
+             QApplication::processEvents();
+             QMessageBox message(QMessageBox::NoIcon, "Twinsweep", "Done", QMessageBox::Ok, &window);
+             message.open();
+             QApplication::processEvents();
+             message.accept();
+             window.activateWindow(); // the message's owner gets the focus back
+         }},
+    };
+    for (const auto& [name, showBox] : cases) {
+        auto window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        showBox(*window);
+        QApplication::processEvents();
+        frmAbout* box = window->help->aboutBox();
+        ASSERT_NE(box, nullptr) << name;
+        EXPECT_TRUE(box->isVisible()) << name;
+        QTest::mouseClick(window->ListFiles2->viewport(), Qt::LeftButton);
+        EXPECT_FALSE(box->isVisible()) << name;
+    }
 }
 
 TEST_F(ViewAndHelpTest, HelpMenuShowsSupportAndOpensTheLinks)
