@@ -131,11 +131,11 @@ void VolumeUpdater::rescan(int index, const QString& folder)
         if (m_catalogue.ListFiles[row].nodeNumber() == index)
             oldRows.push_back(tagFromRow(qsizetype(row)));
     }
-    m_catalogue.DropCollectionRows(std::move(oldRows));
-
     m_scanner.beginScan();
     {
+        // Busy from the drop of the old rows on, so the list's place outlives the refill.
         BusyGuard busy(m_services.busy);
+        m_catalogue.DropCollectionRows(std::move(oldRows));
         m_scanner.frmfndupd.show();
         ScanVolumeFolder(m_scanner, m_services.settings, m_stopFlag, folder);
         m_catalogue.ListFiles2.clear();

@@ -10,6 +10,8 @@ void setListLook(QTableView* view)
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab moves between the window's controls, not from cell to cell.
+    view->setTabKeyNavigation(false);
     view->setWordWrap(false);
     view->setShowGrid(false);
     view->verticalHeader()->hide();

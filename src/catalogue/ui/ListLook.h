@@ -5,8 +5,8 @@ class QTableView;
 namespace twinsweep {
 
 /// The look the main window's lists share: whole rows selected, several at a time, no
-/// editing started by the view, one line per row at the font's height, no grid and no
-/// row numbers.
+/// editing started by the view, Tab leaving the list, one line per row at the font's
+/// height, no grid and no row numbers.
 void setListLook(QTableView* view);
 
 } // namespace twinsweep

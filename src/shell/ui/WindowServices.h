@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 
 #include <climits>
@@ -29,27 +30,23 @@ private:
     QProgressBar* m_progress;
 };
 
-/// Hourglass pointer and a disabled window; nested uses count.
+/// Hourglass pointer and a disabled window; nested uses count. Disabling the window takes
+/// the keyboard from the widget that had it, and a list refilled meanwhile forgets its
+/// current row: both are given back when the window is enabled again.
 class WindowBusyIndicator : public BusyIndicator
 {
 public:
     explicit WindowBusyIndicator(QWidget* window) : m_window(window) {}
-    void setBusy(bool busy) override
-    {
-        if (busy) {
-            if (m_depth++ == 0) {
-                QApplication::setOverrideCursor(Qt::WaitCursor);
-                m_window->setEnabled(false);
-            }
-        } else if (m_depth > 0 && --m_depth == 0) {
-            m_window->setEnabled(true);
-            QApplication::restoreOverrideCursor();
-        }
-    }
+    void setBusy(bool busy) override;
 
 private:
+    void rememberKeyboard();
+    void restoreKeyboard();
+
     QWidget* m_window;
     int m_depth = 0;
+    QPointer<QWidget> m_keyboard;
+    int m_currentRow = -1;
 };
 
 } // namespace twinsweep
