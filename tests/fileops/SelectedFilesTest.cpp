@@ -307,6 +307,11 @@ struct PassedOverCase
     const char* closing; // the count's words after "N of M"
 };
 
+void PrintTo(const PassedOverCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class PassedOver : public SelectedFilesTest, public ::testing::WithParamInterface<PassedOverCase>
 {};
 
@@ -358,7 +363,7 @@ INSTANTIATE_TEST_SUITE_P(
             [](FileOpsContext& ops) { deleteSelectedFiles(ops, ActingList::Duplicates, everyResultRow(ops)); },
             " file(s) deleted successfully."},
         PassedOverCase{"DeleteChecked", Delete_Click, " files deleted successfully."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::PrintToStringParamName());
 
 // Clipboard copies
 

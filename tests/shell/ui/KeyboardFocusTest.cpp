@@ -37,7 +37,8 @@ struct MainWindowOverFiles
         catalogue.Duplicates.assign(
             {{1, "Here", 255, true}, {2, "Here", 255, false}, {3, "Here", 255, false}, {4, "Here", 255, false}});
         fake.settings.setValue(Settings::Backup, "0");
-        window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        window =
+            std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
         window->show();
         window->ClickNOD();
     }

@@ -194,7 +194,8 @@ TEST_F(ViewAndHelpTest, TheAboutBoxStaysUntilTheMainWindowIsClicked)
          }},
     };
     for (const auto& [name, showBox] : cases) {
-        auto window = std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings);
+        auto window =
+            std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
         showBox(*window);
         QApplication::processEvents();
         frmAbout* box = window->help->aboutBox();
