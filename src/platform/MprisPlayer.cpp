@@ -3,6 +3,7 @@
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
@@ -23,6 +24,9 @@ constexpr char TrackListInterface[] = "org.mpris.MediaPlayer2.TrackList";
 constexpr char PropertiesInterface[] = "org.freedesktop.DBus.Properties";
 /// Inserting after this track puts the new one first: used for an empty track list.
 constexpr char NoTrack[] = "/org/mpris/MediaPlayer2/TrackList/NoTrack";
+/// An id no player gives a track: VLC adds a track to go after it at the end of its
+/// list; other players may refuse it.
+constexpr char UnknownTrack[] = "/org/twinsweep/TrackList/Unknown";
 /// A hung player must not hold the program's window for long.
 constexpr int CallTimeoutMs = 3000;
 
@@ -64,6 +68,12 @@ public:
         if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
             return {};
         return reply.arguments().constFirst().value<QDBusVariant>().variant();
+    }
+
+    void setProperty(const char* interface, const char* name, const QVariant& value) const
+    {
+        call(PropertiesInterface, "Set",
+             {QString::fromLatin1(interface), QString::fromLatin1(name), QVariant::fromValue(QDBusVariant(value))});
     }
 
     bool canEditTracks() const { return property(TrackListInterface, "CanEditTracks").toBool(); }
@@ -145,14 +155,28 @@ void MprisPlayer::WinampAddFiles(const QStringList& paths)
         player.call(PlayerInterface, "OpenUri", {uri(paths.constFirst())});
         return;
     }
-    // Players may list a track only some time after adding it (VLC not before it plays
-    // again), so the id of the track just added cannot be read back: every file goes
-    // after the same last track, the last file first.
+    const auto add = [&](const QString& path, const QDBusObjectPath& after) {
+        const bool setAsCurrent = false;
+        return player.call(TrackListInterface, "AddTrack", {uri(path), QVariant::fromValue(after), setAsCurrent});
+    };
+    // VLC lists an added track only once it plays again, so its last listed track need
+    // not be its last: each file goes after a track it does not know, which it adds at
+    // the end.
+    const QDBusObjectPath unknown(UnknownTrack);
+    const QDBusMessage first = add(paths.constFirst(), unknown);
+    if (first.type() == QDBusMessage::ReplyMessage) {
+        for (const QString& path : paths.sliced(1))
+            add(path, unknown);
+        return;
+    }
+    if (QDBusError(first).type() == QDBusError::NoReply)
+        return; // passed over, as it may still add the file
+    // A player that refuses it gets every file after its last listed track, the last
+    // file first.
     const QList<QDBusObjectPath> tracks = player.trackIds();
     const QDBusObjectPath after = tracks.isEmpty() ? QDBusObjectPath(NoTrack) : tracks.constLast();
-    const bool setAsCurrent = false;
     for (auto path = paths.crbegin(); path != paths.crend(); ++path)
-        player.call(TrackListInterface, "AddTrack", {uri(*path), QVariant::fromValue(after), setAsCurrent});
+        add(*path, after);
 }
 
 void MprisPlayer::WinampPlay()
@@ -166,6 +190,13 @@ void MprisPlayer::WinampClearPlaylist()
     if (!WinampFindWindow() || !m_canEditTracks)
         return;
     const PlayerCalls player(m_connectionName, m_playerName);
+    // VLC lists the tracks added since it last started playing once its shuffle is
+    // switched: switched there and back, the list holds them all.
+    const QVariant shuffle = player.property(PlayerInterface, "Shuffle");
+    if (shuffle.userType() == QMetaType::Bool) {
+        player.setProperty(PlayerInterface, "Shuffle", !shuffle.toBool());
+        player.setProperty(PlayerInterface, "Shuffle", shuffle);
+    }
     for (const QDBusObjectPath& track : player.trackIds())
         player.call(TrackListInterface, "RemoveTrack", {QVariant::fromValue(track)});
 }

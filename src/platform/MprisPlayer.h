@@ -9,8 +9,8 @@ namespace twinsweep {
 /// The outside player as a running MPRIS player on the session bus. Among the
 /// "org.mpris.MediaPlayer2.*" names of players that open files (they name the URI
 /// schemes they open; a web browser's media session names none), in name order, the
-/// first whose track list can be edited is taken, else the first. Files are added after
-/// the track list's last track where the player can edit it, else the first is opened;
+/// first whose track list can be edited is taken, else the first. Files are added at
+/// the end of the track list where the player can edit it, else the first is opened;
 /// clearing removes every track where the player can edit them, else does nothing.
 ///
 /// The bus is the one DBUS_SESSION_BUS_ADDRESS names, connected at first use (so a

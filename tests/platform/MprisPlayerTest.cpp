@@ -19,6 +19,7 @@ namespace twinsweep {
 namespace {
 
 constexpr char ObjectPath[] = "/org/mpris/MediaPlayer2";
+constexpr char NoTrack[] = "/org/mpris/MediaPlayer2/TrackList/NoTrack";
 
 /// A session bus of the test's own, so that no real player of the user is reached.
 class PrivateSessionBus
@@ -50,7 +51,8 @@ struct PlayerKind
     bool canEditTracks = true;
     QStringList schemes{"file"}; // its SupportedUriSchemes; a browser's are none
     /// Like VLC: its track list shows removals at once but added tracks only once it
-    /// plays again.
+    /// plays again or its shuffle is switched, and a track to go after one it does not
+    /// know goes last. Other players refuse such a track.
     bool listsLate = false;
 };
 
@@ -93,7 +95,11 @@ private:
         if (method == "AddTrack") {
             const QString after = arguments.value(1).value<QDBusObjectPath>().path();
             m_calls << "AddTrack " + arguments.value(0).toString() + " after " + after;
-            addTrack(arguments.value(0).toString(), after);
+            if (!addTrack(arguments.value(0).toString(), after))
+                return message.createErrorReply(QDBusError::InvalidArgs, "no such track");
+        } else if (method == "Set") {
+            m_shuffle = arguments.value(2).value<QDBusVariant>().variant().toBool();
+            listAll();
         } else if (method == "RemoveTrack") {
             const QString id = arguments.value(0).value<QDBusObjectPath>().path();
             m_calls << "RemoveTrack " + id;
@@ -118,6 +124,8 @@ private:
             return message.createErrorReply(QDBusError::UnknownInterface, "no track list");
         if (name == "CanEditTracks")
             return message.createReply(QVariant::fromValue(QDBusVariant(true)));
+        if (name == "Shuffle")
+            return message.createReply(QVariant::fromValue(QDBusVariant(m_shuffle)));
         QList<QDBusObjectPath> ids;
         for (const QString& id : m_listed)
             ids << QDBusObjectPath(id);
@@ -129,12 +137,20 @@ private:
         for (const auto& track : m_tracks)
             m_listed << track.first;
     }
-    void addTrack(const QString& url, const QString& after)
+    /// False when `after` names no track and the player refuses that.
+    bool addTrack(const QString& url, const QString& after)
     {
-        const QString id = QString("/org/twinsweep/track/%1").arg(++m_lastId);
-        const auto afterTrack = std::find_if(m_tracks.begin(), m_tracks.end(),
-                                             [&after](const auto& track) { return track.first == after; });
-        m_tracks.insert(afterTrack == m_tracks.end() ? m_tracks.begin() : afterTrack + 1, {id, url});
+        const QString id = QString("/org/fake/track/%1").arg(++m_lastId);
+        auto place = std::find_if(m_tracks.begin(), m_tracks.end(),
+                                  [&after](const auto& track) { return track.first == after; });
+        if (after == NoTrack)
+            place = m_tracks.begin();
+        else if (place != m_tracks.end())
+            ++place;
+        else if (!m_kind.listsLate)
+            return false;
+        m_tracks.insert(place, {id, url});
+        return true;
     }
 
     const PlayerKind m_kind;
@@ -143,6 +159,7 @@ private:
     std::vector<std::pair<QString, QString>> m_tracks; // id, URL
     QStringList m_listed;                              // the ids its track list shows
     int m_lastId = 0;
+    bool m_shuffle = false;
 };
 
 /// A fake player on the bus under `busName`, answering on a thread of its own: the
@@ -200,7 +217,7 @@ protected:
     MprisPlayer winamp;
 };
 
-TEST_F(MprisPlayerTest, FilesArriveInOrderWithTheirUrlsAndPlayFollows)
+TEST_F(MprisPlayerTest, BatchesArriveInOrderWithTheirUrlsAndPlayReplacesTheList)
 {
     const QString folder = test::freshFolder("mpris");
     const QStringList paths{folder + "/a.mp3", folder + "/With blanks/Zoë – Ärger #1.mp3", folder + "/c.wav"};
@@ -212,18 +229,21 @@ TEST_F(MprisPlayerTest, FilesArriveInOrderWithTheirUrlsAndPlayFollows)
         ASSERT_TRUE(winamp.WinampFindWindow());
         EXPECT_TRUE(winamp.canQueueFiles());
 
-        // Play: empty the list, add, play; then enqueue twice more.
-        winamp.WinampClearPlaylist();
-        winamp.WinampAddFiles(paths);
-        winamp.WinampPlay();
+        // Enqueue twice on a stopped player, then play other files, then enqueue.
+        winamp.WinampAddFiles(paths.first(2));
+        winamp.WinampAddFiles(paths.sliced(2));
         EXPECT_EQ(player.object.tracks(), urls);
-        EXPECT_EQ(player.object.calls().constLast(), "Play");
-        winamp.WinampAddFiles({"/music/d.mp3", "/music/e.mp3"});
-        EXPECT_EQ(player.object.tracks(), (urls + QStringList{url("/music/d.mp3"), url("/music/e.mp3")}));
         EXPECT_EQ(QUrl(player.object.tracks().value(1)).toLocalFile(), paths[1]);
         EXPECT_TRUE(player.object.tracks().value(1).contains("With%20blanks/Zo%C3%AB")) << "a valid URL";
 
-        winamp.WinampPlay(); // a late player lists what was added by now
+        winamp.WinampClearPlaylist();
+        winamp.WinampAddFiles({"/music/d.mp3", "/music/e.mp3"});
+        winamp.WinampPlay();
+        EXPECT_EQ(player.object.tracks(), QStringList({url("/music/d.mp3"), url("/music/e.mp3")}));
+        EXPECT_EQ(player.object.calls().constLast(), "Play");
+        winamp.WinampAddFiles({"/music/f.mp3"});
+        EXPECT_EQ(player.object.tracks(), QStringList({url("/music/d.mp3"), url("/music/e.mp3"), url("/music/f.mp3")}));
+
         winamp.WinampClearPlaylist();
         EXPECT_TRUE(player.object.tracks().isEmpty());
     }
