@@ -9,6 +9,7 @@ packages=(
   libtag1-dev libgtest-dev libgmock-dev
   xvfb xauth
   dbus-daemon
+  xdg-utils
   lame
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )
