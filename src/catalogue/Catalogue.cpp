@@ -6,6 +6,18 @@
 
 namespace twinsweep {
 
+namespace {
+QSet<qsizetype> selectedTagsOf(const FileList& list)
+{
+    QSet<qsizetype> tags;
+    for (const ListRow& row : list.rows()) {
+        if (row.Selected)
+            tags.insert(row.Tag);
+    }
+    return tags;
+}
+} // namespace
+
 Catalogue::Catalogue() : ListFiles2(ListFiles, false), Duplicates(ListFiles, true) {}
 
 void Catalogue::setCollectionChanged(bool changed)
@@ -36,8 +48,24 @@ void Catalogue::ClickNOD(Services& services)
         return;
     if (selected == shownVolume() && UpdatevolumeTag.isEmpty())
         return;
+    fillVolumeFileList(services, selected);
+}
 
+void Catalogue::RefreshVolumeFileList(Services& services)
+{
+    const int selected = TreeView1.selectedIndex();
+    if (selected == 0)
+        ListFiles2.clear();
+    else
+        fillVolumeFileList(services, selected);
+}
+
+void Catalogue::fillVolumeFileList(Services& services, int volume)
+{
+    // Busy before the list empties, so the list's current row is noted while it has one.
     BusyGuard busy(services.busy);
+    // The rows of the volume shown come back for the same files, under the same Tags.
+    const QSet<qsizetype> selectedTags = volume == shownVolume() ? selectedTagsOf(ListFiles2) : QSet<qsizetype>();
     ListFiles2.clear();
     services.status.setStatusText("Reading collection's data... Please wait...");
 
@@ -51,8 +79,10 @@ void Catalogue::ClickNOD(Services& services)
             services.status.setStatusText("Reading collection's data... " + QString::number(percent) + "% done.");
             yield.yieldNow();
         }
-        if (ListFiles[size_t(row)].nodeNumber() == selected)
-            rows.push_back(ListRow{tagFromRow(row), {}, SystemWindowText, false});
+        if (ListFiles[size_t(row)].nodeNumber() == volume) {
+            const qsizetype tag = tagFromRow(row);
+            rows.push_back(ListRow{tag, {}, SystemWindowText, false, selectedTags.contains(tag)});
+        }
     }
     ListFiles2.assign(std::move(rows));
     services.status.setStatusText("Done");

@@ -134,6 +134,11 @@ QString FileList::text(qsizetype index, int column) const
     return m_master[size_t(masterRow)].value(column);
 }
 
+QString FileList::fullPath(qsizetype index) const
+{
+    return text(index, int(Field::Path)) + text(index, int(Field::Filename));
+}
+
 void FileList::clear()
 {
     assign({});
@@ -221,6 +226,33 @@ void FileList::setForeColor(qsizetype index, ColorValue color)
 {
     m_rows[size_t(index)].ForeColor = color;
     Q_EMIT rowsChanged(index, index);
+}
+
+void FileList::setSelected(qsizetype first, qsizetype last, bool selected)
+{
+    for (qsizetype index = qMax<qsizetype>(first, 0); index <= last && index < size(); ++index)
+        m_rows[size_t(index)].Selected = selected;
+}
+
+QSet<QString> FileList::selectedFullPaths() const
+{
+    QSet<QString> paths;
+    for (qsizetype index = 0; index < size(); ++index) {
+        if (m_rows[size_t(index)].Selected)
+            paths.insert(fullPath(index));
+    }
+    return paths;
+}
+
+void FileList::selectFiles(const QSet<QString>& fullPaths)
+{
+    if (fullPaths.isEmpty())
+        return;
+    for (qsizetype index = 0; index < size(); ++index) {
+        if (fullPaths.contains(fullPath(index)))
+            m_rows[size_t(index)].Selected = true;
+    }
+    Q_EMIT selectionChanged();
 }
 
 void FileList::announceTextChanges()

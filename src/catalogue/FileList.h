@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <vector>
@@ -19,6 +20,9 @@ struct ListRow
     QString Collection;
     ColorValue ForeColor = SystemWindowText;
     bool Checked = false;
+    /// Selected in the view; the mark moves with the row when rows are removed or
+    /// sorted, so a row that stays keeps its selection.
+    bool Selected = false;
 };
 
 /// Orders `rows` by the file names of their master records, case ignored; rows with
@@ -58,6 +62,12 @@ public:
     /// list are passed over) and announces them as one change.
     void toggleChecked(const std::vector<qsizetype>& indexes);
     void setForeColor(qsizetype index, ColorValue color);
+    /// Records the selection a view shows for the rows `first` to `last`; announces nothing.
+    void setSelected(qsizetype first, qsizetype last, bool selected);
+    /// Full paths of the files of the selected rows.
+    QSet<QString> selectedFullPaths() const;
+    /// Selects the rows whose files have one of `fullPaths`, the other rows stay as they are.
+    void selectFiles(const QSet<QString>& fullPaths);
     /// Tells the views that texts of the master rows changed (a file moved or renamed).
     void announceTextChanges();
 
@@ -76,8 +86,12 @@ Q_SIGNALS:
     void aboutToAppend(qsizetype first, qsizetype last);
     void appended();
     void rowsChanged(qsizetype first, qsizetype last);
+    /// Rows were selected here, not by a view.
+    void selectionChanged();
 
 private:
+    QString fullPath(qsizetype index) const;
+
     const std::vector<FileRecord>& m_master;
     bool m_withCollection;
     bool m_sorted = false;

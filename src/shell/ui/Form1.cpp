@@ -17,6 +17,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/ui/FileListModel.h"
+#include "catalogue/ui/FileListSelection.h"
 #include "catalogue/ui/HotTracking.h"
 #include "catalogue/ui/ListLook.h"
 #include "controls/MainSplitter.h"
@@ -123,6 +124,7 @@ QTableView* makeFileView(QWidget* parent, FileListModel* model, const QString& n
     view->setObjectName(name);
     view->setModel(model);
     setListLook(view);
+    new FileListSelection(model->list(), view);
     return view;
 }
 } // namespace

@@ -96,8 +96,7 @@ void TagTools::updateRow(qsizetype tag, const QString& fullPath, const QStringLi
     const Field fields[] = {Field::Title, Field::Artist, Field::Album, Field::Comment, Field::Year};
     for (int i = 0; i < 5; ++i)
         record.setValue(fields[i], values[i]);
-    catalogue.ListFiles2.clear();
-    catalogue.ClickNOD(m_window.services());
+    catalogue.RefreshVolumeFileList(m_window.services());
     catalogue.MarkCollectionChanged();
 }
 
