@@ -7,12 +7,21 @@
 namespace twinsweep {
 
 namespace {
-QSet<qsizetype> selectedTagsOf(const FileList& list)
+/// The Tags of the rows a view shows selected and current.
+struct MarkedTags
 {
-    QSet<qsizetype> tags;
+    QSet<qsizetype> selected;
+    qsizetype current = 0;
+};
+
+MarkedTags markedTagsOf(const FileList& list)
+{
+    MarkedTags tags;
     for (const ListRow& row : list.rows()) {
         if (row.Selected)
-            tags.insert(row.Tag);
+            tags.selected.insert(row.Tag);
+        if (row.Current)
+            tags.current = row.Tag;
     }
     return tags;
 }
@@ -65,7 +74,7 @@ void Catalogue::fillVolumeFileList(Services& services, int volume)
     // Busy before the list empties, so the list's current row is noted while it has one.
     BusyGuard busy(services.busy);
     // The rows of the volume shown come back for the same files, under the same Tags.
-    const QSet<qsizetype> selectedTags = volume == shownVolume() ? selectedTagsOf(ListFiles2) : QSet<qsizetype>();
+    const MarkedTags marked = volume == shownVolume() ? markedTagsOf(ListFiles2) : MarkedTags();
     ListFiles2.clear();
     services.status.setStatusText("Reading collection's data... Please wait...");
 
@@ -81,7 +90,8 @@ void Catalogue::fillVolumeFileList(Services& services, int volume)
         }
         if (ListFiles[size_t(row)].nodeNumber() == volume) {
             const qsizetype tag = tagFromRow(row);
-            rows.push_back(ListRow{tag, {}, SystemWindowText, false, selectedTags.contains(tag)});
+            rows.push_back(
+                ListRow{tag, {}, SystemWindowText, false, marked.selected.contains(tag), tag == marked.current});
         }
     }
     ListFiles2.assign(std::move(rows));

@@ -234,25 +234,35 @@ void FileList::setSelected(qsizetype first, qsizetype last, bool selected)
         m_rows[size_t(index)].Selected = selected;
 }
 
-QSet<QString> FileList::selectedFullPaths() const
+void FileList::setCurrent(qsizetype index, bool current)
 {
-    QSet<QString> paths;
-    for (qsizetype index = 0; index < size(); ++index) {
-        if (m_rows[size_t(index)].Selected)
-            paths.insert(fullPath(index));
-    }
-    return paths;
+    if (index >= 0 && index < size())
+        m_rows[size_t(index)].Current = current;
 }
 
-void FileList::selectFiles(const QSet<QString>& fullPaths)
+MarkedFiles FileList::markedFiles() const
 {
-    if (fullPaths.isEmpty())
-        return;
+    MarkedFiles files;
     for (qsizetype index = 0; index < size(); ++index) {
-        if (fullPaths.contains(fullPath(index)))
-            m_rows[size_t(index)].Selected = true;
+        const ListRow& row = m_rows[size_t(index)];
+        if (row.Selected)
+            files.selected.insert(fullPath(index));
+        if (row.Current)
+            files.current = fullPath(index);
     }
-    Q_EMIT selectionChanged();
+    return files;
+}
+
+void FileList::markFiles(const MarkedFiles& files)
+{
+    for (qsizetype index = 0; index < size(); ++index) {
+        ListRow& row = m_rows[size_t(index)];
+        const QString path = fullPath(index);
+        row.Selected = row.Selected || files.selected.contains(path);
+        if (!files.current.isEmpty())
+            row.Current = path == files.current;
+    }
+    Q_EMIT marksChanged();
 }
 
 void FileList::announceTextChanges()

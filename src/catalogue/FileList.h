@@ -20,9 +20,18 @@ struct ListRow
     QString Collection;
     ColorValue ForeColor = SystemWindowText;
     bool Checked = false;
-    /// Selected in the view; the mark moves with the row when rows are removed or
-    /// sorted, so a row that stays keeps its selection.
+    /// Selected in the view, and the view's current row. The marks move with the row
+    /// when rows are removed or sorted, so a row that stays keeps them.
     bool Selected = false;
+    bool Current = false;
+};
+
+/// The files of the rows a view shows selected and current, by full path, so that rows
+/// made anew for the same files can be marked again.
+struct MarkedFiles
+{
+    QSet<QString> selected;
+    QString current;
 };
 
 /// Orders `rows` by the file names of their master records, case ignored; rows with
@@ -64,10 +73,13 @@ public:
     void setForeColor(qsizetype index, ColorValue color);
     /// Records the selection a view shows for the rows `first` to `last`; announces nothing.
     void setSelected(qsizetype first, qsizetype last, bool selected);
-    /// Full paths of the files of the selected rows.
-    QSet<QString> selectedFullPaths() const;
-    /// Selects the rows whose files have one of `fullPaths`, the other rows stay as they are.
-    void selectFiles(const QSet<QString>& fullPaths);
+    /// Records whether the row is the view's current one; announces nothing.
+    void setCurrent(qsizetype index, bool current);
+    MarkedFiles markedFiles() const;
+    /// Selects the rows of the files `files` names (the other rows keep their selection)
+    /// and makes the row of its current file, if it names one, the only current row;
+    /// announces the change.
+    void markFiles(const MarkedFiles& files);
     /// Tells the views that texts of the master rows changed (a file moved or renamed).
     void announceTextChanges();
 
@@ -86,8 +98,8 @@ Q_SIGNALS:
     void aboutToAppend(qsizetype first, qsizetype last);
     void appended();
     void rowsChanged(qsizetype first, qsizetype last);
-    /// Rows were selected here, not by a view.
-    void selectionChanged();
+    /// Rows were marked here, not by a view.
+    void marksChanged();
 
 private:
     QString fullPath(qsizetype index) const;

@@ -10,12 +10,14 @@ namespace twinsweep {
 FileListSelection::FileListSelection(FileList& list, QAbstractItemView* view)
     : QObject(view), m_list(list), m_view(view)
 {
-    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &FileListSelection::markRows);
+    const QItemSelectionModel* selection = view->selectionModel();
+    connect(selection, &QItemSelectionModel::selectionChanged, this, &FileListSelection::markSelection);
+    connect(selection, &QItemSelectionModel::currentChanged, this, &FileListSelection::markCurrent);
     connect(&list, &FileList::wasReset, this, &FileListSelection::showMarks);
-    connect(&list, &FileList::selectionChanged, this, &FileListSelection::showMarks);
+    connect(&list, &FileList::marksChanged, this, &FileListSelection::showMarks);
 }
 
-void FileListSelection::markRows(const QItemSelection& selected, const QItemSelection& deselected)
+void FileListSelection::markSelection(const QItemSelection& selected, const QItemSelection& deselected)
 {
     if (m_showingMarks)
         return;
@@ -23,6 +25,14 @@ void FileListSelection::markRows(const QItemSelection& selected, const QItemSele
         m_list.setSelected(range.top(), range.bottom(), false);
     for (const QItemSelectionRange& range : selected)
         m_list.setSelected(range.top(), range.bottom(), true);
+}
+
+void FileListSelection::markCurrent(const QModelIndex& current, const QModelIndex& previous)
+{
+    if (m_showingMarks)
+        return;
+    m_list.setCurrent(previous.row(), false);
+    m_list.setCurrent(current.row(), true);
 }
 
 void FileListSelection::showMarks()
@@ -41,9 +51,26 @@ void FileListSelection::showMarks()
             ++row;
         marked.append(QItemSelectionRange(model->index(int(first), 0), model->index(int(row - 1), lastColumn)));
     }
+    const qsizetype current = takeCurrentRow();
     m_showingMarks = true;
     m_view->selectionModel()->select(marked, QItemSelectionModel::ClearAndSelect);
+    if (current >= 0)
+        m_view->selectionModel()->setCurrentIndex(model->index(int(current), 0), QItemSelectionModel::NoUpdate);
     m_showingMarks = false;
+}
+
+qsizetype FileListSelection::takeCurrentRow()
+{
+    qsizetype current = -1;
+    for (qsizetype row = 0; row < m_list.size(); ++row) {
+        if (!m_list.row(row).Current)
+            continue;
+        if (current < 0)
+            current = row;
+        else
+            m_list.setCurrent(row, false);
+    }
+    return current;
 }
 
 } // namespace twinsweep

@@ -4,14 +4,16 @@
 
 class QAbstractItemView;
 class QItemSelection;
+class QModelIndex;
 
 namespace twinsweep {
 
 class FileList;
 
-/// Keeps a view's selection and the `Selected` marks of the rows it shows in step: what
-/// the user selects is marked in the rows, and after the rows were refilled, removed or
-/// sorted, or selected by a command, the view selects the marked rows again.
+/// Keeps a view's selection and current row and the marks of the rows it shows in step:
+/// what the user selects and moves to is marked in the rows, and after the rows were
+/// refilled, removed or sorted, or marked by a command, the view selects the marked rows
+/// again and makes the marked row current.
 class FileListSelection : public QObject
 {
     Q_OBJECT
@@ -21,8 +23,11 @@ public:
     FileListSelection(FileList& list, QAbstractItemView* view);
 
 private:
-    void markRows(const QItemSelection& selected, const QItemSelection& deselected);
+    void markSelection(const QItemSelection& selected, const QItemSelection& deselected);
+    void markCurrent(const QModelIndex& current, const QModelIndex& previous);
     void showMarks();
+    /// The first row marked current; the marks of any later ones are taken away.
+    qsizetype takeCurrentRow();
 
     FileList& m_list;
     QAbstractItemView* m_view;

@@ -5,7 +5,7 @@
 namespace twinsweep {
 
 namespace {
-/// After its rows were refilled or removed, the row now at the old place is current.
+/// After its current row went away with its rows, the row now at the old place is current.
 void restoreCurrentRow(QAbstractItemView& list, int row)
 {
     const int rows = list.model() ? list.model()->rowCount(list.rootIndex()) : 0;

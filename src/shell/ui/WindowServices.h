@@ -31,8 +31,9 @@ private:
 };
 
 /// Hourglass pointer and a disabled window; nested uses count. Disabling the window takes
-/// the keyboard from the widget that had it, and a list refilled meanwhile forgets its
-/// current row: both are given back when the window is enabled again.
+/// the keyboard from the widget that had it, and a list whose current row the command
+/// removed has none: both are given back when the window is enabled again, the list's
+/// place as the row now there.
 class WindowBusyIndicator : public BusyIndicator
 {
 public:

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QDir>
 #include <QLineEdit>
 #include <QStackedWidget>
@@ -164,110 +165,128 @@ template <typename Tool> void runTagTool(MainWindowOverFiles& rig, const char* a
     rig.window->findChild<QAction*>(action)->trigger();
 }
 
+/// A list's current row and its selected rows.
+struct ListPlace
+{
+    int current;
+    std::vector<qsizetype> selected;
+};
+
+ListPlace placeOf(const QAbstractItemView* list)
+{
+    return {list->currentIndex().row(), selectedRowPositions(list->selectionModel())};
+}
+
+void choose(QAbstractItemView* list, const ListPlace& place)
+{
+    QItemSelection chosen;
+    for (const qsizetype row : place.selected)
+        chosen.select(list->model()->index(int(row), 0), list->model()->index(int(row), 0));
+    list->selectionModel()->setCurrentIndex(list->model()->index(place.current, 0), QItemSelectionModel::NoUpdate);
+    list->selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
 TEST(KeyboardFocusTest, AListKeepsItsCurrentRowAndTheSelectionOfTheRowsThatStay)
 {
     using Rig = MainWindowOverFiles;
-    using Rows = std::vector<qsizetype>;
     const auto files = [](Rig& r) -> QAbstractItemView* { return r.window->ListFiles2; };
     const auto results = [](Rig& r) -> QAbstractItemView* { return r.window->Duplicates; };
     const struct
     {
         const char* command;
         QAbstractItemView* (*widget)(Rig&);
-        int row; // the current row before the command, and where it is after it
-        Rows selected;
+        ListPlace before;
         std::function<void(Rig&)> run;
-        Rows selectedAfter;
+        ListPlace after;
     } cases[]{
         {"Del in the file list with a file that cannot be deleted",
          files,
-         4,
-         {0, 2, 4},
+         {4, {0, 2, 4}},
          [](Rig& r) {
              QFile::remove(r.folders[0] + "c.mp3");
              r.fake.prompt.answers = {MessageAnswer::Yes};
              QTest::keyClick(r.window->ListFiles2, Qt::Key_Delete);
          },
-         {1}},
+         {4, {1}}},
         {"Del in the result list with a volume not present",
          results,
-         0,
-         {0, 3, 4},
+         {0, {0, 3, 4}},
          [](Rig& r) {
              r.unplugSecondVolume();
              r.fake.prompt.answers = {MessageAnswer::Yes};
              QTest::keyClick(r.window->Duplicates, Qt::Key_Delete);
          },
-         {2}},
+         {0, {2}}},
         {"Delete file(s) with a checked file on a volume not present",
          results,
-         0,
-         {1, 4},
+         {1, {1, 4}},
          [](Rig& r) {
              r.unplugSecondVolume();
              r.catalogue.Duplicates.setChecked(4, true);
              r.fake.prompt.answers = {MessageAnswer::Yes};
              r.window->toolbars->button(ToolbarCommand::DeleteFiles)->trigger();
          },
-         {0, 3}},
+         {0, {0, 3}}},
         {"Save in the tag editor",
          files,
-         4,
-         {2, 4},
+         {4, {2, 4}},
          [](Rig& r) {
              r.window->volumeFileList->commands().run("editid3a_Click", r.window->volumeFileList->selectedRows());
              auto* editor = r.window->findChild<id3edit*>();
              ASSERT_NE(editor, nullptr);
              QTest::mouseClick(editor->winxpbut1, Qt::LeftButton);
          },
-         {2, 4}},
+         {4, {2, 4}}},
         {"a renamer run",
          files,
-         7,
-         {1, 7},
+         {7, {1, 7}},
          [](Rig& r) {
              r.catalogue.ListFiles[7].setValue(Field::Title, "T");
              r.catalogue.ListFiles[7].setValue(Field::Artist, "A");
              runTagTool<renamer>(r, "rnmr", [](renamer&) {});
          },
-         {1, 7}},
+         {7, {1, 7}}},
         {"a file name to tag run",
          files,
-         3,
-         {0, 3},
+         {3, {0, 3}},
          [](Rig& r) {
              runTagTool<Form5>(r, "filnametotag", [](Form5& tool) {
                  tool.Combo1->setCurrentIndex(0);
                  tool.Combo3->setCurrentIndex(0);
              });
          },
-         {0, 3}},
+         {3, {0, 3}}},
         {"Update volume",
          files,
-         1,
-         {1, 2},
+         {1, {1, 2}},
          [](Rig& r) {
              QFile::copy(r.folders[0] + "a.mp3", r.folders[0] + "new.mp3");
              r.fake.prompt.answers = {MessageAnswer::Yes};
              r.window->findChild<QAction*>("Updatevolume")->trigger();
          },
-         {1, 2}},
+         {1, {1, 2}}},
+        {"sorting by file name",
+         files,
+         {5, {2, 5}},
+         [](Rig& r) {
+             r.catalogue.ListFiles[0].setValue(Field::Filename, "z.mp3");
+             QTest::mouseClick(r.window->ListFiles2->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                               {r.window->ListFiles2->horizontalHeader()->sectionViewportPosition(0) + 5, 5});
+         },
+         {4, {1, 4}}},
     };
     for (const auto& c : cases) {
         Rig rig;
         ASSERT_TRUE(QTest::qWaitForWindowActive(rig.window.get()));
         QAbstractItemView* widget = c.widget(rig);
-        QItemSelection chosen;
-        for (const qsizetype row : c.selected)
-            chosen.select(widget->model()->index(int(row), 0), widget->model()->index(int(row), 0));
-        widget->selectionModel()->setCurrentIndex(widget->model()->index(c.row, 0), QItemSelectionModel::NoUpdate);
-        widget->selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        choose(widget, c.before);
         widget->setFocus();
         c.run(rig);
 
         EXPECT_EQ(rig.window->focusWidget(), widget) << c.command;
-        EXPECT_EQ(widget->currentIndex().row(), c.row) << c.command;
-        EXPECT_EQ(selectedRowPositions(widget->selectionModel()), c.selectedAfter) << c.command;
+        const ListPlace after = placeOf(widget);
+        EXPECT_EQ(after.current, c.after.current) << c.command;
+        EXPECT_EQ(after.selected, c.after.selected) << c.command;
     }
 }
 
