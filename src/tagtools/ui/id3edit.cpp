@@ -55,6 +55,9 @@ id3edit::id3edit(Prompt& prompt, const SettingsStore& settings, ID3TafFromFileNa
     buttons->addWidget(winxpbut1);
     buttons->addWidget(winxpbut2);
     form->addRow(buttons);
+    // The window opens ready for typing, in the first box that can be written; the path
+    // above it is read-only.
+    txtTITLE->setFocus();
     connect(Combo1, &QComboBox::activated, this, [this] { m_keptGenreCode.reset(); });
     connect(winxpbut1, &WinXPbut::Click, this, &id3edit::winxpbut1_Click);
     connect(winxpbut2, &WinXPbut::Click, this, &QDialog::close);

@@ -88,6 +88,15 @@ TEST_F(TagToolWindows, TheEditorSuggestsAndSaves)
     EXPECT_TRUE(catalogue.CollectionChanged());
 }
 
+TEST_F(TagToolWindows, TheEditorOpensWithTheKeyboardInTitle)
+{
+    id3edit* editor = openEditor();
+    ASSERT_TRUE(editor);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
+    QTest::keyClicks(QApplication::focusWidget(), " live");
+    EXPECT_TRUE(editor->txtTITLE->text().endsWith(" live")) << editor->txtTITLE->text().toStdString();
+}
+
 TEST_F(TagToolWindows, SavingUnchangedValuesKeepsTheFile)
 {
     // Codes 30 and 84 share the name "Fusion".
