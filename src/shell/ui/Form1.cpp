@@ -119,9 +119,9 @@ private:
     Handler m_onEdited;
 };
 
-/// The volume tree: a key that makes another volume current lists that volume's files
-/// at once, as a click does, so that the file list always shows the highlighted volume
-/// (a right click alone selects without listing).
+/// The volume tree. A key that makes another volume current lists that volume's files at
+/// once, as a click does, so that a command for the selected volume acts on the files in
+/// view; a right click selects for the tree's menu alone, without listing.
 class VolumeTreeWidget : public QTreeWidget
 {
 public:
@@ -134,7 +134,7 @@ protected:
     {
         const QPersistentModelIndex before = currentIndex();
         QTreeWidget::keyPressEvent(event);
-        if (currentIndex() != before)
+        if (before != currentIndex())
             m_listCurrentVolume();
     }
 
