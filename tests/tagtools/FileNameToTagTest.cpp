@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "TagToolTestSupport.h"
+#include "TaggedFiles.h"
+#include "platform/SettingKeys.h"
 #include "tagtools/FileNameToTag.h"
 
 namespace twinsweep {
@@ -111,6 +113,22 @@ TEST_F(NameToTagRun, FieldsTheToolKeepsKeepTheirBytes)
     EXPECT_EQ(f.ui.status.current, "4 of 4 files ID3 tags wrote successfully.");
     for (size_t row = 0; row < before.size(); ++row)
         EXPECT_EQ(test::readFile(f.catalogue.ListFiles[row].fullPath()), before[row]) << row;
+}
+
+TEST_F(NameToTagRun, RowsHoldWhatANewScanReads)
+{
+    const test::TaggedBy tagged[] = {test::TaggedBy::V24AndV1, test::TaggedBy::V24, test::TaggedBy::V1};
+    for (const test::TaggedBy tags : tagged)
+        f.addFile(QString("Band - Song %1.mp3").arg(int(tags)));
+    f.showVolume(1);
+    for (const char* preferred : {"1", "0"}) {
+        f.ui.settings.setValue(Settings::ID3, preferred);
+        for (size_t row = 0; row < std::size(tagged); ++row)
+            test::writeEyeD3File(f.catalogue.ListFiles[row].fullPath(), tagged[row]);
+        ASSERT_TRUE(run(OverwritePolicy::OverwriteAllFields));
+        for (const FileRecord& row : f.catalogue.ListFiles)
+            EXPECT_EQ(test::rowValues(row), test::newScanOf(row, f.ui.services)) << "ID3 " << preferred;
+    }
 }
 
 TEST_F(NameToTagRun, OverwriteEmptyFieldsKeepsFilledRowValues)

@@ -98,9 +98,8 @@ void id3edit::winxpbut1_Click()
     const int genre = m_keptGenreCode.value_or(genreCodeOfListPosition(Combo1->currentIndex()));
     const ID3v1Texts texts{txtTITLE->text(), txtARTIST->text(),   txtALBUM->text(),
                            txtYEAR->text(),  txtCOMMENTS->text(), QString::number(genre)};
-    const std::optional<ID3v1Fields> stored = WriteID3v1Tag(m_prompt, txtFILE->text(), texts);
-    if (stored && m_saved)
-        m_saved(*stored);
+    if (WriteID3v1Tag(m_prompt, txtFILE->text(), texts) && m_saved)
+        m_saved();
     close();
 }
 

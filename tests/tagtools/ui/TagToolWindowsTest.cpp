@@ -14,6 +14,7 @@
 #include "FakeServices.h"
 #include "MediaFiles.h"
 #include "ScratchFiles.h"
+#include "TaggedFiles.h"
 #include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "controls/ui/WinXPbut.h"
@@ -120,6 +121,22 @@ TEST_F(TagToolWindows, SavingUnchangedValuesKeepsTheFile)
         QTest::mouseClick(editor->winxpbut1, Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the next opening finds a new editor
         EXPECT_EQ(test::readFile(path), before) << c.file;
+    }
+}
+
+TEST_F(TagToolWindows, AfterAnUnchangedSaveTheRowHoldsWhatANewScanReads)
+{
+    const FileRecord& row = catalogue.ListFiles[0];
+    for (const test::TaggedBy tags : {test::TaggedBy::V24AndV1, test::TaggedBy::V24, test::TaggedBy::V1}) {
+        for (const char* preferred : {"1", "0"}) {
+            fake.settings.setValue(Settings::ID3, preferred);
+            test::writeEyeD3File(row.fullPath(), tags);
+            id3edit* editor = openEditor();
+            ASSERT_TRUE(editor);
+            QTest::mouseClick(editor->winxpbut1, Qt::LeftButton);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the next opening finds a new editor
+            EXPECT_EQ(test::rowValues(row), test::newScanOf(row, fake.services)) << int(tags) << " ID3 " << preferred;
+        }
     }
 }
 
