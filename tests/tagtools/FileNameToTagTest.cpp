@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "TagToolTestSupport.h"
+#include "TaggedFiles.h"
+#include "platform/SettingKeys.h"
 #include "tagtools/FileNameToTag.h"
 
 namespace twinsweep {
@@ -142,6 +144,22 @@ TEST_F(NameToTagRun, TracksAndLeadingBlanksTaggersWroteSurvive)
         ASSERT_EQ(after.size(), before.size());
         EXPECT_EQ(after.right(c.fromEnd).left(c.length), before.right(c.fromEnd).left(c.length))
             << (c.lame + c.eyeD3).join(' ').toStdString() << ' ' << int(c.policy);
+    }
+}
+
+TEST_F(NameToTagRun, RowsHoldWhatANewScanReads)
+{
+    const test::TaggedBy tagged[] = {test::TaggedBy::V24AndV1, test::TaggedBy::V24, test::TaggedBy::V1};
+    for (const test::TaggedBy tags : tagged)
+        f.addFile(QString("Band - Song %1.mp3").arg(int(tags)));
+    f.showVolume(1);
+    for (const char* preferred : {"1", "0"}) {
+        f.ui.settings.setValue(Settings::ID3, preferred);
+        for (size_t row = 0; row < std::size(tagged); ++row)
+            test::writeEyeD3File(f.catalogue.ListFiles[row].fullPath(), tagged[row]);
+        ASSERT_TRUE(run(OverwritePolicy::OverwriteAllFields));
+        for (const FileRecord& row : f.catalogue.ListFiles)
+            EXPECT_EQ(test::rowValues(row), test::newScanOf(row, f.ui.services)) << "ID3 " << preferred;
     }
 }
 

@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPointer>
 #include <QProgressBar>
 
 #include <climits>
 
+#include "controls/ui/KeyboardKeeper.h"
 #include "platform/Services.h"
 
 namespace twinsweep {
@@ -40,13 +40,9 @@ public:
     void setBusy(bool busy) override;
 
 private:
-    void rememberKeyboard();
-    void restoreKeyboard();
-
     QWidget* m_window;
     int m_depth = 0;
-    QPointer<QWidget> m_keyboard;
-    int m_currentRow = -1;
+    KeyboardKeeper m_keyboard;
 };
 
 } // namespace twinsweep
