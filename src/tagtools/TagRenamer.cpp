@@ -42,6 +42,12 @@ bool isPlainName(const QString& name)
     return !name.contains(u'/') && !name.contains(QChar(u'\0')) && !name.startsWith(u'.');
 }
 
+/// The ID3v1 code of an ID3v2 genre: the code the tag gives, else that of its text.
+int genreCodeOf(const ID3v2Fields& v2)
+{
+    return v2.GenreCode != Id3Genres::NoGenre ? v2.GenreCode : genreCodeOfText(v2.Genre);
+}
+
 /// Writes the file's own tag back with the new comment; true when written.
 bool recomment(TagToolContext& tools, const QString& fullPath, const QString& comment)
 {
@@ -53,10 +59,11 @@ bool recomment(TagToolContext& tools, const QString& fullPath, const QString& co
         texts = {v1.Title, v1.Artist, v1.Album, v1.Year, comment, QString::number(v1.GenreCode)};
     } else if (tag.HasID3v2) {
         const ID3v2Fields& v2 = tag.ID3v2;
-        texts = {v2.Title, v2.Artist, v2.Album, v2.Year, comment, QString::number(genreCodeOfText(v2.Genre))};
+        texts = {v2.Title, v2.Artist, v2.Album, v2.Year, comment, QString::number(genreCodeOf(v2))};
     } else {
         return false;
     }
+    texts.commentTyped = true; // the user's own, in the renamer's comment box
     return WriteID3v1Tag(tools.services.prompt, fullPath, texts).has_value();
 }
 

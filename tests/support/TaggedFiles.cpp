@@ -1,10 +1,9 @@
 #include "TaggedFiles.h"
 
-#include <QProcess>
-
 #include <gtest/gtest.h>
 
 #include "MediaFiles.h"
+#include "Taggers.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/MediaFileReader.h"
 #include "platform/Mp3TagReader.h"
@@ -15,11 +14,7 @@ namespace {
 
 void eyeD3(const QStringList& arguments)
 {
-    QProcess tagger;
-    tagger.start("eyeD3", QStringList{"--quiet"} + arguments);
-    EXPECT_TRUE(tagger.waitForFinished(60000) && tagger.exitStatus() == QProcess::NormalExit && tagger.exitCode() == 0)
-        << "eyeD3 " << arguments.join(' ').toStdString() << ": " << tagger.errorString().toStdString()
-        << tagger.readAllStandardError().toStdString();
+    runTool("eyeD3", QStringList{"--quiet"} + arguments);
 }
 
 class NoQueryRows : public QueryRowSink

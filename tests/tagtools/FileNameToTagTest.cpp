@@ -115,6 +115,38 @@ TEST_F(NameToTagRun, FieldsTheToolKeepsKeepTheirBytes)
         EXPECT_EQ(test::readFile(f.catalogue.ListFiles[row].fullPath()), before[row]) << row;
 }
 
+TEST_F(NameToTagRun, TracksAndLeadingBlanksTaggersWroteSurvive)
+{
+    struct Case
+    {
+        QStringList lame;
+        QStringList eyeD3;
+        OverwritePolicy policy;
+        qsizetype fromEnd; // the bytes kept, counted from the end of the file
+        qsizetype length;
+    };
+    const QStringList track = {"--add-id3v2", "--tc", "a comment of exactly 30 chars", "--tn", "9"};
+    const QStringList blanks = {"-1", "-t", "  Leading Blanks", "-a", " Band", "-c", " c", "-Y", "1999"};
+    const Case cases[] = {{track, {}, OverwritePolicy::OverwriteEmptyFields, 3, 2},
+                          {track, {}, OverwritePolicy::OverwriteAllFields, 3, 2},
+                          {{}, blanks, OverwritePolicy::OverwriteEmptyFields, 128, 128}};
+    FileRecord& row = f.addFile("Band - Song.mp3");
+    f.showVolume(1);
+    const QString path = row.fullPath();
+    for (const Case& c : cases) {
+        test::makeTaggedMp3(path, c.lame, c.eyeD3);
+        f.reader.Open(path); // the row as a scan preferring ID3v1 fills it
+        row.setValue(Field::Title, f.reader.Tag().ID3v1.Title);
+        row.setValue(Field::Artist, f.reader.Tag().ID3v1.Artist);
+        const QByteArray before = test::readFile(path);
+        ASSERT_TRUE(run(c.policy));
+        const QByteArray after = test::readFile(path);
+        ASSERT_EQ(after.size(), before.size());
+        EXPECT_EQ(after.right(c.fromEnd).left(c.length), before.right(c.fromEnd).left(c.length))
+            << (c.lame + c.eyeD3).join(' ').toStdString() << ' ' << int(c.policy);
+    }
+}
+
 TEST_F(NameToTagRun, RowsHoldWhatANewScanReads)
 {
     const test::TaggedBy tagged[] = {test::TaggedBy::V24AndV1, test::TaggedBy::V24, test::TaggedBy::V1};

@@ -157,6 +157,21 @@ TEST_F(RenameRun, RecommentedRowsHoldWhatANewScanReads)
     }
 }
 
+TEST_F(RenameRun, RecommentKeepsTheFieldsAndGenreTaggersWrote)
+{
+    const QString blanks = f.folder + "blanks.mp3";
+    const QString reference = f.folder + "reference.mp3";
+    song("blanks.mp3", "T", "A");
+    song("reference.mp3", "T", "B");
+    test::makeTaggedMp3(blanks, {}, {"-1", "-t", "  Leading Blanks", "-a", " Band", "-Y", "1999"});
+    test::makeTaggedMp3(reference, {}, {"--to-v2.3", "--text-frame", "TCON:(84)"});
+    const QByteArray before = test::readFile(blanks).right(128);
+    run("%02 - %01", "new");
+    const QByteArray after = test::readFile(f.folder + "A - T.mp3").right(128);
+    EXPECT_EQ(after.left(97), before.left(97)); // all but the comment and genre
+    EXPECT_EQ(quint8(test::readFile(f.folder + "B - T.mp3").back()), 84);
+}
+
 TEST_F(RenameRun, AllVolumesCountsTheWholeCollection)
 {
     song("x.mp3", "T", "A");

@@ -99,8 +99,8 @@ void id3edit::GID3(const QString& strFile)
 void id3edit::winxpbut1_Click()
 {
     const int genre = m_keptGenreCode.value_or(genreCodeOfListPosition(Combo1->currentIndex()));
-    const ID3v1Texts texts{txtTITLE->text(), txtARTIST->text(),   txtALBUM->text(),
-                           txtYEAR->text(),  txtCOMMENTS->text(), QString::number(genre)};
+    const ID3v1Texts texts{txtTITLE->text(),    txtARTIST->text(),      txtALBUM->text(),         txtYEAR->text(),
+                           txtCOMMENTS->text(), QString::number(genre), txtCOMMENTS->isModified()};
     if (WriteID3v1Tag(m_prompt, txtFILE->text(), texts) && m_saved)
         m_saved();
     close();
