@@ -10,7 +10,7 @@ packages=(
   xvfb xauth
   dbus-daemon
   xdg-utils
-  lame
+  lame eyed3
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )
 

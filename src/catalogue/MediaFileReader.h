@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <optional>
 #include <thread>
 
 #include "QueryRows.h"
@@ -17,8 +16,8 @@ class Catalogue;
 class FileRecord;
 class MediaReadAhead;
 class Mp3TagReader;
+class SettingsStore;
 struct MediaContents;
-struct MpegHeaderInfo;
 
 /// The list a scan fills: the collection's master list while a volume is added,
 /// updated or read from a playlist, or the query list for a folder dropped onto it.
@@ -63,15 +62,9 @@ Q_SIGNALS:
     void currentFileChanged(const QString& filename);
 
 private:
-    struct TagTexts;
-
     void addToCollection(const QString& folder, const QString& filename);
     void addToQuery(const QString& folder, const QString& filename);
     MediaContents contentsOf(const QString& fullPath, bool exists);
-    void readMp3(const QString& fullPath, FileRecord& record);
-    void readWav(const QString& fullPath, FileRecord& record);
-    static void writeMp3Values(FileRecord& record, const std::optional<MpegHeaderInfo>& header, const TagTexts& texts);
-    std::optional<double> tagChoice() const;
     int newRowsVolume() const;
 
     Catalogue& m_catalogue;
@@ -81,5 +74,10 @@ private:
     TimedYield m_yield;
     std::unique_ptr<MediaReadAhead> m_readAhead; ///< the running scan's
 };
+
+/// Reads the file of `row` anew as a scan reads it, with `tagReader` and the "ID3"
+/// setting in `settings`, and fills every value a scan fills; Filename, Path and NodeNR
+/// stay. After a tool has written the file, the row then holds what a new scan reads.
+void rescanRow(FileRecord& row, Mp3TagReader& tagReader, const SettingsStore& settings);
 
 } // namespace twinsweep

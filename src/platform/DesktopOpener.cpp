@@ -60,27 +60,40 @@ pid_t startOpener(QByteArray address)
     return posix_spawnp(&pid, program, &settings.actions, &settings.attributes, arguments, environ) == 0 ? pid : -1;
 }
 
-/// Watches one started opener until it ends, through a process file descriptor that
-/// becomes readable then, and reaps it. Its failure is reported while patience lasts.
+/// How often an opener's end is asked for where the system gives no process file
+/// descriptor: often enough that a failure is said within patience.
+constexpr int AskingMs = 100;
+
+/// Watches one started opener until it ends, and reaps it; its failure is reported
+/// while patience lasts. The end is learnt through a process file descriptor that
+/// becomes readable then or, where the system gives none, by asking on a timer.
 class OpenerWatch : public QObject
 {
 public:
     OpenerWatch(pid_t pid, int exitSignal, std::function<void()> failed, QObject* parent)
         : QObject(parent), m_pid(pid), m_exitSignal(exitSignal), m_failed(std::move(failed))
     {
-        auto* notifier = new QSocketNotifier(m_exitSignal.get(), QSocketNotifier::Read, this);
-        connect(notifier, &QSocketNotifier::activated, this, [this, notifier] { reap(*notifier); });
+        if (m_exitSignal.isOpen()) {
+            m_exitNotifier = new QSocketNotifier(m_exitSignal.get(), QSocketNotifier::Read, this);
+            connect(m_exitNotifier, &QSocketNotifier::activated, this, &OpenerWatch::reap);
+        } else {
+            connect(&m_asking, &QTimer::timeout, this, &OpenerWatch::reap);
+            m_asking.start(AskingMs);
+        }
         QTimer::singleShot(PatienceMs, this, [this] { m_failed = nullptr; });
     }
 
 private:
-    void reap(QSocketNotifier& notifier)
+    void reap()
     {
         int status = 0;
         const pid_t reaped = waitpid(m_pid, &status, WNOHANG);
         if (reaped == 0)
             return;
-        notifier.setEnabled(false);
+        // Once reaped, its process id may be given to another child: ask no more.
+        if (m_exitNotifier)
+            m_exitNotifier->setEnabled(false);
+        m_asking.stop();
         deleteLater();
         // -1: reaped elsewhere, its status unknown; it counts as having opened the address.
         const bool failed = reaped == m_pid && !(WIFEXITED(status) && WEXITSTATUS(status) == 0);
@@ -90,21 +103,36 @@ private:
 
     pid_t m_pid;
     Descriptor m_exitSignal;
+    QSocketNotifier* m_exitNotifier = nullptr;
+    QTimer m_asking;
     std::function<void()> m_failed;
 };
 
+/// A program started with SIGCHLD ignored, as some launchers and service managers
+/// start it, has its children reaped by the system and their exit status lost. The
+/// default handling keeps the status for waitpid; a handler of someone's own is kept.
+void keepExitStatusOfChildren()
+{
+    struct sigaction handling = {};
+    if (sigaction(SIGCHLD, nullptr, &handling) == 0 && handling.sa_handler == SIG_IGN)
+        signal(SIGCHLD, SIG_DFL);
+}
+
 } // namespace
+
+int openProcessDescriptor(pid_t pid)
+{
+    // The system call is made directly: the C library's wrapper lacks C linkage here.
+    return int(syscall(SYS_pidfd_open, pid, 0));
+}
 
 bool DesktopOpener::open(const QUrl& address, std::function<void()> failed)
 {
+    keepExitStatusOfChildren();
     const pid_t pid = startOpener(address.toEncoded());
     if (pid < 0)
         return false;
-    // Without a process file descriptor (a kernel before 5.3) the opener goes unwatched.
-    // The system call is made directly: the C library's wrapper lacks C linkage here.
-    const int exitSignal = int(syscall(SYS_pidfd_open, pid, 0));
-    if (exitSignal >= 0)
-        new OpenerWatch(pid, exitSignal, std::move(failed), this);
+    new OpenerWatch(pid, m_processDescriptor(pid), std::move(failed), this);
     return true;
 }
 

@@ -2,9 +2,15 @@
 
 #include <QObject>
 
+#include <sys/types.h>
+
 #include "DesktopLinks.h"
 
 namespace twinsweep {
+
+/// A process file descriptor of the child `pid`, readable once the child has ended;
+/// -1 where the system has none (a kernel before 5.3, a sandbox that refuses the call).
+int openProcessDescriptor(pid_t pid);
 
 /// Opens addresses with the desktop's opener "xdg-open", found on PATH. The opener
 /// runs in a session of its own and is never stopped by this program, so the browser
@@ -15,8 +21,14 @@ class DesktopOpener : public QObject, public DesktopLinks
 {
     Q_OBJECT
 public:
-    using QObject::QObject;
+    /// Started openers are watched through the descriptors `processDescriptor` gives.
+    explicit DesktopOpener(int (*processDescriptor)(pid_t) = openProcessDescriptor, QObject* parent = nullptr)
+        : QObject(parent), m_processDescriptor(processDescriptor)
+    {}
     bool open(const QUrl& address, std::function<void()> failed) override;
+
+private:
+    int (*m_processDescriptor)(pid_t);
 };
 
 } // namespace twinsweep

@@ -8,6 +8,7 @@
 
 #include <iterator>
 
+#include <id3v1genres.h>
 #include <id3v2framefactory.h>
 #include <id3v2tag.h>
 #include <textidentificationframe.h>
@@ -74,19 +75,14 @@ std::optional<MpegHeaderInfo> headerOf(TagLib::MPEG::File& file)
 }
 
 /// An ID3v1 text field: its bytes up to the first NUL (an ID3v1.1 comment ends in a
-/// zero byte and the track number) without the blanks around them, decoded once as
-/// Windows-1252.
+/// zero byte and the track number) without the blanks that pad its end, decoded once as
+/// Windows-1252. Leading blanks are the field's own, so that it is written back as it was.
 QString id3v1Text(QByteArrayView tag, qsizetype offset, qsizetype width)
 {
     QByteArrayView field = tag.sliced(offset, width);
     if (const qsizetype end = field.indexOf('\0'); end >= 0)
         field.truncate(end);
-    const auto isWhiteSpace = [](char byte) {
-        return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\f' || byte == '\r';
-    };
-    while (!field.isEmpty() && isWhiteSpace(field.front()))
-        field = field.sliced(1);
-    while (!field.isEmpty() && isWhiteSpace(field.back()))
+    while (field.endsWith(' '))
         field.chop(1);
     return decodeCp1252(field);
 }
@@ -99,29 +95,55 @@ std::optional<ID3v1Fields> id3v1FieldsOf(TagLib::MPEG::File& file)
     return id3v1FieldsOfTag(QByteArrayView(bytes.data(), bytes.size()));
 }
 
-/// The genres of the "TCON" frame, a genre given by its ID3v1 code named from our list,
-/// so that the name maps back to the same code when it is written as an ID3v1 tag.
-QString genreOf(const TagLib::ID3v2::Tag& tag)
+/// One genre of the "TCON" frame, named from our list where it gives an ID3v1 code, so
+/// that the name maps back to that code.
+struct NamedGenre
+{
+    QString name;
+    int code = Id3Genres::NoGenre;
+};
+
+/// A number gives its code (the library hands a reference "(84)" over as "84"), and so
+/// does the standard name of a code of our list ("Fast Fusion" is 84, and it is what a
+/// reference "(84)Fast Fusion" arrives as).
+NamedGenre namedGenre(const QString& genre)
+{
+    bool numeric = false;
+    const int number = genre.toInt(&numeric);
+    if (numeric) {
+        const int code = number >= 0 && number < Id3Genres::NoGenre ? number : Id3Genres::NoGenre;
+        return {Id3Genres::name(code), code};
+    }
+    const int code = TagLib::ID3v1::genreIndex(TagLib::String(genre.toStdString(), TagLib::String::UTF8));
+    if (code < 0 || code >= Id3Genres::Count)
+        return {genre};
+    return {Id3Genres::name(code), code};
+}
+
+/// The frame's genres joined by blanks, and the code of the first that gives one.
+void readGenres(const TagLib::ID3v2::Tag& tag, ID3v2Fields& fields)
 {
     const TagLib::ID3v2::FrameList& frames = tag.frameListMap()["TCON"];
     const auto* frame =
         frames.isEmpty() ? nullptr : dynamic_cast<TagLib::ID3v2::TextIdentificationFrame*>(frames.front());
     if (frame == nullptr)
-        return {};
+        return;
     QStringList genres;
     for (const TagLib::String& field : frame->fieldList()) {
-        bool numeric = false;
-        const int code = toQString(field).toInt(&numeric);
-        const QString genre = numeric ? Id3Genres::name(code) : toQString(field);
-        if (!genre.isEmpty() && !genres.contains(genre))
-            genres.append(genre);
+        const NamedGenre genre = namedGenre(toQString(field));
+        if (fields.GenreCode == Id3Genres::NoGenre)
+            fields.GenreCode = genre.code;
+        if (!genre.name.isEmpty() && !genres.contains(genre.name))
+            genres.append(genre.name);
     }
-    return genres.join(u' ');
+    fields.Genre = genres.join(u' ');
 }
 
 ID3v2Fields fieldsOf(const TagLib::ID3v2::Tag& tag)
 {
-    return {toQString(tag.artist()), toQString(tag.album()), toQString(tag.title()), genreOf(tag), yearOf(tag)};
+    ID3v2Fields fields{toQString(tag.artist()), toQString(tag.album()), toQString(tag.title()), {}, yearOf(tag)};
+    readGenres(tag, fields);
+    return fields;
 }
 
 } // namespace

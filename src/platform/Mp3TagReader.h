@@ -33,7 +33,7 @@ struct ID3v1Fields
 };
 
 /// The fields of a 128-byte ID3v1 tag as the reader reads them (each text up to its
-/// first NUL, without the blanks around it); nothing without the "TAG" marker.
+/// first NUL, without the blanks that pad its end); nothing without the "TAG" marker.
 std::optional<ID3v1Fields> id3v1FieldsOfTag(QByteArrayView tag);
 
 /// The fields of an ID3v2 tag; the year is the text of its year frame, at most its first
@@ -43,8 +43,11 @@ struct ID3v2Fields
     QString Artist;
     QString Album;
     QString Title;
-    QString Genre; // the genre's name where the tag gives it by number
+    QString Genre; // the genres' names, from our list where the tag gives a code
     QString Year;
+    /// The ID3v1 code the genre gives by number ("84", "(84)") or by the standard name of
+    /// a code ("Fast Fusion" is 84, "Alternative Rock" 40); 255 for none.
+    int GenreCode = 255;
 };
 
 /// The tags of a file. `Year` and `Comment` are the ID3v2 tag's, or the ID3v1 tag's

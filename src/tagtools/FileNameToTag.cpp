@@ -4,6 +4,7 @@
 
 #include "ID3v1Writer.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/MediaFileReader.h"
 #include "platform/FileLayer.h"
 #include "platform/Mp3TagReader.h"
 #include "platform/Services.h"
@@ -63,12 +64,9 @@ bool writeTagFromName(TagToolContext& tools, ID3TafFromFileName& parser, const N
     const TagInfo& tag = tools.reader.Tag();
     const ID3v1Texts texts{fields->title, fields->artist, fields->album,
                            tag.Year,      tag.Comment,    QString::number(tag.ID3v1.GenreCode)};
-    const std::optional<ID3v1Fields> stored = WriteID3v1Tag(tools.services.prompt, fullPath, texts);
-    if (!stored)
+    if (!WriteID3v1Tag(tools.services.prompt, fullPath, texts))
         return false;
-    row.setValue(Field::Title, stored->Title);
-    row.setValue(Field::Artist, stored->Artist);
-    row.setValue(Field::Album, stored->Album);
+    rescanRow(row, tools.reader, tools.services.settings);
     return true;
 }
 

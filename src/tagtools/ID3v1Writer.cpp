@@ -62,23 +62,48 @@ std::optional<QByteArray> readLastTagBytes(int fd, off_t length)
     return bytes;
 }
 
-/// An ID3v1.1 tag ends its comment with a zero byte and the track number. A comment that
-/// leaves those two bytes blank keeps the track, so that rewriting the tag unchanged
-/// changes nothing; a longer comment takes all 30 bytes.
-void keepTrackNumber(const QByteArray& oldTag, QByteArray& record)
+/// An ID3v1.1 tag ends its comment with a zero byte and the track number. The track
+/// stays unless the user typed a comment that needs those two bytes; a comment taken
+/// from the file's tags is cut to 28 bytes for it.
+void keepTrackNumber(const QByteArray& oldTag, QByteArray& record, bool commentTyped)
 {
     constexpr qsizetype TrackInTag = 126;
     constexpr qsizetype TrackInRecord = TrackInTag - (TagBytes - RecordBytes);
     const bool hasTrack = oldTag[TrackInTag - 1] == '\0' && oldTag[TrackInTag] != '\0';
-    if (hasTrack && record.sliced(TrackInRecord - 1, 2) == "  ") {
+    if (hasTrack && (!commentTyped || record.sliced(TrackInRecord - 1, 2) == "  ")) {
         record[TrackInRecord - 1] = '\0';
         record[TrackInRecord] = oldTag[TrackInTag];
     }
 }
 
+/// A field whose text stays as it was keeps the file's bytes, padding and all (some
+/// taggers pad with zero bytes), so that a tag written back unchanged stays as it was.
+void keepUnchangedFields(const QByteArray& oldTag, QByteArray& record)
+{
+    struct TextField
+    {
+        QString ID3v1Fields::*text;
+        qsizetype offset; // in the tag
+        qsizetype width;
+    };
+    static constexpr TextField fields[] = {{&ID3v1Fields::Title, 3, 30},
+                                           {&ID3v1Fields::Artist, 33, 30},
+                                           {&ID3v1Fields::Album, 63, 30},
+                                           {&ID3v1Fields::Year, 93, 4},
+                                           {&ID3v1Fields::Comment, 97, 30}};
+    const std::optional<ID3v1Fields> old = id3v1FieldsOfTag(oldTag);
+    const std::optional<ID3v1Fields> now = id3v1FieldsOfTag(QByteArray("TAG" + record));
+    if (!old || !now)
+        return;
+    for (const TextField& field : fields) {
+        if ((*old).*field.text == (*now).*field.text)
+            record.replace(field.offset - 3, field.width, oldTag.sliced(field.offset, field.width));
+    }
+}
+
 /// Writes the tag into the open file; an error leaves the file as it was where it can.
 /// `record` becomes the bytes written.
-std::optional<WriteError> writeTag(int fd, QByteArray& record)
+std::optional<WriteError> writeTag(int fd, QByteArray& record, bool commentTyped)
 {
     struct stat status;
     if (::fstat(fd, &status) != 0)
@@ -90,7 +115,8 @@ std::optional<WriteError> writeTag(int fd, QByteArray& record)
     if (!lastBytes)
         return WriteError{systemError()};
     if (lastBytes->startsWith("TAG")) {
-        keepTrackNumber(*lastBytes, record);
+        keepTrackNumber(*lastBytes, record, commentTyped);
+        keepUnchangedFields(*lastBytes, record);
         if (!writeAll(fd, record, length - RecordBytes))
             return WriteError{systemError()};
         return std::nullopt;
@@ -138,7 +164,7 @@ std::optional<ID3v1Fields> Module1::WriteID3v1Tag(Prompt& prompt, const QString&
         // Without O_CREAT: a missing file is an error, never a new file.
         const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC));
         record = id3v1Record(texts, *genre);
-        error = file.isOpen() ? writeTag(file.get(), record) : WriteError{systemError()};
+        error = file.isOpen() ? writeTag(file.get(), record, texts.commentTyped) : WriteError{systemError()};
     }
     if (!error)
         return id3v1FieldsOfTag(QByteArray("TAG" + record));

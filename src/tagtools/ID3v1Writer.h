@@ -20,6 +20,9 @@ struct ID3v1Texts
     QString year;
     QString comment;
     QString genre;
+    /// Whether the user typed the comment: only a typed comment may take the place of
+    /// an ID3v1.1 track number.
+    bool commentTyped = false;
 };
 
 /// The genre byte of a genre text: the number's absolute value rounded half to even
@@ -32,12 +35,13 @@ QByteArray id3v1Record(const ID3v1Texts& texts, quint8 genre);
 
 namespace Module1 {
 /// Writes an ID3v1 tag into the last 128 bytes of the file at `path`: over an existing
-/// tag (the bytes "TAG" 128 bytes before the end), whose ID3v1.1 track number stays
-/// when the new comment leaves room for it, else appended. Returns the fields as the
-/// tag now holds them, as the tag reader reads them back (cut to their widths, "?" for
-/// what the code page lacks), so that lists can show what the file holds; nothing
-/// after telling the user why the tag was not written. It never creates the file, and
-/// a failed append cuts the file back to its old length.
+/// tag (the bytes "TAG" 128 bytes before the end), whose fields keep their bytes where
+/// their text stays and whose ID3v1.1 track number stays unless a typed comment takes
+/// its place, else appended. Returns the fields as the tag now holds them, as the tag
+/// reader reads them back (cut to their widths, "?" for what the code page lacks), so
+/// that lists can show what the file holds; nothing after telling the user why the tag
+/// was not written. It never creates the file, and a failed append cuts the file back
+/// to its old length.
 std::optional<ID3v1Fields> WriteID3v1Tag(Prompt& prompt, const QString& path, const ID3v1Texts& texts);
 } // namespace Module1
 

@@ -8,21 +8,47 @@ namespace twinsweep {
 
 namespace {
 
-EditorValues recordedValues(const TagInfo& tag, const QString& id3Preference)
+enum class TagVersion { None, ID3v1, ID3v2 };
+
+/// The version whose fields the editor shows under the "ID3" setting.
+TagVersion shownVersion(const TagInfo& tag, const QString& id3Preference)
 {
     const bool v1First = id3Preference.trimmed() == "0";
     const bool v2First = id3Preference.trimmed() == "1";
-    const bool takeV1 = tag.HasID3v1 && (v1First || (v2First && !tag.HasID3v2));
-    const bool takeV2 = tag.HasID3v2 && (v2First || (v1First && !tag.HasID3v1));
-    if (takeV1) {
+    if (tag.HasID3v1 && (v1First || (v2First && !tag.HasID3v2)))
+        return TagVersion::ID3v1;
+    if (tag.HasID3v2 && (v2First || (v1First && !tag.HasID3v1)))
+        return TagVersion::ID3v2;
+    return TagVersion::None;
+}
+
+EditorValues recordedValues(const TagInfo& tag, TagVersion version)
+{
+    if (version == TagVersion::ID3v1) {
         const ID3v1Fields& v1 = tag.ID3v1;
         return {{v1.Title}, {v1.Artist}, {v1.Album}, {v1.Year}, {v1.Comment}, {ID3v1Fields::GenreName(v1.GenreCode)}};
     }
-    if (takeV2) {
+    if (version == TagVersion::ID3v2) {
         const ID3v2Fields& v2 = tag.ID3v2;
         return {{v2.Title}, {v2.Artist}, {v2.Album}, {v2.Year}, {tag.Comment}, {v2.Genre}};
     }
     return {};
+}
+
+/// The code a Save keeps while the user leaves the genre shown alone: the file's ID3v1
+/// code where the genre is that code's name (codes 30 and 84 share "Fusion") or no name
+/// of the list, else the code the ID3v2 genre gives. None for no genre.
+std::optional<int> keptGenreCode(const TagInfo& tag, TagVersion version, const QString& genre)
+{
+    if (genre.isEmpty())
+        return std::nullopt;
+    const bool listed = Id3Genres::codeOf(genre) != Id3Genres::NoGenre;
+    const bool v1Name = genre.compare(ID3v1Fields::GenreName(tag.ID3v1.GenreCode), Qt::CaseInsensitive) == 0;
+    if (tag.HasID3v1 && (v1Name || !listed))
+        return tag.ID3v1.GenreCode;
+    if (version == TagVersion::ID3v2 && tag.ID3v2.GenreCode != Id3Genres::NoGenre)
+        return tag.ID3v2.GenreCode;
+    return std::nullopt;
 }
 
 void suggest(EditorValue& value, const QString& suggestion)
@@ -36,10 +62,9 @@ void suggest(EditorValue& value, const QString& suggestion)
 EditorValues editorValuesFor(const TagInfo& tag, const QString& id3Preference, const QString& path,
                              ID3TafFromFileName& parser, int currentYear)
 {
-    EditorValues values = recordedValues(tag, id3Preference);
-    const QString v1Genre = ID3v1Fields::GenreName(tag.ID3v1.GenreCode);
-    if (tag.HasID3v1 && !v1Genre.isEmpty() && v1Genre.compare(values.genre.text, Qt::CaseInsensitive) == 0)
-        values.genreCode = tag.ID3v1.GenreCode;
+    const TagVersion version = shownVersion(tag, id3Preference);
+    EditorValues values = recordedValues(tag, version);
+    values.genreCode = keptGenreCode(tag, version, values.genre.text);
     parser.setDirStructure(ID3TafFromFileName::ArtistDashTitle);
     parser.setFilename(path);
     parser.GetInfoFromFileName();

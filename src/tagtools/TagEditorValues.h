@@ -26,8 +26,9 @@ struct EditorValues
     EditorValue year;
     EditorValue comment;
     EditorValue genre; // a genre name, "" for none
-    /// The code the file's ID3v1 tag holds for the genre shown, which a Save that leaves
-    /// the genre alone keeps: codes 30 and 84 share the name "Fusion".
+    /// The code a Save that leaves the genre alone writes: the one the file gives, which
+    /// the genre's name may not tell (codes 30 and 84 share "Fusion", and a name outside
+    /// the list shows no entry); none for a suggested genre.
     std::optional<int> genreCode{};
 };
 

@@ -4,6 +4,7 @@
 
 #include "ID3v1Writer.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/MediaFileReader.h"
 #include "platform/FileLayer.h"
 #include "platform/Id3Genres.h"
 #include "platform/Mp3TagReader.h"
@@ -41,9 +42,14 @@ bool isPlainName(const QString& name)
     return !name.contains(u'/') && !name.contains(QChar(u'\0')) && !name.startsWith(u'.');
 }
 
-/// Writes the file's own tag back with the new comment; the comment as the file now
-/// holds it, nothing when not written.
-std::optional<QString> recomment(TagToolContext& tools, const QString& fullPath, const QString& comment)
+/// The ID3v1 code of an ID3v2 genre: the code the tag gives, else that of its text.
+int genreCodeOf(const ID3v2Fields& v2)
+{
+    return v2.GenreCode != Id3Genres::NoGenre ? v2.GenreCode : genreCodeOfText(v2.Genre);
+}
+
+/// Writes the file's own tag back with the new comment; true when written.
+bool recomment(TagToolContext& tools, const QString& fullPath, const QString& comment)
 {
     tools.reader.Open(fullPath);
     const TagInfo& tag = tools.reader.Tag();
@@ -53,12 +59,23 @@ std::optional<QString> recomment(TagToolContext& tools, const QString& fullPath,
         texts = {v1.Title, v1.Artist, v1.Album, v1.Year, comment, QString::number(v1.GenreCode)};
     } else if (tag.HasID3v2) {
         const ID3v2Fields& v2 = tag.ID3v2;
-        texts = {v2.Title, v2.Artist, v2.Album, v2.Year, comment, QString::number(genreCodeOfText(v2.Genre))};
+        texts = {v2.Title, v2.Artist, v2.Album, v2.Year, comment, QString::number(genreCodeOf(v2))};
     } else {
-        return std::nullopt;
+        return false;
     }
-    const std::optional<ID3v1Fields> stored = WriteID3v1Tag(tools.services.prompt, fullPath, texts);
-    return stored ? std::optional(stored->Comment) : std::nullopt;
+    texts.commentTyped = true; // the user's own, in the renamer's comment box
+    return WriteID3v1Tag(tools.services.prompt, fullPath, texts).has_value();
+}
+
+/// Moves the row's file to `newName` within its folder; true when it moved.
+bool moveToName(TagToolContext& tools, FileRecord& row, const QString& newName)
+{
+    if (newName == row.value(Field::Filename) || !isPlainName(newName))
+        return false;
+    if (!tools.files.moveFile(row.fullPath(), row.value(Field::Path) + newName))
+        return false;
+    row.setValue(Field::Filename, newName);
+    return true;
 }
 
 /// One row of the run; true when its file was renamed.
@@ -73,17 +90,11 @@ bool renameFromTag(TagToolContext& tools, const RenameOptions& options, FileReco
     const ExpandedName expanded = expandPattern(options.pattern, fields, options.requireAllFields);
     if (!tools.files.setAttributesNormal(fullPath) || expanded.missingField)
         return false;
-    if (options.comment) {
-        if (const std::optional<QString> stored = recomment(tools, fullPath, *options.comment))
-            row.setValue(Field::Comment, *stored);
-    }
-    const QString newName = expanded.name + ".mp3";
-    if (newName == row.value(Field::Filename) || !isPlainName(newName))
-        return false;
-    if (!tools.files.moveFile(fullPath, row.value(Field::Path) + newName))
-        return false;
-    row.setValue(Field::Filename, newName);
-    return true;
+    const bool recommented = options.comment && recomment(tools, fullPath, *options.comment);
+    const bool renamed = moveToName(tools, row, expanded.name + ".mp3");
+    if (recommented)
+        rescanRow(row, tools.reader, tools.services.settings);
+    return renamed;
 }
 
 } // namespace

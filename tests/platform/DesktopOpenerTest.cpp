@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,6 +11,24 @@
 
 namespace twinsweep {
 namespace {
+
+int noProcessDescriptor(pid_t)
+{
+    return -1;
+}
+
+/// Sets how SIGCHLD is handled while it lives, as a launcher may hand it down.
+class ChildSignal
+{
+public:
+    explicit ChildSignal(sighandler_t handling) : m_before(signal(SIGCHLD, handling)) {}
+    ~ChildSignal() { signal(SIGCHLD, m_before); }
+    ChildSignal(const ChildSignal&) = delete;
+    ChildSignal& operator=(const ChildSignal&) = delete;
+
+private:
+    sighandler_t m_before;
+};
 
 TEST(DesktopOpenerTest, SaysAFailureWhenTheOpenerEndsWithAnyStatusButNought)
 {
@@ -36,6 +55,29 @@ TEST(DesktopOpenerTest, SaysAFailureWhenTheOpenerEndsWithAnyStatusButNought)
             EXPECT_EQ(standIn.argument(), address.toEncoded());
         }
         EXPECT_EQ(failed, c.failed) << c.body.toStdString();
+    }
+}
+
+TEST(DesktopOpenerTest, ReapsTheOpenerAndSaysItsFailureHoweverTheSystemReportsChildren)
+{
+    struct Case
+    {
+        const char* system;
+        int (*processDescriptor)(pid_t);
+        sighandler_t childSignal;
+    };
+    const QList<Case> cases{
+        {"without process file descriptors", noProcessDescriptor, SIG_DFL},
+        {"started with SIGCHLD ignored", openProcessDescriptor, SIG_IGN},
+    };
+    for (const Case& c : cases) {
+        const ChildSignal childSignal(c.childSignal);
+        const test::StandInOpener standIn("exit 3");
+        DesktopOpener opener(c.processDescriptor);
+        bool failed = false;
+        ASSERT_TRUE(opener.open(QUrl("https://example.com/"), [&failed] { failed = true; })) << c.system;
+        EXPECT_TRUE(standIn.waitUntilReaped()) << c.system;
+        EXPECT_TRUE(failed) << c.system;
     }
 }
 

@@ -3,12 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QtEndian>
 
 #include <cmath>
 
 #include "MediaFiles.h"
+#include "Taggers.h"
 #include "TestEnvironment.h"
 #include "platform/Mp3TagReader.h"
 
@@ -91,33 +91,11 @@ TEST(Mp3TagReaderTest, VariableRateFileGivesXingAverageAndLength)
     EXPECT_EQ(reader.Header()->Bitrate, 160);
 }
 
-/// Two seconds of a tone under noise, so that a variable-rate encoder varies its frames.
-QString soundWav()
-{
-    const QString path = mediaFolder() + "/sound.wav";
-    if (QFileInfo::exists(path))
-        return path;
-    test::WavContent format;
-    QByteArray samples;
-    quint32 noise = 1;
-    for (int i = 0; i < 2 * 44100 * 2; ++i) {
-        noise = noise * 1664525u + 1013904223u;
-        const double tone = 8000 * std::sin(i * 0.031) + double(int(noise >> 20) - 2048) * 4;
-        const auto sample = qToLittleEndian(qint16(tone));
-        samples.append(reinterpret_cast<const char*>(&sample), 2);
-    }
-    format.dataBytes = samples.size();
-    test::writeBytes(path, test::riffWave(test::waveFormatChunk(format) + test::riffChunk("data", samples)));
-    return path;
-}
-
-/// Encodes the sound with LAME (`options` such as "-b 160") into `name`.
+/// Encodes a sound with LAME (`options` such as "-b 160") into `name`.
 QString lameFile(const QString& name, const QStringList& options)
 {
     const QString path = mediaFolder() + "/" + name;
-    QProcess lame;
-    lame.start("lame", QStringList{"--quiet"} + options + QStringList{soundWav(), path});
-    EXPECT_TRUE(lame.waitForFinished(60000) && lame.exitCode() == 0) << "lame: " << lame.errorString().toStdString();
+    test::encodeWithLame(path, options);
     return path;
 }
 
@@ -213,7 +191,7 @@ TEST(Mp3TagReaderTest, Id3v1TextIsDecodedOnceAndTheYearKeptAsWritten)
          "1999"},
         {{.title = "T", .year = "c.99", .comment = quoted}, "T", quotedText, "c.99"},
         {{.title = "T", .year = "199?", .comment = "c", .track = 1}, "T", "c", "199?"},
-        {{.title = "  T ", .year = " 99", .comment = "  "}, "T", "", "99"},
+        {{.title = "  T ", .year = " 99", .comment = "  "}, "  T", "", " 99"}, // only the end is padding
         {{.title = "T", .comment = QByteArray(28, '\x85'), .track = 200}, "T", QString(28, u'\u2026'), ""},
     };
     Mp3TagReader reader;
@@ -298,6 +276,30 @@ TEST(Mp3TagReaderTest, GenresGivenByNumberTakeTheProgramsNames)
         EXPECT_EQ(reader.Tag().ID3v2.Genre, c.read) << c.stored.toStdString();
     }
     EXPECT_EQ(ID3v1Fields::GenreName(40), "Alt. Rock");
+}
+
+TEST(Mp3TagReaderTest, GenresGivenByCodeOrReferenceGiveTheirCode)
+{
+    struct Case
+    {
+        QString tagged; // by LAME "--tg", else by eyeD3 as the text of a version 2.3 genre frame
+        QString read;
+        int code;
+    };
+    const Case cases[] = {{"--tg 84", "Fusion", 84},      {"--tg 40", "Alt. Rock", 40}, {"(84)", "Fusion", 84},
+                          {"84", "Fusion", 84},           {"(17)Rock", "Rock", 17},     {"(40)", "Alt. Rock", 40},
+                          {"Synthwave", "Synthwave", 255}};
+    const QString path = mediaFolder() + "/tagger-genre.mp3";
+    Mp3TagReader reader;
+    for (const Case& c : cases) {
+        if (c.tagged.startsWith("--tg"))
+            test::makeTaggedMp3(path, QStringList{"--add-id3v2"} + c.tagged.split(' '));
+        else
+            test::makeTaggedMp3(path, {}, {"--to-v2.3", "--text-frame", "TCON:" + c.tagged});
+        reader.Open(path);
+        EXPECT_EQ(reader.Tag().ID3v2.Genre, c.read) << c.tagged.toStdString();
+        EXPECT_EQ(reader.Tag().ID3v2.GenreCode, c.code) << c.tagged.toStdString();
+    }
 }
 
 TEST(Mp3TagReaderTest, TagCommentAndYearFallBackToId3v1)

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "TagToolTestSupport.h"
+#include "TaggedFiles.h"
+#include "platform/SettingKeys.h"
 #include "tagtools/FileNameToTag.h"
 
 namespace twinsweep {
@@ -111,6 +113,54 @@ TEST_F(NameToTagRun, FieldsTheToolKeepsKeepTheirBytes)
     EXPECT_EQ(f.ui.status.current, "4 of 4 files ID3 tags wrote successfully.");
     for (size_t row = 0; row < before.size(); ++row)
         EXPECT_EQ(test::readFile(f.catalogue.ListFiles[row].fullPath()), before[row]) << row;
+}
+
+TEST_F(NameToTagRun, TracksAndLeadingBlanksTaggersWroteSurvive)
+{
+    struct Case
+    {
+        QStringList lame;
+        QStringList eyeD3;
+        OverwritePolicy policy;
+        qsizetype fromEnd; // the bytes kept, counted from the end of the file
+        qsizetype length;
+    };
+    const QStringList track = {"--add-id3v2", "--tc", "a comment of exactly 30 chars", "--tn", "9"};
+    const QStringList blanks = {"-1", "-t", "  Leading Blanks", "-a", " Band", "-c", " c", "-Y", "1999"};
+    const Case cases[] = {{track, {}, OverwritePolicy::OverwriteEmptyFields, 3, 2},
+                          {track, {}, OverwritePolicy::OverwriteAllFields, 3, 2},
+                          {{}, blanks, OverwritePolicy::OverwriteEmptyFields, 128, 128}};
+    FileRecord& row = f.addFile("Band - Song.mp3");
+    f.showVolume(1);
+    const QString path = row.fullPath();
+    for (const Case& c : cases) {
+        test::makeTaggedMp3(path, c.lame, c.eyeD3);
+        f.reader.Open(path); // the row as a scan preferring ID3v1 fills it
+        row.setValue(Field::Title, f.reader.Tag().ID3v1.Title);
+        row.setValue(Field::Artist, f.reader.Tag().ID3v1.Artist);
+        const QByteArray before = test::readFile(path);
+        ASSERT_TRUE(run(c.policy));
+        const QByteArray after = test::readFile(path);
+        ASSERT_EQ(after.size(), before.size());
+        EXPECT_EQ(after.right(c.fromEnd).left(c.length), before.right(c.fromEnd).left(c.length))
+            << (c.lame + c.eyeD3).join(' ').toStdString() << ' ' << int(c.policy);
+    }
+}
+
+TEST_F(NameToTagRun, RowsHoldWhatANewScanReads)
+{
+    const test::TaggedBy tagged[] = {test::TaggedBy::V24AndV1, test::TaggedBy::V24, test::TaggedBy::V1};
+    for (const test::TaggedBy tags : tagged)
+        f.addFile(QString("Band - Song %1.mp3").arg(int(tags)));
+    f.showVolume(1);
+    for (const char* preferred : {"1", "0"}) {
+        f.ui.settings.setValue(Settings::ID3, preferred);
+        for (size_t row = 0; row < std::size(tagged); ++row)
+            test::writeEyeD3File(f.catalogue.ListFiles[row].fullPath(), tagged[row]);
+        ASSERT_TRUE(run(OverwritePolicy::OverwriteAllFields));
+        for (const FileRecord& row : f.catalogue.ListFiles)
+            EXPECT_EQ(test::rowValues(row), test::newScanOf(row, f.ui.services)) << "ID3 " << preferred;
+    }
 }
 
 TEST_F(NameToTagRun, OverwriteEmptyFieldsKeepsFilledRowValues)

@@ -6,6 +6,7 @@
 #include "MediaFiles.h"
 #include "OrdinaryUser.h"
 #include "ScratchFiles.h"
+#include "Taggers.h"
 #include "platform/Mp3TagReader.h"
 #include "tagtools/ID3v1Writer.h"
 
@@ -54,25 +55,42 @@ TEST_F(WriterTest, RewritesAnExistingTagInPlace)
     EXPECT_EQ(quint8(bytes[327]), 1);
 }
 
-TEST_F(WriterTest, AnId3v1Point1TrackStaysWhereTheCommentLeavesRoom)
+TEST_F(WriterTest, AnId3v1Point1TrackStaysUnlessATypedCommentTakesItsPlace)
 {
     struct Case
     {
         QString comment;
+        bool typed;
         QByteArray lastCommentBytes;
     };
-    const Case cases[] = {{"Short", QByteArray("\0\x07", 2)},
-                          {QString(28, u'c'), QByteArray("\0\x07", 2)},
-                          {QString(29, u'c'), "c "},
-                          {QString(30, u'c'), "cc"}};
+    const QByteArray track("\0\x07", 2);
+    const Case cases[] = {
+        {"Short", true, track},          {QString(28, u'c'), true, track},  {QString(29, u'c'), true, "c "},
+        {QString(30, u'c'), true, "cc"}, {QString(29, u'c'), false, track}, {QString(30, u'c'), false, track}};
     for (const Case& c : cases) {
         const QByteArray old = QByteArray(200, 'x') + test::rawId3v1Tag({.comment = "Old", .track = 7});
         const QString path = fileIn("track.mp3", old);
-        ASSERT_EQ(write(path, {"T", "A", "B", "1999", c.comment, "12"}), 1);
+        ASSERT_EQ(write(path, {"T", "A", "B", "1999", c.comment, "12", c.typed}), 1);
         const QByteArray bytes = test::readFile(path);
         ASSERT_EQ(bytes.size(), old.size());
-        EXPECT_EQ(bytes.right(3).left(2), c.lastCommentBytes) << c.comment.size();
+        EXPECT_EQ(bytes.right(3).left(2), c.lastCommentBytes) << c.comment.size() << (c.typed ? " typed" : "");
     }
+}
+
+TEST_F(WriterTest, FieldsWrittenUnchangedKeepTheirBytes)
+{
+    // eyeD3 pads with zero bytes; a field whose text changes is laid out afresh.
+    const QString path = test::freshFolder("unchanged") + "/eyed3.mp3";
+    test::makeTaggedMp3(path, {}, {"-1", "-t", "  Leading Blanks", "-a", "Band", "-c", " c", "-Y", "1999"});
+    const QByteArray before = test::readFile(path);
+    ASSERT_EQ(write(path, {"  Leading Blanks", "New", "", "1999", " c", "12"}), 1);
+    const QByteArray after = test::readFile(path);
+    ASSERT_EQ(after.size(), before.size());
+    const QByteArray tagBefore = before.right(128);
+    const QByteArray tagAfter = after.right(128);
+    EXPECT_EQ(tagAfter.left(33), tagBefore.left(33));                          // marker and title
+    EXPECT_EQ(tagAfter.mid(33, 30), QByteArray("New").leftJustified(30, ' ')); // artist
+    EXPECT_EQ(tagAfter.mid(63, 64), tagBefore.mid(63, 64));                    // album to comment
 }
 
 TEST_F(WriterTest, CutsLongTextsAndWritesTheCodePage)
@@ -183,7 +201,7 @@ TEST_F(WriterTest, GivesTheFieldsAsTheReaderReadsThemBack)
     const Case cases[] = {{u"\u03a9mega \u4e2d ok"_qs, "?mega ? ok"},
                           {u"Caf\u00e9 \u20ac"_qs, u"Caf\u00e9 \u20ac"_qs},
                           {QString(40, u'a'), QString(30, u'a')},
-                          {"  padded  ", "padded"},
+                          {"  padded  ", "  padded"},
                           {u"a\U0001F600b"_qs, "a?b"}};
     const QString path = test::freshFolder("held") + "/song.mp3";
     Mp3TagReader reader;

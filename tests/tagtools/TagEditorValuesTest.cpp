@@ -64,6 +64,34 @@ TEST(TagEditorValuesTest, AnUntaggedFileGetsSuggestions)
     }
 }
 
+TEST(TagEditorValuesTest, AGenreLeftAloneKeepsTheCodeTheFileGives)
+{
+    struct Case
+    {
+        QString v2Genre;
+        int v2Code; // given by number, reference or standard name
+        std::optional<int> v1Code;
+        std::optional<int> kept;
+    };
+    const Case cases[] = {
+        {"Fusion", 84, {}, 84},      // no ID3v1 tag beside it
+        {"Fusion", 30, 84, 84},      // the names of 30 and 84 are the same
+        {"Synthwave", 255, 40, 40},  // a name outside the list
+        {"Jazz", 8, 17, 8},          // the genre shown
+        {"", 255, 17, std::nullopt}, // the suggestion "Other" is saved
+    };
+    ID3TafFromFileName parser;
+    for (const Case& c : cases) {
+        TagInfo tag = bothTags();
+        tag.HasID3v1 = c.v1Code.has_value();
+        tag.ID3v1.GenreCode = c.v1Code.value_or(255);
+        tag.ID3v2.Genre = c.v2Genre;
+        tag.ID3v2.GenreCode = c.v2Code;
+        const EditorValues values = editorValuesFor(tag, "1", "/m/x.mp3", parser, 2026);
+        EXPECT_EQ(values.genreCode, c.kept) << c.v2Genre.toStdString() << ' ' << c.v1Code.value_or(-1);
+    }
+}
+
 TEST(TagEditorValuesTest, GenreListPositions)
 {
     EXPECT_EQ(genreCodeOfListPosition(18), 17); // "Rock"

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "TagToolTestSupport.h"
+#include "TaggedFiles.h"
 #include "platform/Id3Genres.h"
+#include "platform/SettingKeys.h"
 #include "tagtools/TagRenamer.h"
 
 namespace twinsweep {
@@ -134,7 +136,40 @@ TEST_F(RenameRun, RecommentAddsAnId3v1TagToAnId3v2OnlyFile)
     EXPECT_EQ(tag.ID3v1.Year, "199?");
     EXPECT_EQ(tag.ID3v1.Comment, "New ?mega");
     EXPECT_EQ(tag.ID3v1.GenreCode, 17);
-    EXPECT_EQ(f.catalogue.ListFiles[0].value(Field::Comment), "New ?mega"); // what the file holds
+    EXPECT_EQ(f.catalogue.ListFiles[0].value(Field::Comment), "old"); // the ID3v2 comment a scan reads first
+}
+
+TEST_F(RenameRun, RecommentedRowsHoldWhatANewScanReads)
+{
+    const test::TaggedBy tagged[] = {test::TaggedBy::V24AndV1, test::TaggedBy::V24, test::TaggedBy::V1};
+    for (const test::TaggedBy tags : tagged)
+        song(QString("%1.mp3").arg(int(tags)), "", "A");
+    for (const QString preferred : {"1", "0"}) {
+        f.ui.settings.setValue(Settings::ID3, preferred);
+        for (size_t row = 0; row < std::size(tagged); ++row) {
+            test::writeEyeD3File(f.catalogue.ListFiles[row].fullPath(), tagged[row]);
+            f.catalogue.ListFiles[row].setValue(Field::Title, preferred + QString::number(row)); // the new name
+        }
+        run("%01", "New comment");
+        ASSERT_EQ(f.ui.status.current, "3 of 3 files renamed successfully.");
+        for (const FileRecord& row : f.catalogue.ListFiles)
+            EXPECT_EQ(test::rowValues(row), test::newScanOf(row, f.ui.services)) << "ID3 " << preferred.toStdString();
+    }
+}
+
+TEST_F(RenameRun, RecommentKeepsTheFieldsAndGenreTaggersWrote)
+{
+    const QString blanks = f.folder + "blanks.mp3";
+    const QString reference = f.folder + "reference.mp3";
+    song("blanks.mp3", "T", "A");
+    song("reference.mp3", "T", "B");
+    test::makeTaggedMp3(blanks, {}, {"-1", "-t", "  Leading Blanks", "-a", " Band", "-Y", "1999"});
+    test::makeTaggedMp3(reference, {}, {"--to-v2.3", "--text-frame", "TCON:(84)"});
+    const QByteArray before = test::readFile(blanks).right(128);
+    run("%02 - %01", "new");
+    const QByteArray after = test::readFile(f.folder + "A - T.mp3").right(128);
+    EXPECT_EQ(after.left(97), before.left(97)); // all but the comment and genre
+    EXPECT_EQ(quint8(test::readFile(f.folder + "B - T.mp3").back()), 84);
 }
 
 TEST_F(RenameRun, AllVolumesCountsTheWholeCollection)

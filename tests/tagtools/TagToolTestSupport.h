@@ -7,6 +7,7 @@
 #include "FakeServices.h"
 #include "MediaFiles.h"
 #include "ScratchFiles.h"
+#include "Taggers.h"
 #include "catalogue/Catalogue.h"
 #include "platform/FileLayer.h"
 #include "platform/MediaChannels.h"

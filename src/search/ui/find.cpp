@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QSlider>
 #include <QTabBar>
 #include <QTimer>
@@ -67,8 +68,6 @@ find::find(FindEnvironment& environment, QWidget* parent) : QDialog(parent), m_e
     buildTabs();
     buildButtons();
     connectCheckBoxes();
-    // The window opens on the "Text" tab: the search term is typed first.
-    nam->setFocus();
     connect(&m_environment.state, &FindState::controlsEnabledChanged, this, &find::showControlsEnabled);
     showControlsEnabled(m_environment.state.controlsEnabled());
 
@@ -186,7 +185,7 @@ void find::buildButtons()
     Command2 = new WinXPbut("Close", this);
     Command1->setObjectName("Command1");
     Command2->setObjectName("Command2");
-    Command2->setAutoDefault(false);
+    // Enter presses the focused button, and Find while the keyboard is elsewhere.
     Command1->setDefault(true);
     auto* buttons = new QVBoxLayout;
     buttons->addStretch();
@@ -227,8 +226,34 @@ std::array<std::tuple<XPCheckBox*, QComboBox*, QComboBox*>, PropertyRowCount> fi
 
 void find::showControlsEnabled(bool enabled)
 {
+    // Disabled controls lose the keyboard; the one that had it gets it back at the end.
+    if (!enabled)
+        m_keyboard.remember(*this);
     for (QWidget* control : std::initializer_list<QWidget*>{TabStrip1, Frame1, Frame2, Frame3, Frame4, Command1})
         control->setEnabled(enabled);
+    if (enabled)
+        m_keyboard.giveBack();
+}
+
+void find::showEvent(QShowEvent* event)
+{
+    // What the user types on opening is the next search's, not a press of the button
+    // that hid the window.
+    if (!event->spontaneous()) {
+        if (QWidget* box = firstBox())
+            box->setFocus(Qt::OtherFocusReason);
+    }
+    QDialog::showEvent(event);
+}
+
+QWidget* find::firstBox() const
+{
+    const QWidget* frame = std::array<QWidget*, 4>{Frame1, Frame2, Frame3, Frame4}[size_t(selectedTab() - 1)];
+    for (QWidget* widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain()) {
+        if (frame->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled())
+            return widget;
+    }
+    return nullptr;
 }
 
 void find::Form_Load()

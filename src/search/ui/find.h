@@ -6,6 +6,7 @@
 #include <functional>
 #include <tuple>
 
+#include "controls/ui/KeyboardKeeper.h"
 #include "duplicates/DuplicateSearch.h"
 #include "search/HitPass.h"
 #include "search/PropertySearch.h"
@@ -124,6 +125,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     /// Esc does nothing: only Close hides the window.
     void reject() override {}
+    /// Each showing puts the keyboard in the selected tab's first box.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildTabs();
@@ -134,6 +137,8 @@ private:
     void buildButtons();
     void connectCheckBoxes();
     void showControlsEnabled(bool enabled);
+    /// The first control of the selected tab that Tab reaches, if any.
+    QWidget* firstBox() const;
     bool scopeChosen(int tab) const;
     void runSearch(int tab);
     void runApproximateSearch();
@@ -147,6 +152,8 @@ private:
 
     FindEnvironment& m_environment;
     bool m_unloadAfterSearch = false;
+    /// The control that had the keyboard when a search took the controls.
+    KeyboardKeeper m_keyboard;
 };
 
 } // namespace twinsweep

@@ -15,6 +15,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <functional>
+
 #include "catalogue/Catalogue.h"
 #include "catalogue/ui/FileListModel.h"
 #include "catalogue/ui/FileListSelection.h"
@@ -118,6 +120,29 @@ private:
     Handler m_onEdited;
 };
 
+/// The volume tree. A key that makes another volume current lists that volume's files at
+/// once, as a click does, so that a command for the selected volume acts on the files in
+/// view; a right click selects for the tree's menu alone, without listing.
+class VolumeTreeWidget : public QTreeWidget
+{
+public:
+    VolumeTreeWidget(std::function<void()> listCurrentVolume, QWidget* parent)
+        : QTreeWidget(parent), m_listCurrentVolume(std::move(listCurrentVolume))
+    {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const QPersistentModelIndex before = currentIndex();
+        QTreeWidget::keyPressEvent(event);
+        if (before != currentIndex())
+            m_listCurrentVolume();
+    }
+
+private:
+    std::function<void()> m_listCurrentVolume;
+};
+
 QTableView* makeFileView(QWidget* parent, FileListModel* model, const QString& name)
 {
     auto* view = new QTableView(parent);
@@ -131,7 +156,7 @@ QTableView* makeFileView(QWidget* parent, FileListModel* model, const QString& n
 
 void Form1::buildViews()
 {
-    TreeView1 = new QTreeWidget(this);
+    TreeView1 = new VolumeTreeWidget([this] { ClickNOD(); }, this);
     TreeView1->setObjectName("TreeView1");
     TreeView1->setHeaderHidden(true);
     TreeView1->setRootIsDecorated(false);

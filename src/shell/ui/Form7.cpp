@@ -1,7 +1,6 @@
 #include "Form7.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -10,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/ui/ListLook.h"
 #include "controls/ui/WinXPbut.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -24,12 +24,7 @@ QTableView* makeListView(QWidget* parent, PrintListModel* model, const PrintList
     auto* view = new QTableView(parent);
     view->setObjectName("ListFiles2");
     view->setModel(model);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setWordWrap(false);
-    view->setShowGrid(false);
-    view->verticalHeader()->hide();
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
+    setListLook(view);
     const QList<PrintColumn> columns = rows.columns();
     for (int column = 0; column < columns.size(); ++column)
         view->setColumnWidth(column, twipsToPixels(columns[column].width, view->logicalDpiX()));

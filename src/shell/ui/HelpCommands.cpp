@@ -41,9 +41,7 @@ void HelpCommands::About_Click()
         m_aboutBox = new frmAbout(&m_window);
         connect(m_aboutBox, &frmAbout::linkChosen, this, &HelpCommands::openAddress);
     }
-    m_aboutBox->show();
-    m_aboutBox->raise();
-    m_aboutBox->activateWindow();
+    m_aboutBox->showInFront();
 }
 
 frmAbout* HelpCommands::aboutBox() const

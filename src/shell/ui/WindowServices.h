@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPointer>
 #include <QProgressBar>
 
 #include <climits>
 
+#include "controls/ui/KeyboardKeeper.h"
 #include "platform/Services.h"
 
 namespace twinsweep {
@@ -31,9 +31,8 @@ private:
 };
 
 /// Hourglass pointer and a disabled window; nested uses count. Disabling the window takes
-/// the keyboard from the widget that had it, and a list whose current row the command
-/// removed has none: both are given back when the window is enabled again, the list's
-/// place as the row now there.
+/// the keyboard from the widget that had it, and a list refilled meanwhile forgets its
+/// current row: both are given back when the window is enabled again.
 class WindowBusyIndicator : public BusyIndicator
 {
 public:
@@ -41,13 +40,9 @@ public:
     void setBusy(bool busy) override;
 
 private:
-    void rememberKeyboard();
-    void restoreKeyboard();
-
     QWidget* m_window;
     int m_depth = 0;
-    QPointer<QWidget> m_keyboard;
-    int m_currentRow = -1;
+    KeyboardKeeper m_keyboard;
 };
 
 } // namespace twinsweep

@@ -80,12 +80,22 @@ void frmAbout::changeEvent(QEvent* event)
         focusMoved();
 }
 
+void frmAbout::showInFront()
+{
+    show();
+    raise();
+    activateWindow();
+    m_askedForFocus = true;
+}
+
 void frmAbout::showEvent(QShowEvent* event)
 {
     // While shown, a click in any window of the program is seen: the box may never
     // have been the active window (the command line's work took the focus first).
     qApp->installEventFilter(this);
     m_hadFocus = false;
+    m_askedForFocus = false;
+    m_behindMessage = false;
     QDialog::showEvent(event);
 }
 
@@ -100,14 +110,23 @@ void frmAbout::focusMoved()
     if (!isVisible())
         return;
     const QWidget* window = QApplication::activeWindow();
-    if (window == this)
+    if (qobject_cast<const QMessageBox*>(window)) {
+        m_behindMessage = m_hadFocus || m_askedForFocus;
+    } else if (window == this) {
         m_hadFocus = true;
-    else if (m_hadFocus)
-        Form_LostFocus(window);
-    // The focus that a message in front of the box hands back as it closes is not the
-    // user's move.
-    if (qobject_cast<const QMessageBox*>(window))
-        m_hadFocus = false;
+        m_askedForFocus = m_behindMessage = false;
+    } else if (window && m_behindMessage) {
+        // A closing message hands the focus to its owner, the main window; that is not
+        // the user's move, and the box the message stood in front of takes it back.
+        m_behindMessage = false;
+        activateWindow();
+    } else if (window) {
+        // Only a focus the box had can be lost; a window system may give it to the main
+        // window first, and then the box stays until the user leaves it.
+        m_askedForFocus = false;
+        if (m_hadFocus)
+            Form_LostFocus(window);
+    }
 }
 
 void frmAbout::Form_LostFocus(const QWidget* window)

@@ -7,6 +7,7 @@
 #include "id3edit.h"
 #include "renamer.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/MediaFileReader.h"
 #include "catalogue/ui/VolumeFileListView.h"
 #include "duplicates/ResultListCommands.h"
 #include "duplicates/ui/ResultListView.h"
@@ -78,13 +79,11 @@ void TagTools::editTagOf(qsizetype tag)
         return;
     const QString fullPath = master[size_t(row)].fullPath();
     auto* editor = new id3edit(m_window.services().prompt, m_window.services().settings, *m_parser, &m_window);
-    editor->setSavedHandler([this, tag, fullPath](const ID3v1Fields& saved) {
-        updateRow(tag, fullPath, {saved.Title, saved.Artist, saved.Album, saved.Comment, saved.Year});
-    });
+    editor->setSavedHandler([this, tag, fullPath] { updateRow(tag, fullPath); });
     editor->GID3(fullPath);
 }
 
-void TagTools::updateRow(qsizetype tag, const QString& fullPath, const QStringList& values)
+void TagTools::updateRow(qsizetype tag, const QString& fullPath)
 {
     Catalogue& catalogue = m_window.catalogue();
     const qsizetype row = rowFromTag(tag);
@@ -92,10 +91,7 @@ void TagTools::updateRow(qsizetype tag, const QString& fullPath, const QStringLi
     if (row < 0 || row >= qsizetype(catalogue.ListFiles.size()) ||
         catalogue.ListFiles[size_t(row)].fullPath() != fullPath)
         return;
-    FileRecord& record = catalogue.ListFiles[size_t(row)];
-    const Field fields[] = {Field::Title, Field::Artist, Field::Album, Field::Comment, Field::Year};
-    for (int i = 0; i < 5; ++i)
-        record.setValue(fields[i], values[i]);
+    rescanRow(catalogue.ListFiles[size_t(row)], *m_reader, m_window.services().settings);
     catalogue.RefreshVolumeFileList(m_window.services());
     catalogue.MarkCollectionChanged();
 }

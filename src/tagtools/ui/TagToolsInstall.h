@@ -37,7 +37,8 @@ private:
     void addMenuEntries();
     /// "Edit ID3 tag" of a list's menu: the editor on the first selected row of `list`.
     ListCommands::Command editFirstSelectedOf(const FileList& list);
-    void updateRow(qsizetype tag, const QString& fullPath, const QStringList& values);
+    /// After a save: the row of the file saved, while it still is that file's, holds what a new scan reads.
+    void updateRow(qsizetype tag, const QString& fullPath);
 
     Form1& m_window;
     std::unique_ptr<SystemFileLayer> m_files;

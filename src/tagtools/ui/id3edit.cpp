@@ -55,6 +55,9 @@ id3edit::id3edit(Prompt& prompt, const SettingsStore& settings, ID3TafFromFileNa
     buttons->addWidget(winxpbut1);
     buttons->addWidget(winxpbut2);
     form->addRow(buttons);
+    // The window opens ready for typing, in the first box that can be written; the path
+    // above it is read-only.
+    txtTITLE->setFocus();
     connect(Combo1, &QComboBox::activated, this, [this] { m_keptGenreCode.reset(); });
     connect(winxpbut1, &WinXPbut::Click, this, &id3edit::winxpbut1_Click);
     connect(winxpbut2, &WinXPbut::Click, this, &QDialog::close);
@@ -96,11 +99,10 @@ void id3edit::GID3(const QString& strFile)
 void id3edit::winxpbut1_Click()
 {
     const int genre = m_keptGenreCode.value_or(genreCodeOfListPosition(Combo1->currentIndex()));
-    const ID3v1Texts texts{txtTITLE->text(), txtARTIST->text(),   txtALBUM->text(),
-                           txtYEAR->text(),  txtCOMMENTS->text(), QString::number(genre)};
-    const std::optional<ID3v1Fields> stored = WriteID3v1Tag(m_prompt, txtFILE->text(), texts);
-    if (stored && m_saved)
-        m_saved(*stored);
+    const ID3v1Texts texts{txtTITLE->text(),    txtARTIST->text(),      txtALBUM->text(),         txtYEAR->text(),
+                           txtCOMMENTS->text(), QString::number(genre), txtCOMMENTS->isModified()};
+    if (WriteID3v1Tag(m_prompt, txtFILE->text(), texts) && m_saved)
+        m_saved();
     close();
 }
 

@@ -15,7 +15,6 @@ class Prompt;
 class SettingsStore;
 class WinXPbut;
 struct EditorValue;
-struct ID3v1Fields;
 
 /// "Advanced ID3v1 Editor": shows one file's tag with suggestions for its empty fields
 /// in green, and saves it as an ID3v1 tag. It is shown without waiting and deleted
@@ -24,8 +23,8 @@ class id3edit : public QDialog
 {
     Q_OBJECT
 public:
-    /// Called after a successful save with the fields as the file now holds them.
-    using SavedHandler = std::function<void(const ID3v1Fields&)>;
+    /// Called after a successful save.
+    using SavedHandler = std::function<void()>;
 
     id3edit(Prompt& prompt, const SettingsStore& settings, ID3TafFromFileName& parser, QWidget* parent = nullptr);
 

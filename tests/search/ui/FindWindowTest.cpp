@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <utility>
 
 #include "CollectionBuilder.h"
 #include "CountingColors.h"
@@ -356,6 +357,83 @@ TEST_F(FindWindowTest, CloseHidesAndShowingAgainKeepsEveryChoice)
     EXPECT_EQ(window->nam->Text(), "abba");
     EXPECT_FALSE(window->Check1->isEnabled());
     EXPECT_FALSE(state.stopFlag().requested()) << "showing again does not load the window again";
+}
+
+TEST_F(FindWindowTest, AfterASearchTheControlThatHadTheKeyboardHasItAgain)
+{
+    const struct
+    {
+        const char* search;
+        int tab;
+        QWidget* (*keyboard)(find&); // presses Enter for Find
+        std::function<void(find&)> choose;
+        bool cancelled;
+    } cases[]{
+        {"text", 1, [](find& w) -> QWidget* { return w.nam->Combo1; }, [](find& w) { w.nam->setText("b."); }, false},
+        {"property", 2, [](find& w) -> QWidget* { return w.Combo2; },
+         [](find& w) {
+             w.Check2->click();
+             w.Combo1->setCurrentText(">");
+             w.Combo2->setCurrentText("128 Kbit/s");
+         },
+         false},
+        {"duplicates", 3, [](find& w) -> QWidget* { return w.Option5; }, [](find& w) { w.Check15->click(); }, false},
+        {"duplicates cancelled", 3, [](find& w) -> QWidget* { return w.Option6; }, [](find&) {}, true},
+        {"advanced", 4, [](find& w) -> QWidget* { return w.Slider1; }, [](find&) {}, false},
+    };
+    for (const auto& c : cases) {
+        window->TabStrip1->setCurrentIndex(c.tab - 1);
+        c.choose(*window);
+        QWidget* keyboard = c.keyboard(*window);
+        keyboard->setFocus();
+        bool cancel = c.cancelled;
+        fake.pump.onProcessEvents = [&] {
+            if (!std::exchange(cancel, false))
+                return;
+            window->Timer1_Timer();
+            QTest::mouseClick(window->Command2, Qt::LeftButton);
+        };
+        fake.status.current.clear();
+        QTest::keyClick(keyboard, Qt::Key_Return);
+        EXPECT_FALSE(fake.status.current.isEmpty()) << c.search << ": Enter ran Find";
+        EXPECT_FALSE(cancel) << c.search << ": Cancel was pressed";
+        EXPECT_EQ(window->focusWidget(), keyboard) << c.search;
+    }
+}
+
+TEST_F(FindWindowTest, ShowingAgainAfterCloseHasTheKeyboardInTheSelectedTabsFirstBox)
+{
+    const QList<QWidget*> firstBoxes{window->nam->Combo1, window->Check2, window->Check15, window->Option9};
+    for (int tab = 1; tab <= 4; ++tab) {
+        window->TabStrip1->setCurrentIndex(tab - 1);
+        QTest::mouseClick(window->Command2, Qt::LeftButton);
+        ASSERT_TRUE(window->isHidden());
+        window->show();
+        EXPECT_EQ(window->focusWidget(), firstBoxes[tab - 1]) << "tab " << tab;
+    }
+}
+
+TEST_F(FindWindowTest, EnterPressesTheFocusedButtonAndOtherwiseFind)
+{
+    window->nam->setText("b.");
+    const struct
+    {
+        const char* keyboard;
+        QList<QWidget*> focusPath; // the last one has the keyboard
+        bool searched;
+    } cases[]{
+        {"Close", {window->Command2}, false},
+        {"the term box after Close", {window->Command2, window->nam->Combo1}, true},
+    };
+    for (const auto& c : cases) {
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.data())); // buttons follow the focus of an active window
+        for (QWidget* widget : c.focusPath)
+            widget->setFocus();
+        QTest::keyClick(c.focusPath.last(), Qt::Key_Return);
+        EXPECT_EQ(catalogue.Duplicates.size(), c.searched ? 2 : 0) << c.keyboard;
+        EXPECT_EQ(window->isHidden(), !c.searched) << c.keyboard;
+    }
 }
 
 } // namespace

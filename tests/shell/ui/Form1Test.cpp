@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -65,6 +66,36 @@ TEST_F(Form1Test, ClickingAVolumeFillsTheFileList)
     clickVolume(1);
     EXPECT_EQ(window->ListFiles2->model()->rowCount(), 2);
     EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(Form1Test, KeysThatMoveTheTreeListTheVolumeTheyReach)
+{
+    test::addVolume(catalogue, "Blues", {"d.mp3"});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const struct
+    {
+        const char* keys;
+        int from;
+        QList<Qt::Key> pressed;
+        QStringList listed;
+    } cases[]{
+        {"Down", 1, {Qt::Key_Down}, {"c.mp3"}},
+        {"Up twice", 3, {Qt::Key_Up, Qt::Key_Up}, {"a.mp3", "b.mp3"}},
+        {"End", 1, {Qt::Key_End}, {"d.mp3"}},
+        {"a volume's first letter", 1, {Qt::Key_J}, {"c.mp3"}},
+    };
+    for (const auto& c : cases) {
+        clickVolume(c.from);
+        for (Qt::Key key : c.pressed)
+            QTest::keyClick(window->TreeView1, key);
+
+        QStringList listed;
+        for (int row = 0; row < window->ListFiles2->model()->rowCount(); ++row)
+            listed << window->ListFiles2->model()->index(row, 0).data().toString();
+        EXPECT_EQ(listed, c.listed) << c.keys;
+        EXPECT_EQ(catalogue.shownVolume(), catalogue.TreeView1.selectedIndex()) << c.keys;
+        EXPECT_EQ(QApplication::focusWidget(), window->TreeView1) << c.keys << ": the tree keeps the keyboard";
+    }
 }
 
 TEST_F(Form1Test, ListsShowTheSharedHeaderPicturesAndTheRowPicture)

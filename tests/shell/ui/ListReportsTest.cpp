@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTableView>
+#include <QTest>
 #include <QToolBar>
 
 #include "ActionTexts.h"
@@ -168,6 +169,37 @@ TEST(ListReportsTest, PrintWindowOpensFilledForTheSelectedVolume)
         ASSERT_EQ(rows->rowCount(), 3);
         EXPECT_EQ(rows->index(2, 0).data().toString(), "c.mp3");
         EXPECT_EQ(rows->index(2, 3).data().toString(), "Jazz");
+    });
+}
+
+TEST(ListReportsTest, TabLeavesThePrintList)
+{
+    ReportsWindow main;
+    main.selectVolume(1);
+    main.window->ClickNOD();
+    inPrintWindow(main, [&](Form7& print) {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&print));
+        QTableView* list = print.ListFiles2;
+        const QModelIndex first = list->model()->index(0, 0);
+        const struct
+        {
+            const char* name;
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            bool leaves;
+        } keys[]{
+            {"Tab", Qt::Key_Tab, Qt::NoModifier, true},
+            {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier, true},
+            {"Ctrl+Tab", Qt::Key_Tab, Qt::ControlModifier, false},
+        };
+        for (const auto& k : keys) {
+            list->setCurrentIndex(first);
+            list->setFocus();
+            ASSERT_EQ(QApplication::focusWidget(), list) << k.name;
+            QTest::keyClick(list, k.key, k.modifiers);
+            EXPECT_EQ(QApplication::focusWidget() != list, k.leaves) << k.name;
+            EXPECT_TRUE(list->currentIndex() == first) << k.name << " moves no cell";
+        }
     });
 }
 

@@ -206,6 +206,27 @@ TEST_F(ViewAndHelpTest, TheAboutBoxStaysUntilTheMainWindowIsClicked)
     }
 }
 
+TEST_F(ViewAndHelpTest, AfterTheSupportMessageTheAboutBoxHasTheKeyboardOrIsGone)
+{
+    auto window = makeWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    // As a window manager does it: the message takes the focus, and its owner gets it
+    // back as the message closes.
+    fake.prompt.whileAsking = [&](const QString&) {
+        QMessageBox message(QMessageBox::NoIcon, "Twinsweep", "Support", QMessageBox::Ok, window.get());
+        message.open();
+        QApplication::processEvents();
+        message.accept();
+        window->activateWindow();
+        QApplication::processEvents();
+    };
+    entry(*window, "info")->trigger();
+    QApplication::processEvents();
+    const frmAbout* box = window->help->aboutBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(!box->isVisible() || box->isActiveWindow());
+}
+
 TEST_F(ViewAndHelpTest, HelpMenuShowsSupportAndOpensTheLinks)
 {
     auto window = makeWindow();

@@ -14,6 +14,8 @@
 #include "FakeServices.h"
 #include "MediaFiles.h"
 #include "ScratchFiles.h"
+#include "Taggers.h"
+#include "TaggedFiles.h"
 #include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "controls/ui/WinXPbut.h"
@@ -87,6 +89,15 @@ TEST_F(TagToolWindows, TheEditorSuggestsAndSaves)
     EXPECT_TRUE(catalogue.CollectionChanged());
 }
 
+TEST_F(TagToolWindows, TheEditorOpensWithTheKeyboardInTitle)
+{
+    id3edit* editor = openEditor();
+    ASSERT_TRUE(editor);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
+    QTest::keyClicks(QApplication::focusWidget(), " live");
+    EXPECT_TRUE(editor->txtTITLE->text().endsWith(" live")) << editor->txtTITLE->text().toStdString();
+}
+
 TEST_F(TagToolWindows, SavingUnchangedValuesKeepsTheFile)
 {
     // Codes 30 and 84 share the name "Fusion".
@@ -120,6 +131,55 @@ TEST_F(TagToolWindows, SavingUnchangedValuesKeepsTheFile)
         QTest::mouseClick(editor->winxpbut1, Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the next opening finds a new editor
         EXPECT_EQ(test::readFile(path), before) << c.file;
+    }
+}
+
+TEST_F(TagToolWindows, AnUnchangedSaveKeepsWhatTaggersWrote)
+{
+    struct Case
+    {
+        QStringList lame;
+        QStringList eyeD3;
+        qsizetype fromEnd; // the bytes kept, counted from the end of the file
+        qsizetype length;
+    };
+    const Case cases[] = {
+        {{"--add-id3v2", "--tg", "84"}, {}, 1, 1}, // the genre byte
+        {{"--add-id3v2", "--tg", "40"}, {}, 1, 1},
+        {{"--add-id3v2", "--tc", "a comment of exactly 30 chars", "--tn", "9"}, {}, 3, 2}, // zero byte and track
+        {{},
+         {"-1", "-t", "  Leading Blanks", "-a", "Band", "-A", "Album", "-c", " c", "-Y", "1999", "-G", "Rock"},
+         128,
+         128},
+    };
+    const QString path = folder + "Band - Song.mp3";
+    for (const Case& c : cases) {
+        test::makeTaggedMp3(path, c.lame, c.eyeD3);
+        const QByteArray before = test::readFile(path);
+        id3edit* editor = openEditor();
+        ASSERT_TRUE(editor);
+        QTest::mouseClick(editor->winxpbut1, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QByteArray after = test::readFile(path);
+        ASSERT_EQ(after.size(), before.size());
+        EXPECT_EQ(after.right(c.fromEnd).left(c.length), before.right(c.fromEnd).left(c.length))
+            << (c.lame + c.eyeD3).join(' ').toStdString();
+    }
+}
+
+TEST_F(TagToolWindows, AfterAnUnchangedSaveTheRowHoldsWhatANewScanReads)
+{
+    const FileRecord& row = catalogue.ListFiles[0];
+    for (const test::TaggedBy tags : {test::TaggedBy::V24AndV1, test::TaggedBy::V24, test::TaggedBy::V1}) {
+        for (const char* preferred : {"1", "0"}) {
+            fake.settings.setValue(Settings::ID3, preferred);
+            test::writeEyeD3File(row.fullPath(), tags);
+            id3edit* editor = openEditor();
+            ASSERT_TRUE(editor);
+            QTest::mouseClick(editor->winxpbut1, Qt::LeftButton);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the next opening finds a new editor
+            EXPECT_EQ(test::rowValues(row), test::newScanOf(row, fake.services)) << int(tags) << " ID3 " << preferred;
+        }
     }
 }
 
