@@ -54,8 +54,8 @@ public:
     /// shows them and no update runs.
     void ClickNOD(Services& services);
     /// Refills `ListFiles2` with the files of the selected volume even when it shows
-    /// them already; empties it when no volume is selected. A refill of the shown volume
-    /// keeps the selection of the rows that come back.
+    /// them already; empties it when no volume is selected. After a refill of the shown
+    /// volume its rows are selected and current as they were.
     void RefreshVolumeFileList(Services& services);
     /// Accepts or refuses `newName` for the volume at `index`; returns true when the
     /// edit is cancelled (the node keeps its old name).

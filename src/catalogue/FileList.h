@@ -75,6 +75,7 @@ public:
     void setSelected(qsizetype first, qsizetype last, bool selected);
     /// Records whether the row is the view's current one; announces nothing.
     void setCurrent(qsizetype index, bool current);
+    /// The files of the rows marked selected and current.
     MarkedFiles markedFiles() const;
     /// Selects the rows of the files `files` names (the other rows keep their selection)
     /// and makes the row of its current file, if it names one, the only current row;
