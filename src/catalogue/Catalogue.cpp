@@ -8,6 +8,25 @@ namespace twinsweep {
 
 namespace {
 constexpr qsizetype ClockBlockRows = 4096;
+
+/// The Tags of the rows a view shows selected and current.
+struct MarkedTags
+{
+    QSet<qsizetype> selected;
+    qsizetype current = 0;
+};
+
+MarkedTags markedTagsOf(const FileList& list)
+{
+    MarkedTags tags;
+    for (const ListRow& row : list.rows()) {
+        if (row.Selected)
+            tags.selected.insert(row.Tag);
+        if (row.Current)
+            tags.current = row.Tag;
+    }
+    return tags;
+}
 } // namespace
 
 Catalogue::Catalogue() : ListFiles2(ListFiles, false), Duplicates(ListFiles, true) {}
@@ -40,8 +59,24 @@ void Catalogue::ClickNOD(Services& services)
         return;
     if (selected == shownVolume() && UpdatevolumeTag.isEmpty())
         return;
+    fillVolumeFileList(services, selected);
+}
 
+void Catalogue::RefreshVolumeFileList(Services& services)
+{
+    const int selected = TreeView1.selectedIndex();
+    if (selected == 0)
+        ListFiles2.clear();
+    else
+        fillVolumeFileList(services, selected);
+}
+
+void Catalogue::fillVolumeFileList(Services& services, int volume)
+{
+    // Busy before the list empties, so the list's current row is noted while it has one.
     BusyGuard busy(services.busy);
+    // The rows of the volume shown come back for the same files, under the same Tags.
+    const MarkedTags marked = volume == shownVolume() ? markedTagsOf(ListFiles2) : MarkedTags();
     ListFiles2.clear();
     services.status.setStatusText("Reading collection's data... Please wait...");
 
@@ -57,8 +92,11 @@ void Catalogue::ClickNOD(Services& services)
             services.status.setStatusText("Reading collection's data... " + QString::number(percent) + "% done.");
             yield.yieldNow();
         }
-        if (ListFiles[size_t(row)].nodeNumber() == selected)
-            rows.push_back(ListRow{tagFromRow(row), {}, SystemWindowText, false});
+        if (ListFiles[size_t(row)].nodeNumber() == volume) {
+            const qsizetype tag = tagFromRow(row);
+            rows.push_back(
+                ListRow{tag, {}, SystemWindowText, false, marked.selected.contains(tag), tag == marked.current});
+        }
     }
     ListFiles2.assign(std::move(rows));
     services.status.setStatusText("Done");

@@ -53,6 +53,10 @@ public:
     /// Refills `ListFiles2` with the files of the selected volume, unless it already
     /// shows them and no update runs.
     void ClickNOD(Services& services);
+    /// Refills `ListFiles2` with the files of the selected volume even when it shows
+    /// them already; empties it when no volume is selected. After a refill of the shown
+    /// volume its rows are selected and current as they were.
+    void RefreshVolumeFileList(Services& services);
     /// Accepts or refuses `newName` for the volume at `index`; returns true when the
     /// edit is cancelled (the node keeps its old name).
     bool TreeView1_AfterLabelEdit(Prompt& prompt, int index, const QString& newName);
@@ -81,6 +85,8 @@ Q_SIGNALS:
     void filesRelocated(const std::vector<FileRelocation>& moves);
 
 private:
+    void fillVolumeFileList(Services& services, int volume);
+
     bool m_changed = false;
     LowerList m_lowerList = LowerList::Duplicates;
 };

@@ -108,8 +108,7 @@ void removefl1_Click(Catalogue& catalogue, Services& services, const std::vector
 void removefrmc_Click(Catalogue& catalogue, Services& services, const std::vector<qsizetype>& selectedRows)
 {
     removeFilesOfRows(catalogue, services, catalogue.Duplicates, selectedRows);
-    catalogue.ListFiles2.clear();
-    catalogue.ClickNOD(services);
+    catalogue.RefreshVolumeFileList(services);
     catalogue.MarkCollectionChanged();
     services.status.setStatusText("Done");
 }

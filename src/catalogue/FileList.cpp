@@ -134,6 +134,11 @@ QString FileList::text(qsizetype index, int column) const
     return m_master[size_t(masterRow)].value(column);
 }
 
+QString FileList::fullPath(qsizetype index) const
+{
+    return text(index, int(Field::Path)) + text(index, int(Field::Filename));
+}
+
 void FileList::clear()
 {
     assign({});
@@ -221,6 +226,43 @@ void FileList::setForeColor(qsizetype index, ColorValue color)
 {
     m_rows[size_t(index)].ForeColor = color;
     Q_EMIT rowsChanged(index, index);
+}
+
+void FileList::setSelected(qsizetype first, qsizetype last, bool selected)
+{
+    for (qsizetype index = qMax<qsizetype>(first, 0); index <= last && index < size(); ++index)
+        m_rows[size_t(index)].Selected = selected;
+}
+
+void FileList::setCurrent(qsizetype index, bool current)
+{
+    if (index >= 0 && index < size())
+        m_rows[size_t(index)].Current = current;
+}
+
+MarkedFiles FileList::markedFiles() const
+{
+    MarkedFiles files;
+    for (qsizetype index = 0; index < size(); ++index) {
+        const ListRow& row = m_rows[size_t(index)];
+        if (row.Selected)
+            files.selected.insert(fullPath(index));
+        if (row.Current)
+            files.current = fullPath(index);
+    }
+    return files;
+}
+
+void FileList::markFiles(const MarkedFiles& files)
+{
+    for (qsizetype index = 0; index < size(); ++index) {
+        ListRow& row = m_rows[size_t(index)];
+        const QString path = fullPath(index);
+        row.Selected = row.Selected || files.selected.contains(path);
+        if (!files.current.isEmpty())
+            row.Current = path == files.current;
+    }
+    Q_EMIT marksChanged();
 }
 
 void FileList::announceTextChanges()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <vector>
@@ -19,6 +20,18 @@ struct ListRow
     QString Collection;
     ColorValue ForeColor = SystemWindowText;
     bool Checked = false;
+    /// Selected in the view, and the view's current row. The marks move with the row
+    /// when rows are removed or sorted, so a row that stays keeps them.
+    bool Selected = false;
+    bool Current = false;
+};
+
+/// The files of the rows a view shows selected and current, by full path, so that rows
+/// made anew for the same files can be marked again.
+struct MarkedFiles
+{
+    QSet<QString> selected;
+    QString current;
 };
 
 /// Orders `rows` by the file names of their master records, case ignored; rows with
@@ -58,6 +71,16 @@ public:
     /// list are passed over) and announces them as one change.
     void toggleChecked(const std::vector<qsizetype>& indexes);
     void setForeColor(qsizetype index, ColorValue color);
+    /// Records the selection a view shows for the rows `first` to `last`; announces nothing.
+    void setSelected(qsizetype first, qsizetype last, bool selected);
+    /// Records whether the row is the view's current one; announces nothing.
+    void setCurrent(qsizetype index, bool current);
+    /// The files of the rows marked selected and current.
+    MarkedFiles markedFiles() const;
+    /// Selects the rows of the files `files` names (the other rows keep their selection)
+    /// and makes the row of its current file, if it names one, the only current row;
+    /// announces the change.
+    void markFiles(const MarkedFiles& files);
     /// Tells the views that texts of the master rows changed (a file moved or renamed).
     void announceTextChanges();
 
@@ -76,8 +99,12 @@ Q_SIGNALS:
     void aboutToAppend(qsizetype first, qsizetype last);
     void appended();
     void rowsChanged(qsizetype first, qsizetype last);
+    /// Rows were marked here, not by a view.
+    void marksChanged();
 
 private:
+    QString fullPath(qsizetype index) const;
+
     const std::vector<FileRecord>& m_master;
     bool m_withCollection;
     bool m_sorted = false;

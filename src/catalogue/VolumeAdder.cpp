@@ -143,8 +143,7 @@ void VolumeAdder::AddVolume(const QString& path)
     m_form4.SetName(name);
     const int index = addNode(folder, m_form4.showModal());
     m_catalogue.TreeView1.select(index);
-    m_catalogue.ListFiles2.clear();
-    m_catalogue.ClickNOD(m_services);
+    m_catalogue.RefreshVolumeFileList(m_services);
     m_catalogue.MarkCollectionChanged();
 }
 

@@ -131,6 +131,9 @@ void VolumeUpdater::rescan(int index, const QString& folder)
         if (m_catalogue.ListFiles[row].nodeNumber() == index)
             oldRows.push_back(tagFromRow(qsizetype(row)));
     }
+    // The files found again are new rows; they are selected and current as before.
+    const MarkedFiles marked =
+        m_catalogue.shownVolume() == index ? m_catalogue.ListFiles2.markedFiles() : MarkedFiles();
     m_scanner.beginScan();
     {
         // Busy from the drop of the old rows on, so the list's place outlives the refill.
@@ -141,6 +144,7 @@ void VolumeUpdater::rescan(int index, const QString& folder)
         m_catalogue.ListFiles2.clear();
         m_scanner.frmfndupd.unload();
         m_catalogue.ClickNOD(m_services);
+        m_catalogue.ListFiles2.markFiles(marked);
     }
     m_catalogue.UpdatevolumeTag.clear();
     m_services.status.setStatusText(QString::number(m_scanner.FoundCount) + " Item(s) added");

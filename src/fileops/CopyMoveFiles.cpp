@@ -74,7 +74,7 @@ void moveToFolder(FileOpsContext& ops, ActingList list, const std::vector<qsizet
         BusyGuard busy(ui.busy);
         counts = moveFiles(ops, tagsOfRows(actingRows(ops.catalogue, list), selectedRows), folder);
         if (list == ActingList::Duplicates)
-            RefreshVolumeFileList(ops.catalogue, ui);
+            ops.catalogue.RefreshVolumeFileList(ui);
     }
     ops.catalogue.MarkCollectionChanged();
     ui.status.setStatusText(countText(counts, " file(s) moved successfully."));

@@ -48,7 +48,7 @@ void Delete_Click(FileOpsContext& ops)
     BusyGuard busy(ui.busy);
     ops.catalogue.MarkCollectionChanged();
     const WalkCounts counts = deleteCheckedFiles(ops);
-    RefreshVolumeFileList(ops.catalogue, ui);
+    ops.catalogue.RefreshVolumeFileList(ui);
     ui.status.setStatusText(countText(counts, " files deleted successfully."));
 }
 

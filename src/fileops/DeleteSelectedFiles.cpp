@@ -46,7 +46,7 @@ void deleteSelectedFiles(FileOpsContext& ops, ActingList list, const std::vector
         BusyGuard busy(ui.busy);
         const WalkCounts counts = deleteFiles(ops, tagsOfRows(actingRows(ops.catalogue, list), selectedRows));
         if (list == ActingList::Duplicates)
-            RefreshVolumeFileList(ops.catalogue, ui);
+            ops.catalogue.RefreshVolumeFileList(ui);
         ui.status.setStatusText(countText(counts, " file(s) deleted successfully."));
     }
     ops.catalogue.MarkCollectionChanged();

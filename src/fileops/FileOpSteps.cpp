@@ -1,6 +1,5 @@
 #include "FileOpSteps.h"
 
-#include "catalogue/Catalogue.h"
 #include "platform/FileLayer.h"
 #include "platform/SettingKeys.h"
 #include "platform/SettingsStore.h"
@@ -32,13 +31,6 @@ bool SendToRecycle(FileLayer& files, const QString& strFile)
 bool Module1::TruncateAndDeleteFile(FileLayer& files, const QString& path)
 {
     return files.removeFile(path);
-}
-
-void RefreshVolumeFileList(Catalogue& catalogue, Services& services)
-{
-    // Emptied first, so the refill runs even when the list shows the selected volume.
-    catalogue.ListFiles2.clear();
-    catalogue.ClickNOD(services);
 }
 
 } // namespace twinsweep

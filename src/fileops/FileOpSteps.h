@@ -46,7 +46,4 @@ namespace Module1 {
 bool TruncateAndDeleteFile(FileLayer& files, const QString& path);
 } // namespace Module1
 
-/// Empties the volume file list and refills it for the volume selected in the tree.
-void RefreshVolumeFileList(Catalogue& catalogue, Services& services);
-
 } // namespace twinsweep

@@ -28,7 +28,7 @@ bool FileRename::AfterLabelEdit(FileOpsContext& ops, ActingList list, const QStr
         return true;
     }
     if (list == ActingList::Duplicates)
-        RefreshVolumeFileList(ops.catalogue, ops.services);
+        ops.catalogue.RefreshVolumeFileList(ops.services);
     ops.services.status.setStatusText("File renamed");
     ops.catalogue.MarkCollectionChanged();
     return false;

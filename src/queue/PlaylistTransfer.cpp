@@ -136,8 +136,7 @@ void PlaylistImport::addImportedVolume(const QString& path, PlaylistFormat forma
     VolumeTree& tree = m_catalogue.TreeView1;
     const VolumeNode node{freeImportedVolumeKey(tree, path), "Nera", importedVolumeName(typedName, tree.count())};
     tree.select(tree.add(node));
-    m_catalogue.ListFiles2.clear();
-    m_catalogue.ClickNOD(m_services);
+    m_catalogue.RefreshVolumeFileList(m_services);
     m_catalogue.MarkCollectionChanged();
 }
 

@@ -52,9 +52,7 @@ qsizetype runOverScope(TagToolContext& tools, SearchScope scope, StopFlag& stop,
             yield.yieldNow();
         }
     }
-    // Emptied first, so the refill runs even when the list shows the selected volume.
-    catalogue.ListFiles2.clear();
-    catalogue.ClickNOD(ui);
+    catalogue.RefreshVolumeFileList(ui);
     stop.clear();
     if (succeeded > 0)
         catalogue.MarkCollectionChanged();

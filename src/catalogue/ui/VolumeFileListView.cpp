@@ -122,11 +122,8 @@ void VolumeFileListView::Sorted_Click()
 {
     setSorted(!isSorted());
     m_services.settings.setValue(Settings::Sorted, booleanText(isSorted()));
-    if (!isSorted()) {
-        // Emptied first, so the refill runs although the volume is already shown.
-        m_catalogue.ListFiles2.clear();
-        m_catalogue.ClickNOD(m_services);
-    }
+    if (!isSorted())
+        m_catalogue.RefreshVolumeFileList(m_services);
 }
 
 void VolumeFileListView::ListFiles2_ColumnClick(int column)

@@ -19,6 +19,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/ui/FileListModel.h"
+#include "catalogue/ui/FileListSelection.h"
 #include "catalogue/ui/HotTracking.h"
 #include "catalogue/ui/ListLook.h"
 #include "controls/MainSplitter.h"
@@ -148,6 +149,7 @@ QTableView* makeFileView(QWidget* parent, FileListModel* model, const QString& n
     view->setObjectName(name);
     view->setModel(model);
     setListLook(view);
+    new FileListSelection(model->list(), view);
     return view;
 }
 } // namespace

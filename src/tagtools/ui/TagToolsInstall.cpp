@@ -92,8 +92,7 @@ void TagTools::updateRow(qsizetype tag, const QString& fullPath)
         catalogue.ListFiles[size_t(row)].fullPath() != fullPath)
         return;
     rescanRow(catalogue.ListFiles[size_t(row)], *m_reader, m_window.services().settings);
-    catalogue.ListFiles2.clear();
-    catalogue.ClickNOD(m_window.services());
+    catalogue.RefreshVolumeFileList(m_window.services());
     catalogue.MarkCollectionChanged();
 }
 

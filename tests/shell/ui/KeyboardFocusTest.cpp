@@ -2,11 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
 #include <QDir>
 #include <QLineEdit>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <functional>
@@ -16,26 +19,38 @@
 #include "MediaFolder.h"
 #include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/ui/ListSelection.h"
 #include "catalogue/ui/VolumeFileListView.h"
 #include "duplicates/ui/ResultListView.h"
 #include "platform/SettingKeys.h"
 #include "platform/VolumeLayer.h"
+#include "shell/ui/Toolbars.h"
+#include "controls/ui/WinXPbut.h"
+#include "tagtools/ui/Form5.h"
+#include "tagtools/ui/id3edit.h"
+#include "tagtools/ui/renamer.h"
 
 namespace twinsweep {
 namespace {
 
-/// The main window over three volumes of real files: the first volume shown, its four
-/// files also in the result list.
+/// The main window over three volumes of real files: the first volume (eight files)
+/// shown, its first four files and the first file of the second volume also in the
+/// result list.
 struct MainWindowOverFiles
 {
     MainWindowOverFiles()
     {
-        addVolume(QDir(test::makeMediaFolder({"a.mp3", "b.mp3", "c.mp3", "d.mp3"})).canonicalPath() + '/');
-        addVolume(QDir(test::makeMediaFolder({"e.mp3", "f.mp3"})).canonicalPath() + '/');
-        addVolume(QDir(test::makeMediaFolder({"g.mp3"})).canonicalPath() + '/');
+        addVolume(QDir(test::makeMediaFolder({"a.mp3", "b.mp3", "c.mp3", "d.mp3", "e.mp3", "f.mp3", "g.mp3", "h.mp3"}))
+                      .canonicalPath() +
+                  '/');
+        addVolume(QDir(test::makeMediaFolder({"i.mp3", "j.mp3"})).canonicalPath() + '/');
+        addVolume(QDir(test::makeMediaFolder({"k.mp3"})).canonicalPath() + '/');
         catalogue.TreeView1.select(1);
-        catalogue.Duplicates.assign(
-            {{1, "Here", 255, true}, {2, "Here", 255, false}, {3, "Here", 255, false}, {4, "Here", 255, false}});
+        catalogue.Duplicates.assign({{1, "Here", 255, true},
+                                     {2, "Here", 255, false},
+                                     {3, "Here", 255, false},
+                                     {4, "Here", 255, false},
+                                     {9, "There", 255, false}});
         fake.settings.setValue(Settings::Backup, "0");
         window =
             std::make_unique<MainWindow>(catalogue, fake.prompt, fake.dialogs, fake.pump, fake.settings, fake.desktop);
@@ -51,6 +66,11 @@ struct MainWindowOverFiles
         for (const QString& name : QDir(folder).entryList(QDir::Files, QDir::Name))
             catalogue.ListFiles.push_back(test::makeRecord(name, folder, index));
         folders << folder;
+    }
+    /// The second volume's medium is no longer in its drive.
+    void unplugSecondVolume()
+    {
+        catalogue.TreeView1.setNodeTag(2, QString::number(catalogue.TreeView1.node(2).Tag.toLongLong() + 1));
     }
     void clickVolume(int index)
     {
@@ -128,6 +148,145 @@ TEST(KeyboardFocusTest, TheWidgetThatHadTheKeyboardKeepsItAfterACommand)
         EXPECT_EQ(QApplication::focusWidget(), widget) << c.command;
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : rig.window.get(), Qt::Key_Down);
         EXPECT_EQ(widget->currentIndex().row(), c.rowAfterDown) << c.command;
+    }
+}
+
+/// Runs a modal tag tool window from the Tools menu and presses its start button once
+/// `choose` has set its options.
+template <typename Tool> void runTagTool(MainWindowOverFiles& rig, const char* action, void (*choose)(Tool&))
+{
+    rig.fake.prompt.answers = {MessageAnswer::Yes};
+    QTimer::singleShot(0, [&rig, choose] {
+        auto* tool = rig.window->findChild<Tool*>();
+        ASSERT_NE(tool, nullptr);
+        choose(*tool);
+        QTest::mouseClick(tool->Command1, Qt::LeftButton);
+    });
+    rig.window->findChild<QAction*>(action)->trigger();
+}
+
+/// A list's current row and its selected rows.
+struct ListPlace
+{
+    int current;
+    std::vector<qsizetype> selected;
+};
+
+ListPlace placeOf(const QAbstractItemView* list)
+{
+    return {list->currentIndex().row(), selectedRowPositions(list->selectionModel())};
+}
+
+void choose(QAbstractItemView* list, const ListPlace& place)
+{
+    QItemSelection chosen;
+    for (const qsizetype row : place.selected)
+        chosen.select(list->model()->index(int(row), 0), list->model()->index(int(row), 0));
+    list->selectionModel()->setCurrentIndex(list->model()->index(place.current, 0), QItemSelectionModel::NoUpdate);
+    list->selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+TEST(KeyboardFocusTest, AListKeepsItsCurrentRowAndTheSelectionOfTheRowsThatStay)
+{
+    using Rig = MainWindowOverFiles;
+    const auto files = [](Rig& r) -> QAbstractItemView* { return r.window->ListFiles2; };
+    const auto results = [](Rig& r) -> QAbstractItemView* { return r.window->Duplicates; };
+    const struct
+    {
+        const char* command;
+        QAbstractItemView* (*widget)(Rig&);
+        ListPlace before;
+        std::function<void(Rig&)> run;
+        ListPlace after;
+    } cases[]{
+        {"Del in the file list with a file that cannot be deleted",
+         files,
+         {4, {0, 2, 4}},
+         [](Rig& r) {
+             QFile::remove(r.folders[0] + "c.mp3");
+             r.fake.prompt.answers = {MessageAnswer::Yes};
+             QTest::keyClick(r.window->ListFiles2, Qt::Key_Delete);
+         },
+         {4, {1}}},
+        {"Del in the result list with a volume not present",
+         results,
+         {0, {0, 3, 4}},
+         [](Rig& r) {
+             r.unplugSecondVolume();
+             r.fake.prompt.answers = {MessageAnswer::Yes};
+             QTest::keyClick(r.window->Duplicates, Qt::Key_Delete);
+         },
+         {0, {2}}},
+        {"Delete file(s) with a checked file on a volume not present",
+         results,
+         {1, {1, 4}},
+         [](Rig& r) {
+             r.unplugSecondVolume();
+             r.catalogue.Duplicates.setChecked(4, true);
+             r.fake.prompt.answers = {MessageAnswer::Yes};
+             r.window->toolbars->button(ToolbarCommand::DeleteFiles)->trigger();
+         },
+         {0, {0, 3}}},
+        {"Save in the tag editor",
+         files,
+         {4, {2, 4}},
+         [](Rig& r) {
+             r.window->volumeFileList->commands().run("editid3a_Click", r.window->volumeFileList->selectedRows());
+             auto* editor = r.window->findChild<id3edit*>();
+             ASSERT_NE(editor, nullptr);
+             QTest::mouseClick(editor->winxpbut1, Qt::LeftButton);
+         },
+         {4, {2, 4}}},
+        {"a renamer run",
+         files,
+         {7, {1, 7}},
+         [](Rig& r) {
+             r.catalogue.ListFiles[7].setValue(Field::Title, "T");
+             r.catalogue.ListFiles[7].setValue(Field::Artist, "A");
+             runTagTool<renamer>(r, "rnmr", [](renamer&) {});
+         },
+         {7, {1, 7}}},
+        {"a file name to tag run",
+         files,
+         {3, {0, 3}},
+         [](Rig& r) {
+             runTagTool<Form5>(r, "filnametotag", [](Form5& tool) {
+                 tool.Combo1->setCurrentIndex(0);
+                 tool.Combo3->setCurrentIndex(0);
+             });
+         },
+         {3, {0, 3}}},
+        {"Update volume",
+         files,
+         {1, {1, 2}},
+         [](Rig& r) {
+             QFile::copy(r.folders[0] + "a.mp3", r.folders[0] + "new.mp3");
+             r.fake.prompt.answers = {MessageAnswer::Yes};
+             r.window->findChild<QAction*>("Updatevolume")->trigger();
+         },
+         {1, {1, 2}}},
+        {"sorting by file name",
+         files,
+         {5, {2, 5}},
+         [](Rig& r) {
+             r.catalogue.ListFiles[0].setValue(Field::Filename, "z.mp3");
+             QTest::mouseClick(r.window->ListFiles2->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                               {r.window->ListFiles2->horizontalHeader()->sectionViewportPosition(0) + 5, 5});
+         },
+         {4, {1, 4}}},
+    };
+    for (const auto& c : cases) {
+        Rig rig;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(rig.window.get()));
+        QAbstractItemView* widget = c.widget(rig);
+        choose(widget, c.before);
+        widget->setFocus();
+        c.run(rig);
+
+        EXPECT_EQ(rig.window->focusWidget(), widget) << c.command;
+        const ListPlace after = placeOf(widget);
+        EXPECT_EQ(after.current, c.after.current) << c.command;
+        EXPECT_EQ(after.selected, c.after.selected) << c.command;
     }
 }
 
