@@ -20,9 +20,9 @@ git ls-files -z -- '*.cpp' '*.h' | xargs -0 -r clang-format --dry-run -Werror
 "$root/scripts/check-layers.sh"
 TWINSWEEP_BUILD_DIR="$build" "$root/scripts/build.sh" "${configure[@]}"
 export QT_QPA_PLATFORM=offscreen
-# Test names carry no parameter values, and a failing case prints its parameter readably.
-if ctest --test-dir "$build" -N | grep 'GetParam() =' ||
-  for suite in "$build"/tests/twinsweep_*_tests; do "$suite" --gtest_list_tests; done | grep -- '-byte object'; then
+# A failing parameterized case prints its parameter readably: GoogleTest shows a
+# parameter without a printer as its bytes.
+if for suite in "$build"/tests/twinsweep_*_tests; do "$suite" --gtest_list_tests; done | grep -- '-byte object'; then
   echo "a test parameter has no printer" >&2
   exit 1
 fi

@@ -54,6 +54,7 @@ struct PlayerKind
     /// plays again or its shuffle is switched, and a track to go after one it does not
     /// know goes last. Other players refuse such a track.
     bool listsLate = false;
+    bool shuffle = false;
 };
 
 /// The MPRIS object of a fake player: keeps a track list and records every call that
@@ -61,7 +62,7 @@ struct PlayerKind
 class FakePlayerObject : public QDBusVirtualObject
 {
 public:
-    explicit FakePlayerObject(const PlayerKind& kind) : m_kind(kind) {}
+    explicit FakePlayerObject(const PlayerKind& kind) : m_kind(kind), m_shuffle(kind.shuffle) {}
 
     QString introspect(const QString&) const override { return {}; }
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
@@ -74,6 +75,11 @@ public:
     {
         const QMutexLocker lock(&m_mutex);
         return m_calls;
+    }
+    bool shuffle() const
+    {
+        const QMutexLocker lock(&m_mutex);
+        return m_shuffle;
     }
     /// The URLs of the track list, in its order.
     QStringList tracks() const
@@ -159,7 +165,7 @@ private:
     std::vector<std::pair<QString, QString>> m_tracks; // id, URL
     QStringList m_listed;                              // the ids its track list shows
     int m_lastId = 0;
-    bool m_shuffle = false;
+    bool m_shuffle;
 };
 
 /// A fake player on the bus under `busName`, answering on a thread of its own: the
@@ -246,6 +252,18 @@ TEST_F(MprisPlayerTest, BatchesArriveInOrderWithTheirUrlsAndPlayReplacesTheList)
 
         winamp.WinampClearPlaylist();
         EXPECT_TRUE(player.object.tracks().isEmpty());
+    }
+}
+
+TEST_F(MprisPlayerTest, PlayLeavesTheShuffleAsItWas)
+{
+    for (const bool shuffle : {false, true}) {
+        SCOPED_TRACE(shuffle ? "shuffle on" : "shuffle off");
+        RunningPlayer vlc("org.mpris.MediaPlayer2.vlc", {.listsLate = true, .shuffle = shuffle});
+        winamp.WinampClearPlaylist();
+        winamp.WinampAddFiles({"/music/a.mp3"});
+        winamp.WinampPlay();
+        EXPECT_EQ(vlc.object.shuffle(), shuffle);
     }
 }
 
