@@ -38,10 +38,10 @@ namespace Module1 {
 /// tag (the bytes "TAG" 128 bytes before the end), whose fields keep their bytes where
 /// their text stays and whose ID3v1.1 track number stays unless a typed comment takes
 /// its place, else appended. Returns the fields as the tag now holds them, as the tag
-/// reader reads them back (cut to their widths, "?" for what the code page lacks), so
-/// that lists can show what the file holds; nothing after telling the user why the tag
-/// was not written. It never creates the file, and a failed append cuts the file back
-/// to its old length.
+/// reader reads them back (cut to their widths, "?" for what the code page lacks);
+/// nothing after telling the user why the tag was not written. It never creates the
+/// file, and a failed append cuts the file back to its old length. Rows are not filled
+/// from the fields returned: a written file is read again as a scan reads it.
 std::optional<ID3v1Fields> WriteID3v1Tag(Prompt& prompt, const QString& path, const ID3v1Texts& texts);
 } // namespace Module1
 
