@@ -8,7 +8,6 @@
 
 #include <iterator>
 
-#include <id3v1genres.h>
 #include <id3v2framefactory.h>
 #include <id3v2tag.h>
 #include <textidentificationframe.h>
@@ -103,21 +102,14 @@ struct NamedGenre
     int code = Id3Genres::NoGenre;
 };
 
-/// A number gives its code (the library hands a reference "(84)" over as "84"), and so
-/// does the standard name of a code of our list ("Fast Fusion" is 84, and it is what a
-/// reference "(84)Fast Fusion" arrives as).
+/// A genre without a code keeps its text. (The library hands a reference "(84)" over
+/// as "84", and "(17)Rock" as "Rock".)
 NamedGenre namedGenre(const QString& genre)
 {
-    bool numeric = false;
-    const int number = genre.toInt(&numeric);
-    if (numeric) {
-        const int code = number >= 0 && number < Id3Genres::NoGenre ? number : Id3Genres::NoGenre;
-        return {Id3Genres::name(code), code};
-    }
-    const int code = TagLib::ID3v1::genreIndex(TagLib::String(genre.toStdString(), TagLib::String::UTF8));
-    if (code < 0 || code >= Id3Genres::Count)
+    const std::optional<int> code = Id3Genres::codeOfText(genre);
+    if (!code)
         return {genre};
-    return {Id3Genres::name(code), code};
+    return {Id3Genres::name(*code), *code};
 }
 
 /// The frame's genres joined by blanks, and the code of the first that gives one.

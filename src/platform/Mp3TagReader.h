@@ -45,8 +45,8 @@ struct ID3v2Fields
     QString Title;
     QString Genre; // the genres' names, from our list where the tag gives a code
     QString Year;
-    /// The ID3v1 code the genre gives by number ("84", "(84)") or by the standard name of
-    /// a code ("Fast Fusion" is 84, "Alternative Rock" 40); 255 for none.
+    /// The ID3v1 code of the first genre that gives one as `Id3Genres::codeOfText` reads
+    /// it ("84", "(84)" and "Fast Fusion" give 84, "Alternative Rock" 40); 255 for none.
     int GenreCode = 255;
 };
 

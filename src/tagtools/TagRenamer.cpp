@@ -1,12 +1,9 @@
 #include "TagRenamer.h"
 
-#include <cmath>
-
 #include "ID3v1Writer.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/MediaFileReader.h"
 #include "platform/FileLayer.h"
-#include "platform/Id3Genres.h"
 #include "platform/Mp3TagReader.h"
 #include "platform/Services.h"
 #include "search/StopFlag.h"
@@ -42,12 +39,6 @@ bool isPlainName(const QString& name)
     return !name.contains(u'/') && !name.contains(QChar(u'\0')) && !name.startsWith(u'.');
 }
 
-/// The ID3v1 code of an ID3v2 genre: the code the tag gives, else that of its text.
-int genreCodeOf(const ID3v2Fields& v2)
-{
-    return v2.GenreCode != Id3Genres::NoGenre ? v2.GenreCode : genreCodeOfText(v2.Genre);
-}
-
 /// Writes the file's own tag back with the new comment; true when written.
 bool recomment(TagToolContext& tools, const QString& fullPath, const QString& comment)
 {
@@ -59,7 +50,8 @@ bool recomment(TagToolContext& tools, const QString& fullPath, const QString& co
         texts = {v1.Title, v1.Artist, v1.Album, v1.Year, comment, QString::number(v1.GenreCode)};
     } else if (tag.HasID3v2) {
         const ID3v2Fields& v2 = tag.ID3v2;
-        texts = {v2.Title, v2.Artist, v2.Album, v2.Year, comment, QString::number(genreCodeOf(v2))};
+        // The reader's code of the genre text; 255 where the text gives none.
+        texts = {v2.Title, v2.Artist, v2.Album, v2.Year, comment, QString::number(v2.GenreCode)};
     } else {
         return false;
     }
@@ -134,15 +126,6 @@ ExpandedName expandPattern(const QString& pattern, const PatternFields& fields, 
         return {pattern, false};
     expanded.name += QStringView(pattern).mid(std::min(literalFrom, pattern.size()));
     return expanded;
-}
-
-int genreCodeOfText(const QString& genre)
-{
-    bool isNumber = false;
-    const double number = genre.trimmed().toDouble(&isNumber);
-    if (isNumber && std::isfinite(number))
-        return number >= 0 && number < 256 ? int(number) : Id3Genres::NoGenre;
-    return Id3Genres::codeOf(genre.trimmed());
 }
 
 bool RenameFromTags(TagToolContext& tools, const RenameOptions& options, StopFlag& stop,

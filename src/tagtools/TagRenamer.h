@@ -30,10 +30,6 @@ struct ExpandedName
 /// followed by another character vanishes with it once the name has begun.
 ExpandedName expandPattern(const QString& pattern, const PatternFields& fields, bool requireAllFields);
 
-/// The ID3v1 genre code for an ID3v2 genre text: a number (its whole part), else a
-/// genre name from the list (letter case ignored), else 255 (no genre).
-int genreCodeOfText(const QString& genre);
-
 /// The choices of one run of the renamer.
 struct RenameOptions
 {

@@ -10,6 +10,7 @@
 #include "MediaFiles.h"
 #include "Taggers.h"
 #include "TestEnvironment.h"
+#include "platform/Id3Genres.h"
 #include "platform/Mp3TagReader.h"
 
 namespace twinsweep {
@@ -258,24 +259,43 @@ TEST(Mp3TagReaderTest, TheId3v2YearIsItsTextUpToFourCharacters)
     }
 }
 
-TEST(Mp3TagReaderTest, GenresGivenByNumberTakeTheProgramsNames)
+TEST(Mp3TagReaderTest, AGenreTextGivesOneCodeAndTheProgramsName)
 {
     struct Case
     {
-        QString stored;
+        QString text;
+        std::optional<int> code; // nothing: the text gives no code, and the tag no genre code
         QString read;
     };
-    const Case cases[] = {{"40", "Alt. Rock"}, {"93", "Psychadel. Rock"}, {"Synthwave", "Synthwave"}, {"200", ""}};
+    const Case cases[] = {
+        {"13", 13, "Pop"},
+        {"(13)", 13, "Pop"},
+        {"(13)Pop", 13, "Pop"},
+        {"Pop", 13, "Pop"},
+        {" rock ", 17, "Rock"},
+        {"Alternative Rock", 40, "Alt. Rock"}, // as TagLib and LAME name 40
+        {"Folk-Rock", 81, "Folk/Rock"},        // as LAME, eyeD3 and mutagen name 81
+        {"Psychadel. Rock", 93, "Psychadel. Rock"},
+        {"Fusion", 30, "Fusion"},
+        {"Fast Fusion", 84, "Fusion"},
+        {"12.0", 12, "Other"},
+        {"17.9", 17, "Rock"},
+        {"147", 147, "Synthpop"},
+        {"148", 148, ""},
+        {"255", 255, ""}, // no genre, as in an ID3v1 tag
+        {"999", 255, ""},
+        {"Synthwave", {}, "Synthwave"},
+        {"", {}, ""},
+    };
+    const QString path = mediaFolder() + "/genre.mp3";
+    Mp3TagReader reader;
     for (const Case& c : cases) {
-        Mp3Content content;
-        content.id3v2 = TagContent{.title = "t", .genre = c.stored};
-        const QString path = mediaFolder() + "/genre.mp3";
-        test::writeMp3(path, content);
-        Mp3TagReader reader;
+        EXPECT_EQ(Id3Genres::codeOfText(c.text), c.code) << c.text.toStdString();
+        test::writeMp3(path, {.id3v2 = TagContent{.title = "t", .genre = c.text}});
         reader.Open(path);
-        EXPECT_EQ(reader.Tag().ID3v2.Genre, c.read) << c.stored.toStdString();
+        EXPECT_EQ(reader.Tag().ID3v2.GenreCode, c.code.value_or(Id3Genres::NoGenre)) << c.text.toStdString();
+        EXPECT_EQ(reader.Tag().ID3v2.Genre, c.read) << c.text.toStdString();
     }
-    EXPECT_EQ(ID3v1Fields::GenreName(40), "Alt. Rock");
 }
 
 TEST(Mp3TagReaderTest, GenresGivenByCodeOrReferenceGiveTheirCode)

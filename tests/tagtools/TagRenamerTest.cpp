@@ -2,7 +2,6 @@
 
 #include "TagToolTestSupport.h"
 #include "TaggedFiles.h"
-#include "platform/Id3Genres.h"
 #include "platform/SettingKeys.h"
 #include "tagtools/TagRenamer.h"
 
@@ -42,20 +41,6 @@ TEST(TagRenamerTest, PatternExpansion)
     }
     EXPECT_EQ(withStandIns({"  ", "", "", "", ""}),
               (PatternFields{"Unknown Title", "Unknown Artist", "Unknown Album", "Unknown Year", "Uncommented"}));
-}
-
-TEST(TagRenamerTest, GenreTextsOfId3v2Tags)
-{
-    EXPECT_EQ(genreCodeOfText("17"), 17);
-    EXPECT_EQ(genreCodeOfText("17.9"), 17);
-    EXPECT_EQ(genreCodeOfText("rock"), 17);
-    EXPECT_EQ(genreCodeOfText("Psychadel. Rock"), 93);
-    EXPECT_EQ(genreCodeOfText("Fusion"), 30);
-    EXPECT_EQ(genreCodeOfText("Nonsense"), 255);
-    EXPECT_EQ(genreCodeOfText(""), 255);
-    EXPECT_EQ(genreCodeOfText("999"), 255);
-    EXPECT_EQ(Id3Genres::name(147), "Synthpop");
-    EXPECT_EQ(Id3Genres::name(148), "");
 }
 
 struct RenameRun : ::testing::Test
