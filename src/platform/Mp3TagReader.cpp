@@ -27,11 +27,16 @@ QString toQString(const TagLib::String& text)
 }
 
 /// The year frame's text: the library's number would cut "199?" to 199. Version 2.3's
-/// "TYER" frame reaches us as "TDRC".
+/// "TYER" frame reaches us as "TDRC"; without it the release time "TDRL" gives the year,
+/// which is where eyeD3 puts a year it is given.
 QString yearOf(const TagLib::ID3v2::Tag& tag)
 {
-    const TagLib::ID3v2::FrameList& frames = tag.frameListMap()["TDRC"];
-    return frames.isEmpty() ? QString() : toQString(frames.front()->toString()).trimmed().left(4);
+    for (const char* frameId : {"TDRC", "TDRL"}) {
+        const TagLib::ID3v2::FrameList& frames = tag.frameListMap()[frameId];
+        if (!frames.isEmpty())
+            return toQString(frames.front()->toString()).trimmed().left(4);
+    }
+    return {};
 }
 
 /// Whether the first frame carries an "Info" header, the constant-rate form of the Xing

@@ -35,10 +35,32 @@ EditorValues recordedValues(const TagInfo& tag, TagVersion version)
     return {};
 }
 
+/// The tag whose values stand in for the fields the shown one lacks.
+TagVersion otherVersion(const TagInfo& tag, TagVersion shown)
+{
+    if (shown == TagVersion::ID3v1 && tag.HasID3v2)
+        return TagVersion::ID3v2;
+    if (shown == TagVersion::ID3v2 && tag.HasID3v1)
+        return TagVersion::ID3v1;
+    return TagVersion::None;
+}
+
+/// Each field the shown tag lacks takes the other tag's value, as read (not suggested):
+/// a suggestion there would be saved over what the file holds.
+void fillLackingFields(EditorValues& values, const EditorValues& other)
+{
+    for (EditorValue EditorValues::*field : {&EditorValues::title, &EditorValues::artist, &EditorValues::album,
+                                             &EditorValues::year, &EditorValues::comment, &EditorValues::genre}) {
+        if ((values.*field).text.isEmpty())
+            values.*field = other.*field;
+    }
+}
+
 /// The code a Save keeps while the user leaves the genre shown alone: the file's ID3v1
 /// code where the genre is that code's name (codes 30 and 84 share "Fusion") or no name
-/// of the list, else the code the ID3v2 genre gives. None for no genre.
-std::optional<int> keptGenreCode(const TagInfo& tag, TagVersion version, const QString& genre)
+/// of the list, else the code the ID3v2 genre gives, whichever tag the genre came from.
+/// None for no genre.
+std::optional<int> keptGenreCode(const TagInfo& tag, const QString& genre)
 {
     if (genre.isEmpty())
         return std::nullopt;
@@ -46,7 +68,7 @@ std::optional<int> keptGenreCode(const TagInfo& tag, TagVersion version, const Q
     const bool v1Name = genre.compare(ID3v1Fields::GenreName(tag.ID3v1.GenreCode), Qt::CaseInsensitive) == 0;
     if (tag.HasID3v1 && (v1Name || !listed))
         return tag.ID3v1.GenreCode;
-    if (version == TagVersion::ID3v2 && tag.ID3v2.GenreCode != Id3Genres::NoGenre)
+    if (tag.HasID3v2 && tag.ID3v2.GenreCode != Id3Genres::NoGenre)
         return tag.ID3v2.GenreCode;
     return std::nullopt;
 }
@@ -64,7 +86,8 @@ EditorValues editorValuesFor(const TagInfo& tag, const QString& id3Preference, c
 {
     const TagVersion version = shownVersion(tag, id3Preference);
     EditorValues values = recordedValues(tag, version);
-    values.genreCode = keptGenreCode(tag, version, values.genre.text);
+    fillLackingFields(values, recordedValues(tag, otherVersion(tag, version)));
+    values.genreCode = keptGenreCode(tag, values.genre.text);
     parser.setDirStructure(ID3TafFromFileName::ArtistDashTitle);
     parser.setFilename(path);
     parser.GetInfoFromFileName();

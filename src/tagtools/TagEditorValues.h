@@ -36,9 +36,10 @@ struct EditorValues
 inline constexpr char DefaultComment[] = "Catalogued with Twinsweep";
 
 /// The tag's fields in the version the "ID3" setting prefers ("0" ID3v1 first, "1"
-/// ID3v2 first, any other value none), then suggestions for the empty ones: Title and
-/// Artist from a file name "Artist - Title", the default comment, `currentYear` and
-/// the genre "Other". `parser` is used with the "Artist - Title" layout.
+/// ID3v2 first, any other value none), a field it lacks taken from the file's other tag,
+/// then suggestions for the fields neither holds: Title and Artist from a file name
+/// "Artist - Title", the default comment, `currentYear` and the genre "Other". `parser`
+/// is used with the "Artist - Title" layout.
 EditorValues editorValuesFor(const TagInfo& tag, const QString& id3Preference, const QString& path,
                              ID3TafFromFileName& parser, int currentYear);
 

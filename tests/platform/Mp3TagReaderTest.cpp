@@ -259,6 +259,23 @@ TEST(Mp3TagReaderTest, TheId3v2YearIsItsTextUpToFourCharacters)
     }
 }
 
+TEST(Mp3TagReaderTest, AReleaseYearIsTheYearWhereNoRecordingYearIs)
+{
+    struct Case
+    {
+        QStringList eyeD3;
+        QString read;
+    };
+    const Case cases[] = {{{"-Y", "1999"}, "1999"}, {{"-Y", "1999", "--recording-date", "1998"}, "1998"}};
+    Mp3TagReader reader;
+    for (const Case& c : cases) {
+        const QString path = mediaFolder() + "/release-year.mp3";
+        test::makeTaggedMp3(path, {}, QStringList{"--to-v2.4"} + c.eyeD3);
+        reader.Open(path);
+        EXPECT_EQ(reader.Tag().ID3v2.Year, c.read) << c.eyeD3.join(' ').toStdString();
+    }
+}
+
 TEST(Mp3TagReaderTest, AGenreTextGivesOneCodeAndTheProgramsName)
 {
     struct Case

@@ -51,6 +51,38 @@ TEST(TagEditorValuesTest, TheSettingChoosesTheTagVersion)
     }
 }
 
+TEST(TagEditorValuesTest, AFieldThePreferredTagLacksTakesTheOtherTagsValue)
+{
+    TagInfo v2TitleOnly = bothTags(); // as the reader gives it: the comment falls back to ID3v1's
+    v2TitleOnly.ID3v2 = {};
+    v2TitleOnly.ID3v2.Title = "T2";
+    v2TitleOnly.Comment = "C1";
+    TagInfo v1TitleOnly = bothTags();
+    v1TitleOnly.ID3v1 = {};
+    v1TitleOnly.ID3v1.Title = "T1";
+    v1TitleOnly.ID3v2.Genre = "Fusion";
+    v1TitleOnly.ID3v2.GenreCode = 84; // the name of 30 as well
+    struct Case
+    {
+        TagInfo tag;
+        QString preference;
+        QString shown;
+        std::optional<int> genreCode;
+    };
+    const Case cases[] = {
+        {v2TitleOnly, "1", "T2|A1|B1|1991|C1|Rock", 17},
+        {v1TitleOnly, "0", "T1|A2|B2|2002|C2|Fusion", 84},
+    };
+    ID3TafFromFileName parser;
+    for (const Case& c : cases) {
+        const EditorValues v = editorValuesFor(c.tag, c.preference, "/m/Band - Song.mp3", parser, 2026);
+        EXPECT_EQ(shown(v), c.shown) << c.preference.toStdString();
+        EXPECT_EQ(v.genreCode, c.genreCode) << c.preference.toStdString();
+        for (const EditorValue* value : {&v.title, &v.artist, &v.album, &v.year, &v.comment, &v.genre})
+            EXPECT_FALSE(value->suggested) << c.preference.toStdString() << ' ' << value->text.toStdString();
+    }
+}
+
 TEST(TagEditorValuesTest, AnUntaggedFileGetsSuggestions)
 {
     ID3TafFromFileName parser;
@@ -78,7 +110,7 @@ TEST(TagEditorValuesTest, AGenreLeftAloneKeepsTheCodeTheFileGives)
         {"Fusion", 30, 84, 84},      // the names of 30 and 84 are the same
         {"Synthwave", 255, 40, 40},  // a name outside the list
         {"Jazz", 8, 17, 8},          // the genre shown
-        {"", 255, 17, std::nullopt}, // the suggestion "Other" is saved
+        {"", 255, {}, std::nullopt}, // neither tag has one: the suggestion "Other" is saved
     };
     ID3TafFromFileName parser;
     for (const Case& c : cases) {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDate>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -180,6 +181,49 @@ TEST_F(TagToolWindows, AfterAnUnchangedSaveTheRowHoldsWhatANewScanReads)
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the next opening finds a new editor
             EXPECT_EQ(test::rowValues(row), test::newScanOf(row, fake.services)) << int(tags) << " ID3 " << preferred;
         }
+    }
+}
+
+TEST_F(TagToolWindows, AnUnchangedSaveKeepsWhatEitherTagHolds)
+{
+    const QStringList v1{"-1", "-t", "Omega ok", "-a", "Uni Band", "-A", "Uni Album", "-c", "v1 comment"};
+    const QStringList v24{"-2", "--to-v2.4", "--encoding", "utf8",      "-t", u"\u03a9mega \u4e2d ok"_qs,
+                          "-a", "Uni Band",  "-A",         "Uni Album", "-c", u"\u03a9 comment \u4e2d"_qs};
+    const QStringList genreAndYear{"-G", "17", "-Y", "1999"};
+    const QString thisYear = QString::number(QDate::currentDate().year());
+    struct Case
+    {
+        const char* preferred;
+        QStringList firstTag; // eyeD3's arguments, none for an untagged file
+        QStringList secondTag;
+        QString year;
+        QString genre;
+        QColor colour;
+        quint8 genreByte;
+    };
+    const Case cases[] = {
+        {"1", v1 + genreAndYear, v24, "1999", "Rock", Qt::black, 17},  // the ID3v2 tag has no year and no genre
+        {"0", v1, v24 + genreAndYear, "1999", "Other", Qt::black, 12}, // eyeD3's ID3v1 tag has genre 12, no year
+        {"1", {}, {}, thisYear, "Other", QColor(0, 128, 0), 12},       // neither tag: suggestions
+    };
+    const FileRecord& row = catalogue.ListFiles[0];
+    for (const Case& c : cases) {
+        fake.settings.setValue(Settings::ID3, c.preferred);
+        test::makeTaggedMp3(row.fullPath(), {}, c.firstTag);
+        if (!c.secondTag.isEmpty())
+            test::runTool("eyeD3", c.secondTag + QStringList{row.fullPath()});
+        id3edit* editor = openEditor();
+        ASSERT_TRUE(editor);
+        EXPECT_EQ(editor->txtYEAR->text(), c.year) << c.preferred;
+        EXPECT_EQ(editor->Combo1->currentText(), c.genre) << c.preferred;
+        EXPECT_EQ(editor->txtYEAR->palette().color(QPalette::Text), c.colour) << c.preferred;
+        EXPECT_EQ(editor->Combo1->palette().color(QPalette::Text), c.colour) << c.preferred;
+        QTest::mouseClick(editor->winxpbut1, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the next opening finds a new editor
+        const QByteArray id3v1 = test::readFile(row.fullPath()).right(128);
+        EXPECT_EQ(id3v1.mid(93, 4), c.year.toLatin1()) << c.preferred;
+        EXPECT_EQ(quint8(id3v1[127]), c.genreByte) << c.preferred;
+        EXPECT_EQ(test::rowValues(row), test::newScanOf(row, fake.services)) << c.preferred;
     }
 }
 
