@@ -108,17 +108,14 @@ private:
     std::function<void()> m_failed;
 };
 
-/// A program started with SIGCHLD ignored, as some launchers and service managers
-/// start it, has its children reaped by the system and their exit status lost. The
-/// default handling keeps the status for waitpid; a handler of someone's own is kept.
+} // namespace
+
 void keepExitStatusOfChildren()
 {
     struct sigaction handling = {};
     if (sigaction(SIGCHLD, nullptr, &handling) == 0 && handling.sa_handler == SIG_IGN)
         signal(SIGCHLD, SIG_DFL);
 }
-
-} // namespace
 
 int openProcessDescriptor(pid_t pid)
 {
@@ -128,7 +125,6 @@ int openProcessDescriptor(pid_t pid)
 
 bool DesktopOpener::open(const QUrl& address, std::function<void()> failed)
 {
-    keepExitStatusOfChildren();
     const pid_t pid = startOpener(address.toEncoded());
     if (pid < 0)
         return false;
