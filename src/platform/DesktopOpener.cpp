@@ -63,6 +63,10 @@ pid_t startOpener(QByteArray address)
 /// How often an opener's end is asked for where the system gives no process file
 /// descriptor: often enough that a failure is said within patience.
 constexpr int AskingMs = 100;
+/// How often it is asked for once patience is over and only the reaping is left: an
+/// opener that runs the browser itself may live for hours, and an ended one costs no
+/// more than its entry in the process table for the few seconds until it is reaped.
+constexpr int LateAskingMs = 10'000;
 
 /// Watches one started opener until it ends, and reaps it; its failure is reported
 /// while patience lasts. The end is learnt through a process file descriptor that
@@ -80,10 +84,17 @@ public:
             connect(&m_asking, &QTimer::timeout, this, &OpenerWatch::reap);
             m_asking.start(AskingMs);
         }
-        QTimer::singleShot(PatienceMs, this, [this] { m_failed = nullptr; });
+        QTimer::singleShot(PatienceMs, this, &OpenerWatch::patienceOver);
     }
 
 private:
+    void patienceOver()
+    {
+        m_failed = nullptr;
+        if (m_asking.isActive())
+            m_asking.setInterval(LateAskingMs);
+    }
+
     void reap()
     {
         int status = 0;
