@@ -9,6 +9,8 @@
 
 int main(int argc, char** argv)
 {
+    // Before QApplication: the libraries it loads start threads.
+    twinsweep::keepExitStatusOfChildren();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Twinsweep");
     QApplication::setOrganizationName("twinsweep");

@@ -63,6 +63,10 @@ pid_t startOpener(QByteArray address)
 /// How often an opener's end is asked for where the system gives no process file
 /// descriptor: often enough that a failure is said within patience.
 constexpr int AskingMs = 100;
+/// How often it is asked for once patience is over and only the reaping is left: an
+/// opener that runs the browser itself may live for hours, and an ended one costs no
+/// more than its entry in the process table for the few seconds until it is reaped.
+constexpr int LateAskingMs = 10'000;
 
 /// Watches one started opener until it ends, and reaps it; its failure is reported
 /// while patience lasts. The end is learnt through a process file descriptor that
@@ -80,10 +84,17 @@ public:
             connect(&m_asking, &QTimer::timeout, this, &OpenerWatch::reap);
             m_asking.start(AskingMs);
         }
-        QTimer::singleShot(PatienceMs, this, [this] { m_failed = nullptr; });
+        QTimer::singleShot(PatienceMs, this, &OpenerWatch::patienceOver);
     }
 
 private:
+    void patienceOver()
+    {
+        m_failed = nullptr;
+        if (m_asking.isActive())
+            m_asking.setInterval(LateAskingMs);
+    }
+
     void reap()
     {
         int status = 0;
@@ -108,17 +119,14 @@ private:
     std::function<void()> m_failed;
 };
 
-/// A program started with SIGCHLD ignored, as some launchers and service managers
-/// start it, has its children reaped by the system and their exit status lost. The
-/// default handling keeps the status for waitpid; a handler of someone's own is kept.
+} // namespace
+
 void keepExitStatusOfChildren()
 {
     struct sigaction handling = {};
     if (sigaction(SIGCHLD, nullptr, &handling) == 0 && handling.sa_handler == SIG_IGN)
         signal(SIGCHLD, SIG_DFL);
 }
-
-} // namespace
 
 int openProcessDescriptor(pid_t pid)
 {
@@ -128,7 +136,6 @@ int openProcessDescriptor(pid_t pid)
 
 bool DesktopOpener::open(const QUrl& address, std::function<void()> failed)
 {
-    keepExitStatusOfChildren();
     const pid_t pid = startOpener(address.toEncoded());
     if (pid < 0)
         return false;

@@ -79,6 +79,16 @@ TEST_F(CatalogueTest, ClickNODWithoutSelectionOrFilesLeavesStatusAlone)
     EXPECT_EQ(fake.status.current, "Done") << "an empty volume is refilled on every click";
 }
 
+TEST_F(CatalogueTest, RefreshingWithNoVolumeSelectedEmptiesTheFileList)
+{
+    catalogue.TreeView1.select(1);
+    catalogue.ClickNOD(fake.services);
+    ASSERT_EQ(catalogue.ListFiles2.size(), 2);
+    catalogue.TreeView1.select(0);
+    catalogue.RefreshVolumeFileList(fake.services);
+    EXPECT_TRUE(catalogue.ListFiles2.isEmpty());
+}
+
 TEST_F(CatalogueTest, ClickNODReportsProgressWhenItYields)
 {
     for (int i = 0; i < 200000; ++i)
