@@ -180,6 +180,8 @@ bool MonitorRecorder::start()
 
 std::vector<qint16> MonitorRecorder::stop()
 {
+    if (!m_sinceFirstSound.isValid())
+        return {}; // it never recorded
     const qint64 playedBytes = m_firstBytes + m_sinceFirstSound.elapsed() * SampleRate / 1000 * 2;
     const bool complete =
         waitUntil([this, playedBytes] { return recordedBytes() >= playedBytes; }, m_latencyMs + ArrivalMarginMs);
