@@ -11,7 +11,8 @@ packages=(
   dbus-daemon
   xdg-utils
   lame eyed3
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
+  pulseaudio pulseaudio-utils
 )
 
 missing=()
