@@ -6,7 +6,6 @@
 #include <QTableView>
 
 #include "catalogue/Catalogue.h"
-#include "catalogue/ui/ListLook.h"
 #include "catalogue/ui/ListSelection.h"
 #include "catalogue/ui/RoutedListInput.h"
 #include "catalogue/ui/VolumeFileListView.h"
@@ -31,7 +30,6 @@ QueryListView::QueryListView(QTableView* query, const QueryListWiring& wiring, Q
 void QueryListView::setUpView()
 {
     m_view->setModel(new QueryListModel(m_wiring.rows, m_view));
-    setListLook(m_view);
     m_viewport = filterListInput(m_view, this);
 }
 

@@ -29,8 +29,9 @@ struct QueryListWiring
     std::function<void()> stopPlayback; // Esc
 };
 
-/// The query list's view `query`: its columns, its keys (Esc, Enter), the double click,
-/// the right click with its selection rules and the pop-up menu `querymenu`.
+/// The query list's view `query` (a `RowListView` the main window made): its columns, its
+/// keys (Esc, Enter), the double click, the right click with its selection rules and the
+/// pop-up menu `querymenu`.
 class QueryListView : public QObject
 {
     Q_OBJECT

@@ -21,7 +21,7 @@
 #include "catalogue/ui/FileListModel.h"
 #include "catalogue/ui/FileListSelection.h"
 #include "catalogue/ui/HotTracking.h"
-#include "catalogue/ui/ListLook.h"
+#include "catalogue/ui/RowListView.h"
 #include "controls/MainSplitter.h"
 #include "duplicates/ui/ResultListView.h"
 #include "platform/Twips.h"
@@ -145,10 +145,9 @@ private:
 
 QTableView* makeFileView(QWidget* parent, FileListModel* model, const QString& name)
 {
-    auto* view = new QTableView(parent);
+    auto* view = new RowListView(parent);
     view->setObjectName(name);
     view->setModel(model);
-    setListLook(view);
     new FileListSelection(model->list(), view);
     return view;
 }
@@ -167,7 +166,7 @@ void Form1::buildViews()
     m_duplicatesModel = new FileListModel(m_catalogue.Duplicates, true, this);
     ListFiles2 = makeFileView(this, m_filesModel, "ListFiles2");
     Duplicates = makeFileView(this, m_duplicatesModel, "Duplicates");
-    query = new QTableView(this);
+    query = new RowListView(this);
     query->setObjectName("query");
 
     lowerPane = new QStackedWidget(this);

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "catalogue/Catalogue.h"
-#include "catalogue/ui/ListLook.h"
+#include "catalogue/ui/RowListView.h"
 #include "controls/ui/WinXPbut.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -21,10 +21,9 @@ namespace twinsweep {
 namespace {
 QTableView* makeListView(QWidget* parent, PrintListModel* model, const PrintList& rows)
 {
-    auto* view = new QTableView(parent);
+    auto* view = new RowListView(parent);
     view->setObjectName("ListFiles2");
     view->setModel(model);
-    setListLook(view);
     const QList<PrintColumn> columns = rows.columns();
     for (int column = 0; column < columns.size(); ++column)
         view->setColumnWidth(column, twipsToPixels(columns[column].width, view->logicalDpiX()));

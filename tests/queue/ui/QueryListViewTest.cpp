@@ -11,6 +11,7 @@
 #include "ScratchFiles.h"
 #include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/ui/RowListView.h"
 #include "duplicates/ui/ResultListView.h"
 #include "queue/QueryCommands.h"
 #include "queue/QueryList.h"
@@ -38,7 +39,7 @@ protected:
         for (const char* name : {"a.mp3", "there.mp3", "c.mp3", "d.mp3"})
             rows.append({name, folder, "03:00", "Rock", true});
         window.resize(600, 400);
-        view = new QTableView(&window);
+        view = new RowListView(&window);
         view->resize(600, 400);
         queryList = new QueryListView(view, {catalogue, rows, fake.services, player, [this] { ++stops; }}, &window);
         window.show();

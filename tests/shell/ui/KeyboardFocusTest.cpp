@@ -22,8 +22,10 @@
 #include "catalogue/ui/ListSelection.h"
 #include "catalogue/ui/VolumeFileListView.h"
 #include "duplicates/ui/ResultListView.h"
+#include "fileops/SelectedFiles.h"
 #include "platform/SettingKeys.h"
 #include "platform/VolumeLayer.h"
+#include "shell/ui/Form7.h"
 #include "shell/ui/Toolbars.h"
 #include "controls/ui/WinXPbut.h"
 #include "tagtools/ui/Form5.h"
@@ -287,6 +289,125 @@ TEST(KeyboardFocusTest, AListKeepsItsCurrentRowAndTheSelectionOfTheRowsThatStay)
         const ListPlace after = placeOf(widget);
         EXPECT_EQ(after.current, c.after.current) << c.command;
         EXPECT_EQ(after.selected, c.after.selected) << c.command;
+    }
+}
+
+/// Rows counted from the end where negative: -1 is the last row.
+ListPlace fromEnd(const QAbstractItemView* list, ListPlace place)
+{
+    const int count = list->model()->rowCount();
+    const auto resolve = [count](auto row) { return row < 0 ? row + count : row; };
+    place.current = resolve(place.current);
+    for (qsizetype& row : place.selected)
+        row = resolve(row);
+    return place;
+}
+
+using KeyPresses = std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>>;
+
+void press(QWidget* widget, const KeyPresses& keys)
+{
+    for (const auto& [key, modifiers] : keys)
+        QTest::keyClick(widget, key, modifiers);
+}
+
+TEST(KeyboardFocusTest, KeysMoveFromRowToRowInEveryListAndSelectAsTheArrowsDo)
+{
+    MainWindowOverFiles rig;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(rig.window.get()));
+    MainWindow& window = *rig.window;
+    window.volumeFileList->commands().run("addquery_Click", {0, 1, 2, 3, 4, 5, 6, 7});
+    std::unique_ptr<Form7> print;
+    const auto shown = [&window](QTableView* list, const char* entry) {
+        window.findChild<QAction*>(entry)->trigger();
+        return list;
+    };
+    const std::pair<const char*, std::function<QTableView*()>> lists[]{
+        {"file list", [&] { return window.ListFiles2; }},
+        {"result list", [&] { return shown(window.Duplicates, "serachsel"); }},
+        {"query list", [&] { return shown(window.query, "querysel"); }},
+        {"print list",
+         [&] {
+             print = std::make_unique<Form7>(rig.catalogue, rig.fake.services, Form7::PrinterSource(), &window);
+             print->show();
+             return print->ListFiles2;
+         }},
+    };
+    const Qt::KeyboardModifiers none, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier;
+    const struct
+    {
+        const char* keys;
+        ListPlace before;
+        KeyPresses press;
+        ListPlace after;
+    } cases[]{
+        {"End", {1, {1}}, {{Qt::Key_End, none}}, {-1, {-1}}},
+        {"Home", {3, {3}}, {{Qt::Key_Home, none}}, {0, {0}}},
+        {"Ctrl+End", {1, {1}}, {{Qt::Key_End, ctrl}}, {-1, {-1}}},
+        {"Ctrl+Home", {3, {3}}, {{Qt::Key_Home, ctrl}}, {0, {0}}},
+        // The arrow sets where Shift extends the selection from.
+        {"Up, Shift+End", {-2, {-2}}, {{Qt::Key_Up, none}, {Qt::Key_End, shift}}, {-1, {-3, -2, -1}}},
+        {"Down, Shift+Home", {1, {1}}, {{Qt::Key_Down, none}, {Qt::Key_Home, shift}}, {0, {0, 1, 2}}},
+        {"Page Down to the end", {0, {0}}, KeyPresses(8, {Qt::Key_PageDown, none}), {-1, {-1}}},
+        {"Page Up to the top", {-1, {-1}}, KeyPresses(8, {Qt::Key_PageUp, none}), {0, {0}}},
+        {"Ctrl+Down, Ctrl+Down, Ctrl+Space",
+         {0, {0}},
+         {{Qt::Key_Down, ctrl}, {Qt::Key_Down, ctrl}, {Qt::Key_Space, ctrl}},
+         {2, {0, 2}}},
+        {"Ctrl+Space on a selected row", {2, {0, 2}}, {{Qt::Key_Space, ctrl}}, {2, {0}}},
+    };
+    const std::vector<qsizetype> checked = checkedTags(rig.catalogue.Duplicates);
+    for (const auto& [listName, list] : lists) {
+        QTableView* view = list();
+        for (const auto& c : cases) {
+            const std::string name = std::string(listName) + ' ' + c.keys;
+            choose(view, fromEnd(view, c.before));
+            press(view, c.press);
+
+            const ListPlace expected = fromEnd(view, c.after);
+            const ListPlace after = placeOf(view);
+            EXPECT_EQ(after.current, expected.current) << name;
+            EXPECT_EQ(after.selected, expected.selected) << name;
+            EXPECT_EQ(view->currentIndex().column(), 0) << name << " moves sideways";
+            EXPECT_EQ(checkedTags(rig.catalogue.Duplicates), checked) << name;
+        }
+    }
+}
+
+TEST(KeyboardFocusTest, ACommandActsOnTheRowTheKeysReached)
+{
+    using Rig = MainWindowOverFiles;
+    const struct
+    {
+        const char* keys;
+        QTableView* (*list)(Rig&);
+        KeyPresses press;
+        std::function<void(Rig&)> expect;
+    } cases[]{
+        {"End, Del in the file list",
+         [](Rig& r) { return r.window->ListFiles2; },
+         {{Qt::Key_End, {}}, {Qt::Key_Delete, {}}},
+         [](Rig& r) {
+             EXPECT_FALSE(QFile::exists(r.folders[0] + "h.mp3"));
+             EXPECT_TRUE(QFile::exists(r.folders[0] + "a.mp3"));
+         }},
+        {"Ctrl+Down, Space in the result list",
+         [](Rig& r) { return r.window->Duplicates; },
+         {{Qt::Key_Down, Qt::ControlModifier}, {Qt::Key_Space, {}}},
+         [](Rig& r) {
+             EXPECT_EQ(checkedTags(r.catalogue.Duplicates), (std::vector<qsizetype>{1, 2}));
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        Rig rig;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(rig.window.get()));
+        QTableView* list = c.list(rig);
+        choose(list, {0, {0}});
+        list->setFocus();
+        rig.fake.prompt.answers = {MessageAnswer::Yes};
+        press(list, c.press);
+        c.expect(rig);
     }
 }
 
