@@ -8,9 +8,9 @@
 #include "FakePlayerView.h"
 #include "HeadlessServices.h"
 #include "catalogue/cDirEx.h"
+#include "platform/GstPlaybackChannel.h"
 #include "platform/MciInterpreter.h"
 #include "platform/SettingKeys.h"
-#include "platform/ui/QtPlaybackChannel.h"
 #include "playback/Player.h"
 #include "playback/PlayerBar.h"
 #include "playback/PlayerMonitor.h"
@@ -53,7 +53,7 @@ int runPlay(QStringList arguments)
         return 2;
     HeadlessServices headless;
     headless.settings.setValue(Settings::Crossfade, QString::number(crossfade));
-    MciInterpreter interpreter(QtPlaybackChannel::factory());
+    MciInterpreter interpreter(gstPlaybackChannels());
     modMultimedia channels(interpreter);
     QueryList query;
     queueFiles(query, arguments);
