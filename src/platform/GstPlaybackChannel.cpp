@@ -222,7 +222,6 @@ void GstPlaybackChannel::pause()
 {
     if (mode() != PlaybackMode::Playing)
         return;
-    m_lastPosition = positionMs();
     gst_element_set_state(m_playbin, GST_STATE_PAUSED);
     m_mode = PlaybackMode::Paused;
 }
@@ -232,7 +231,7 @@ void GstPlaybackChannel::resume()
     if (mode() != PlaybackMode::Paused)
         return;
     if (gst_element_set_state(m_playbin, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE)
-        return stopAt(m_lastPosition);
+        return stopAt(positionMs());
     m_mode = PlaybackMode::Playing;
 }
 
