@@ -5,13 +5,13 @@ set -euo pipefail
 
 packages=(
   cmake g++ ninja-build pkg-config clang-format
-  qt6-base-dev qt6-multimedia-dev
+  qt6-base-dev
   libtag1-dev libgtest-dev libgmock-dev
   xvfb xauth
   dbus-daemon
   xdg-utils
   lame eyed3
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
+  libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
   pulseaudio pulseaudio-utils
 )
 

@@ -26,7 +26,4 @@ if for suite in "$build"/tests/twinsweep_*_tests; do "$suite" --gtest_list_tests
   echo "a test parameter has no printer" >&2
   exit 1
 fi
-# Qt 6.4's GStreamer back-end can deadlock inside QMediaPlayer::setSource (seen about
-# once in a few hundred runs of the playback tests under the sanitizers): a test that
-# hangs until its timeout runs once more. A test that fails is not run again.
-ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" --repeat after-timeout:2
+ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"

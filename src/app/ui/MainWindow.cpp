@@ -3,8 +3,8 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/ui/RemovalMenus.h"
 #include "fileops/ui/FileOpsInstall.h"
+#include "platform/GstPlaybackChannel.h"
 #include "platform/MciInterpreter.h"
-#include "platform/ui/QtPlaybackChannel.h"
 #include "playback/Player.h"
 #include "playback/PlayerBar.h"
 #include "playback/modMultimedia.h"
@@ -32,7 +32,7 @@ MainWindow::MainWindow(Catalogue& catalogue, Prompt& prompt, FileDialogs& dialog
                        SettingsStore& settings, DesktopLinks& desktop, QWidget* parent)
     : Form1(catalogue, prompt, dialogs, pump, settings, desktop, parent)
 {
-    m_mci = std::make_unique<MciInterpreter>(QtPlaybackChannel::factory());
+    m_mci = std::make_unique<MciInterpreter>(gstPlaybackChannels());
     m_channels = std::make_unique<modMultimedia>(*m_mci);
     lifecycle.CloseAllMedia = [this] { m_channels->CloseAllMedia(); };
     m_queryRows = std::make_unique<QueryList>();

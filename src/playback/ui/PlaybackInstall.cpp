@@ -1,7 +1,6 @@
 #include "PlaybackInstall.h"
 
 #include <QEvent>
-#include <QEventLoop>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTimer>
@@ -53,13 +52,6 @@ FileExists fileExists()
 }
 
 } // namespace
-
-void QtWaitClock::yieldFor(qint64 ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(std::chrono::milliseconds(ms), &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 QString PlayerWidgetsView::sliderTag() const
 {

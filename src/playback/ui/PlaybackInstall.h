@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -11,6 +10,7 @@
 #include "catalogue/ListCommands.h"
 #include "playback/PlayCommands.h"
 #include "playback/PlayerView.h"
+#include "playback/QtWaitClock.h"
 
 class QTableView;
 class QTimer;
@@ -27,18 +27,6 @@ class PlayerPictureButton;
 class QueryList;
 class SliderControl;
 class VolumeTrack;
-
-/// Waits on the monotonic clock while the event loop runs, user input included.
-class QtWaitClock : public WaitClock
-{
-public:
-    QtWaitClock() { m_clock.start(); }
-    qint64 elapsedMs() const override { return m_clock.elapsed(); }
-    void yieldFor(qint64 ms) override;
-
-private:
-    QElapsedTimer m_clock;
-};
 
 /// The position slider and the player bar's buttons as the player sees them. Widgets
 /// that are gone are no longer touched.
