@@ -17,9 +17,9 @@
 #include "ToneAnalysis.h"
 #include "ToneFiles.h"
 #include "catalogue/cDirEx.h"
+#include "platform/GstPlaybackChannel.h"
 #include "platform/MciInterpreter.h"
 #include "platform/SettingKeys.h"
-#include "platform/ui/QtPlaybackChannel.h"
 #include "playback/Player.h"
 #include "playback/PlayerMonitor.h"
 #include "playback/modMultimedia.h"
@@ -38,13 +38,17 @@ constexpr int StepCount = 3;
 // Without a crossfade the queue starts the next file once the position reaches the
 // length's whole seconds: the steps end before that, and only silence follows them.
 constexpr int SilenceMs = 600;
+// Crossfaded files last longer than the crossfade, as tracks do: the next file starts
+// while the current one plays on, not at once.
+constexpr int CrossfadedStepCount = 9;
+constexpr int CrossfadeSeconds = 3;
 constexpr int MonitorIntervalMs = 500;
 constexpr qint64 PlayTimeoutMs = 30000;
 
 /// The playback channels of the program.
 PlaybackChannelFactory programChannels()
 {
-    return QtPlaybackChannel::factory();
+    return gstPlaybackChannels();
 }
 
 /// Runs the event loop until `done` holds; false when it does not within the time limit.
@@ -151,7 +155,8 @@ TEST_P(HeardWholeTest, AQueueWithoutCrossfadeIsHeardWhole)
 
 TEST_P(HeardWholeTest, AQueueWithCrossfadeIsHeardWhole)
 {
-    playQueue(3);
+    files = test::writeToneFiles(FileCount, CrossfadedStepCount, SilenceMs);
+    playQueue(CrossfadeSeconds);
 }
 
 INSTANTIATE_TEST_SUITE_P(RecordingLatency, HeardWholeTest, ::testing::Values(20, 2000),
