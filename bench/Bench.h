@@ -13,6 +13,8 @@ struct Command
     QString name;
     QString usage;
     std::function<int(const QStringList& arguments)> run;
+    /// Runs windows: the tool then starts a QApplication, offscreen unless a platform is named.
+    bool windows = false;
 };
 
 struct Registration

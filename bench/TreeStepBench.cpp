@@ -1,3 +1,8 @@
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTableView>
+#include <QTreeWidget>
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -5,14 +10,109 @@
 #include "Bench.h"
 #include "CollectionBench.h"
 #include "HeadlessServices.h"
+#include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/ui/VolumeFileListView.h"
+#include "platform/DesktopLinks.h"
+#include "platform/ui/QtServices.h"
 
 namespace twinsweep::bench {
 namespace {
 
+/// The wall and CPU time of each step, in ms (CPU time too, since the machine is often shared).
+class StepTimes
+{
+public:
+    void start()
+    {
+        restartClock();
+        m_cpuBefore = processCpuSeconds();
+    }
+    void stop(qsizetype rowsListed)
+    {
+        m_wall.push_back(elapsedSeconds() * 1000.0);
+        m_cpu.push_back((processCpuSeconds() - m_cpuBefore) * 1000.0);
+        m_rowsListed += rowsListed;
+    }
+    int count() const { return int(m_wall.size()); }
+    qsizetype rowsListed() const { return m_rowsListed; }
+    void print()
+    {
+        std::sort(m_wall.begin(), m_wall.end());
+        std::sort(m_cpu.begin(), m_cpu.end());
+        const auto median = [](const std::vector<double>& sorted) { return sorted[sorted.size() / 2]; };
+        std::printf("one step: wall median %.2f ms (max %.2f), CPU median %.2f ms (max %.2f)\n", median(m_wall),
+                    m_wall.back(), median(m_cpu), m_cpu.back());
+    }
+
+private:
+    std::vector<double> m_wall, m_cpu;
+    double m_cpuBefore = 0;
+    qsizetype m_rowsListed = 0;
+};
+
+/// The refill alone, as the tree's selection reaches volume after volume.
+void stepCatalogue(Catalogue& catalogue, HeadlessServices& headless, int steps, StepTimes& times)
+{
+    for (int step = 1; step <= steps; ++step) {
+        catalogue.TreeView1.select(step);
+        times.start();
+        catalogue.ClickNOD(headless.services);
+        times.stop(catalogue.ListFiles2.size());
+    }
+}
+
+class NoDesktop : public DesktopLinks
+{
+public:
+    bool open(const QUrl&, std::function<void()>) override { return false; }
+};
+
+/// Counts the paintings of a widget.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+/// The Down key pressed in the volume tree of the program's own main window, offscreen;
+/// a step lasts until the window has painted the refilled list.
+void stepWindow(Catalogue& catalogue, HeadlessServices& headless, bool sorted, int steps, StepTimes& times)
+{
+    QtEventPump pump;
+    NoDesktop desktop;
+    MainWindow window(catalogue, headless.prompt, headless.dialogs, pump, headless.settings, desktop);
+    window.volumeFileList->setSorted(sorted);
+    window.show();
+    window.TreeView1->setFocus();
+    window.TreeView1->setCurrentItem(window.TreeView1->topLevelItem(0));
+    window.ClickNOD();
+    QCoreApplication::processEvents();
+    PaintCounter painted(window.ListFiles2->viewport());
+    for (int step = 1; step < steps; ++step) {
+        const int paintedBefore = painted.count;
+        times.start();
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QApplication::sendEvent(window.TreeView1, &down);
+        while (painted.count == paintedBefore && elapsedSeconds() < 5)
+            QCoreApplication::processEvents();
+        times.stop(catalogue.ListFiles2.size());
+    }
+    std::printf("list painted %d times\n", painted.count);
+}
+
 /// Steps the tree's selection from one volume to the next, as a held arrow key does,
-/// refilling the volume file list at every step; prints the time of one step (CPU time
-/// too, since the machine is often shared) against a keyboard's repeat interval.
+/// refilling the volume file list at every step; prints the time of one step against a
+/// keyboard's repeat interval. `--window` steps the program's own window and counts
+/// what it adds: the disabled window, the list's model reset and the painting.
 int runTreeStep(const QStringList& arguments)
 {
     Catalogue catalogue;
@@ -24,30 +124,24 @@ int runTreeStep(const QStringList& arguments)
         return 1;
     const int volumes = catalogue.TreeView1.count();
     const int steps = std::min(volumes, std::max(1, option(arguments, "--steps", "100").toInt()));
-    catalogue.ListFiles2.setSorted(arguments.contains("--sorted"));
-    std::vector<double> wall, cpu;
-    qsizetype shown = 0;
-    for (int step = 1; step <= steps; ++step) {
-        catalogue.TreeView1.select(step);
-        restartClock();
-        const double cpuBefore = processCpuSeconds();
-        catalogue.ClickNOD(headless.services);
-        wall.push_back(elapsedSeconds() * 1000.0);
-        cpu.push_back((processCpuSeconds() - cpuBefore) * 1000.0);
-        shown += catalogue.ListFiles2.size();
+    const bool sorted = arguments.contains("--sorted");
+    StepTimes times;
+    if (arguments.contains("--window")) {
+        stepWindow(catalogue, headless, sorted, steps, times);
+    } else {
+        catalogue.ListFiles2.setSorted(sorted);
+        stepCatalogue(catalogue, headless, steps, times);
     }
-    std::sort(wall.begin(), wall.end());
-    std::sort(cpu.begin(), cpu.end());
-    const auto median = [](const std::vector<double>& sorted) { return sorted[sorted.size() / 2]; };
-    std::printf("tree-step: %d steps over %d volumes of %zu files, %lld rows listed; one step: wall median %.2f ms "
-                "(max %.2f), CPU median %.2f ms (max %.2f)\n",
-                steps, volumes, catalogue.ListFiles.size(), static_cast<long long>(shown), median(wall), wall.back(),
-                median(cpu), cpu.back());
+    std::printf("tree-step: %d steps over %d volumes of %zu files%s%s, %lld rows listed; ", times.count(), volumes,
+                catalogue.ListFiles.size(), sorted ? ", sorted" : "", arguments.contains("--window") ? ", window" : "",
+                static_cast<long long>(times.rowsListed()));
+    times.print();
     return 0;
 }
 
-const Registration registration{
-    {"tree-step", "tree-step FILE.ztw|--generate N [--volumes V] [--steps S=100] [--sorted]", runTreeStep}};
+const Registration registration{{"tree-step",
+                                 "tree-step FILE.ztw|--generate N [--volumes V] [--steps S=100] [--sorted] [--window]",
+                                 runTreeStep, true}};
 
 } // namespace
 } // namespace twinsweep::bench

@@ -1,10 +1,11 @@
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 
 #include <sys/resource.h>
 
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <vector>
 
 #include "Bench.h"
@@ -22,6 +23,15 @@ QElapsedTimer& clock()
 {
     static QElapsedTimer timer;
     return timer;
+}
+
+const Command* findCommand(const char* name)
+{
+    for (const Command& command : commands()) {
+        if (command.name == QLatin1String(name))
+            return &command;
+    }
+    return nullptr;
 }
 
 int usage()
@@ -67,16 +77,17 @@ double processCpuSeconds()
 int main(int argc, char** argv)
 {
     using namespace twinsweep::bench;
-    QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
-    if (arguments.isEmpty())
+    const Command* command = argc > 1 ? findCommand(argv[1]) : nullptr;
+    if (command == nullptr)
         return usage();
-    const QString name = arguments.takeFirst();
-    for (const Command& command : commands()) {
-        if (command.name == name) {
-            restartClock();
-            return command.run(arguments);
-        }
+    std::unique_ptr<QCoreApplication> app;
+    if (command->windows) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    return usage();
+    restartClock();
+    return command->run(QCoreApplication::arguments().mid(2));
 }

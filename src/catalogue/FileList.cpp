@@ -1,22 +1,14 @@
 #include "FileList.h"
 
 #include <algorithm>
-
-#include "platform/HugePages.h"
+#include <span>
 
 namespace twinsweep {
 
 namespace {
 
-char16_t foldedUnit(char16_t unit)
-{
-    if (unit < 0x80)
-        return unit >= 'A' && unit <= 'Z' ? char16_t(unit + ('a' - 'A')) : unit;
-    return char16_t(QChar::toCaseFolded(char32_t(unit)));
-}
-
-/// A row's name in the sort: `Width` folded characters from an offset on, packed four
-/// to a number (zeros past the end), so comparisons never touch the texts.
+/// A name where its key leaves the order open: `Width` folded characters from an
+/// offset on, packed four to a number (zeros past the end).
 struct NameKey
 {
     static constexpr qsizetype Width = 16;
@@ -71,42 +63,67 @@ void sortNameKeys(std::vector<NameKey>& keys)
     }
 }
 
-/// Puts `rows[order[i]]` at place i for every i, in place; `order` is used up.
-void permuteRows(std::vector<ListRow>& rows, std::vector<NameKey>& order)
+/// A row in the sort: its name's key and its place in the list before sorting, so that
+/// equal names keep their order.
+struct KeyedRow
 {
-    for (size_t start = 0; start < rows.size(); ++start) {
-        if (order[start].position < 0)
-            continue;
-        ListRow carried = std::move(rows[start]);
-        size_t place = start;
-        for (;;) {
-            const size_t from = size_t(order[place].position);
-            order[place].position = -1;
-            if (from == start) {
-                rows[place] = std::move(carried);
-                break;
-            }
-            rows[place] = std::move(rows[from]);
-            place = from;
-        }
+    FileNameKey key;
+    qsizetype position;
+    auto operator<=>(const KeyedRow&) const = default;
+};
+
+/// The master record behind a row; none for a Tag that names no master row.
+const FileRecord* masterRecord(const ListRow& row, const std::vector<FileRecord>& master)
+{
+    const qsizetype masterRow = rowFromTag(row.Tag);
+    return masterRow >= 0 && masterRow < qsizetype(master.size()) ? &master[size_t(masterRow)] : nullptr;
+}
+
+/// Orders rows whose keys are equal and whose names go on past them by their names.
+void sortByText(std::span<KeyedRow> tied, const std::vector<ListRow>& rows, const std::vector<FileRecord>& master)
+{
+    static const QString noName;
+    std::vector<NameKey> names;
+    names.reserve(tied.size());
+    for (const KeyedRow& row : tied) {
+        const FileRecord* record = masterRecord(rows[size_t(row.position)], master);
+        names.push_back({{}, record ? &record->value(Field::Filename) : &noName, row.position});
     }
+    sortNameKeys(names);
+    for (size_t i = 0; i < tied.size(); ++i)
+        tied[i].position = names[i].position;
+}
+
+/// The rows' keys in the order of the names: the keys decide most of it without a name read.
+std::vector<KeyedRow> keysInOrder(const std::vector<ListRow>& rows, const std::vector<FileRecord>& master)
+{
+    std::vector<KeyedRow> keyed;
+    keyed.reserve(rows.size());
+    for (size_t at = 0; at < rows.size(); ++at) {
+        const FileRecord* record = masterRecord(rows[at], master);
+        keyed.push_back({record ? record->nameKey() : FileNameKey(), qsizetype(at)});
+    }
+    std::sort(keyed.begin(), keyed.end());
+    for (auto tie = keyed.begin(); tie != keyed.end();) {
+        const auto end = std::find_if(tie, keyed.end(), [&tie](const KeyedRow& row) { return row.key != tie->key; });
+        if (end - tie > 1 && tie->key.goesOn())
+            sortByText({tie, end}, rows, master);
+        tie = end;
+    }
+    return keyed;
 }
 
 } // namespace
 
 void sortByFileName(std::vector<ListRow>& rows, const std::vector<FileRecord>& master)
 {
-    static const QString noName;
-    std::vector<NameKey> keys;
-    keys.reserve(rows.size());
-    preferHugePages(keys.data(), keys.capacity() * sizeof(NameKey));
-    for (size_t at = 0; at < rows.size(); ++at) {
-        const qsizetype masterRow = rowFromTag(rows[at].Tag);
-        const bool known = masterRow >= 0 && masterRow < qsizetype(master.size());
-        keys.push_back({{}, known ? &master[size_t(masterRow)].value(Field::Filename) : &noName, qsizetype(at)});
-    }
-    sortNameKeys(keys);
-    permuteRows(rows, keys);
+    // Gathered into a new list: moving the rows in place along the cycles of the order
+    // waits for one memory read after another.
+    std::vector<ListRow> sorted;
+    sorted.reserve(rows.size());
+    for (const KeyedRow& row : keysInOrder(rows, master))
+        sorted.push_back(std::move(rows[size_t(row.position)]));
+    rows = std::move(sorted);
 }
 
 FileList::FileList(const std::vector<FileRecord>& master, bool withCollectionColumn)

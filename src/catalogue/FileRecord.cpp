@@ -27,6 +27,7 @@ QStringList ResultColumns()
 FileRecord::FileRecord(std::array<QString, FieldCount> values) : m_values(std::move(values))
 {
     m_node = wholeNumberOrZero(m_values[size_t(Field::NodeNR)]);
+    m_nameKey = FileNameKey::of(m_values[size_t(Field::Filename)]);
 }
 
 void FileRecord::setValue(Field field, const QString& text)
@@ -34,6 +35,8 @@ void FileRecord::setValue(Field field, const QString& text)
     m_values[size_t(field)] = text;
     if (field == Field::NodeNR)
         m_node = wholeNumberOrZero(text);
+    else if (field == Field::Filename)
+        m_nameKey = FileNameKey::of(text);
 }
 
 } // namespace twinsweep

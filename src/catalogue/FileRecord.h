@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "FileNameKey.h"
+
 namespace twinsweep {
 
 /// The 14 values of a catalogued file, in the order of the file lists' columns.
@@ -48,12 +50,16 @@ public:
     QString fullPath() const { return value(Field::Path) + value(Field::Filename); }
     /// The owning volume's index, 0 when the `NodeNR` text is not a whole number.
     int nodeNumber() const { return m_node; }
+    /// The beginning of the file name in the form a sorted list compares.
+    const FileNameKey& nameKey() const { return m_nameKey; }
     void setNodeNumber(int node) { setValue(Field::NodeNR, QString::number(node)); }
 
     bool operator==(const FileRecord& other) const { return m_values == other.m_values; }
 
 private:
     std::array<QString, FieldCount> m_values;
+    // Beside the node number, which a refill reads for every record anyway.
+    FileNameKey m_nameKey;
     int m_node = 0;
 };
 

@@ -178,20 +178,25 @@ TEST_F(SortedFileListTest, ASortedListStaysSortedThroughEveryFill)
 
 TEST(SortByFileNameTest, MatchesAPlainCaseFoldedStableSort)
 {
-    // Names share long beginnings (past the characters compared at once) and differ in case.
-    const QString alphabet = QString::fromUtf8("aAbB \u00e9\u00c9-0");
+    // Names share long beginnings (past the characters compared at once) and differ in case;
+    // their characters take one, two or three bytes in a record's key of its name.
+    const QString alphabet = QString::fromUtf8("aAbB \u00e9\u00c9-0\u03a9\u03c9\u3042\uff21\uff41");
     quint64 state = 13;
     const auto next = [&state](int below) {
         state = state * 6364136223846793005ull + 1442695040888963407ull;
         return int((state >> 33) % quint64(below));
     };
-    std::vector<FileRecord> master;
-    for (int row = 0; row < 3000; ++row) {
+    const auto randomName = [&] {
         QString name = next(3) == 0 ? QString() : QString("01 - The Same Long Beginning ").left(next(30));
         for (int length = next(12); length > 0; --length)
             name += alphabet[next(int(alphabet.size()))];
-        master.push_back(test::makeRecord(name, "/m/", 1));
-    }
+        return name;
+    };
+    std::vector<FileRecord> master;
+    for (int row = 0; row < 3000; ++row)
+        master.push_back(test::makeRecord(randomName(), "/m/", 1));
+    for (size_t row = 0; row < master.size(); row += 7)
+        master[row].setValue(Field::Filename, randomName()); // sorted by the new name
     std::vector<ListRow> rows;
     for (qsizetype tag = qsizetype(master.size()); tag >= 1; --tag)
         rows.push_back({tag, {}, SystemWindowText, false});
