@@ -51,10 +51,17 @@ private:
     qsizetype m_rowsListed = 0;
 };
 
+/// The first fill of the list after loading, started by the clock: for a sorted list
+/// it ranks the names of the whole collection.
+void printFirstFill()
+{
+    std::printf("first fill: %.2f ms\n", elapsedSeconds() * 1000.0);
+}
+
 /// The refill alone, as the tree's selection reaches volume after volume.
 void stepCatalogue(Catalogue& catalogue, HeadlessServices& headless, int steps, StepTimes& times)
 {
-    for (int step = 1; step <= steps; ++step) {
+    for (int step = 2; step <= steps; ++step) {
         catalogue.TreeView1.select(step);
         times.start();
         catalogue.ClickNOD(headless.services);
@@ -90,12 +97,14 @@ void stepWindow(Catalogue& catalogue, HeadlessServices& headless, bool sorted, i
     QtEventPump pump;
     NoDesktop desktop;
     MainWindow window(catalogue, headless.prompt, headless.dialogs, pump, headless.settings, desktop);
-    window.volumeFileList->setSorted(sorted);
     window.show();
     window.TreeView1->setFocus();
     window.TreeView1->setCurrentItem(window.TreeView1->topLevelItem(0));
+    restartClock();
+    window.volumeFileList->setSorted(sorted);
     window.ClickNOD();
     QCoreApplication::processEvents();
+    printFirstFill();
     PaintCounter painted(window.ListFiles2->viewport());
     for (int step = 1; step < steps; ++step) {
         const int paintedBefore = painted.count;
@@ -129,7 +138,11 @@ int runTreeStep(const QStringList& arguments)
     if (arguments.contains("--window")) {
         stepWindow(catalogue, headless, sorted, steps, times);
     } else {
+        catalogue.TreeView1.select(1);
+        restartClock();
         catalogue.ListFiles2.setSorted(sorted);
+        catalogue.ClickNOD(headless.services);
+        printFirstFill();
         stepCatalogue(catalogue, headless, steps, times);
     }
     std::printf("tree-step: %d steps over %d volumes of %zu files%s%s, %lld rows listed; ", times.count(), volumes,

@@ -35,8 +35,10 @@ void FileRecord::setValue(Field field, const QString& text)
     m_values[size_t(field)] = text;
     if (field == Field::NodeNR)
         m_node = wholeNumberOrZero(text);
-    else if (field == Field::Filename)
+    else if (field == Field::Filename) {
         m_nameKey = FileNameKey::of(text);
+        m_nameRank = {};
+    }
 }
 
 } // namespace twinsweep

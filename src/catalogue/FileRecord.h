@@ -32,6 +32,15 @@ inline constexpr int FieldCount = 14;
 QStringList FileColumns();
 QStringList ResultColumns();
 
+/// A record's place among the file names of its list as a ranking found it: records
+/// that carry the same `ranking` order as their ranks (equal names, equal ranks).
+/// Ranking 0 is none: a record gets it when made and whenever its name changes.
+struct NameRank
+{
+    quint32 ranking = 0;
+    quint32 rank = 0;
+};
+
 /// One catalogued file: 14 text values. `NodeNR` is also kept as a number, so that
 /// matching rows to a volume never parses text; a text that is not a whole number
 /// belongs to no volume (number 0).
@@ -53,6 +62,10 @@ public:
     /// The beginning of the file name in the form a sorted list compares.
     const FileNameKey& nameKey() const { return m_nameKey; }
     void setNodeNumber(int node) { setValue(Field::NodeNR, QString::number(node)); }
+    /// The rank the last ranking of its list's names gave this record (`rankFileNames`):
+    /// only a note of the order, which a ranking writes into records it otherwise only reads.
+    NameRank nameRank() const { return m_nameRank; }
+    void rememberNameRank(NameRank rank) const { m_nameRank = rank; }
 
     bool operator==(const FileRecord& other) const { return m_values == other.m_values; }
 
@@ -61,6 +74,7 @@ private:
     // Beside the node number, which a refill reads for every record anyway.
     FileNameKey m_nameKey;
     int m_node = 0;
+    mutable NameRank m_nameRank;
 };
 
 /// A catalogued file that now lies in another folder or has another name.

@@ -2,6 +2,7 @@
 
 #include "CollectionBuilder.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/FileNameOrder.h"
 #include "catalogue/VolumeFileList.h"
 #include "platform/KeyCodes.h"
 
@@ -176,39 +177,94 @@ TEST_F(SortedFileListTest, ASortedListStaysSortedThroughEveryFill)
     EXPECT_EQ(rows[0].Tag, 99) << "a Tag without a master row sorts first, as an empty name";
 }
 
+/// Names that share long beginnings (past the characters compared at once) and differ
+/// in case; their characters take one, two or three bytes in a record's key of its name.
+class RandomNames
+{
+public:
+    QString next()
+    {
+        static const QString alphabet = QString::fromUtf8("aAbB \u00e9\u00c9-0\u03a9\u03c9\u3042\uff21\uff41");
+        QString name = below(3) == 0 ? QString() : QString("01 - The Same Long Beginning ").left(below(30));
+        for (int length = below(12); length > 0; --length)
+            name += alphabet[below(int(alphabet.size()))];
+        return name;
+    }
+
+private:
+    int below(int bound)
+    {
+        m_state = m_state * 6364136223846793005ull + 1442695040888963407ull;
+        return int((m_state >> 33) % quint64(bound));
+    }
+    quint64 m_state = 13;
+};
+
+/// How the records of a list came by the ranks of their names before the list sorts.
+struct RankingCase
+{
+    const char* name;
+    int rows;
+    std::function<void(std::vector<FileRecord>& master, RandomNames& names)> prepare;
+};
+
+void renameEverySeventh(std::vector<FileRecord>& master, RandomNames& names)
+{
+    for (size_t row = 0; row < master.size(); row += 7)
+        master[row].setValue(Field::Filename, names.next());
+}
+
 TEST(SortByFileNameTest, MatchesAPlainCaseFoldedStableSort)
 {
-    // Names share long beginnings (past the characters compared at once) and differ in case;
-    // their characters take one, two or three bytes in a record's key of its name.
-    const QString alphabet = QString::fromUtf8("aAbB \u00e9\u00c9-0\u03a9\u03c9\u3042\uff21\uff41");
-    quint64 state = 13;
-    const auto next = [&state](int below) {
-        state = state * 6364136223846793005ull + 1442695040888963407ull;
-        return int((state >> 33) % quint64(below));
+    const std::vector<RankingCase> cases{
+        {"a short list sorts by keys and names", 3000, renameEverySeventh},
+        {"a long unranked list ranks the whole master first", 40000, renameEverySeventh},
+        {"renamed records join the ranked ones", 3000,
+         [](std::vector<FileRecord>& master, RandomNames& names) {
+             rankFileNames(master);
+             renameEverySeventh(master, names);
+         }},
+        {"records added after a ranking join the ranked ones", 3000,
+         [](std::vector<FileRecord>& master, RandomNames&) {
+             std::vector<FileRecord> ranked(master.begin(), master.begin() + 2000);
+             rankFileNames(ranked);
+             std::copy(ranked.begin(), ranked.end(), master.begin());
+         }},
+        {"records ranked with another list are not mistaken for ranked with this one", 3000,
+         [](std::vector<FileRecord>& master, RandomNames& names) {
+             std::vector<FileRecord> other;
+             for (int row = 0; row < 1200; ++row)
+                 other.push_back(test::makeRecord(names.next(), "/o/", 1));
+             rankFileNames(other);
+             rankFileNames(master);
+             std::copy(other.begin(), other.end(), master.begin() + 500);
+         }},
     };
-    const auto randomName = [&] {
-        QString name = next(3) == 0 ? QString() : QString("01 - The Same Long Beginning ").left(next(30));
-        for (int length = next(12); length > 0; --length)
-            name += alphabet[next(int(alphabet.size()))];
-        return name;
-    };
-    std::vector<FileRecord> master;
-    for (int row = 0; row < 3000; ++row)
-        master.push_back(test::makeRecord(randomName(), "/m/", 1));
-    for (size_t row = 0; row < master.size(); row += 7)
-        master[row].setValue(Field::Filename, randomName()); // sorted by the new name
-    std::vector<ListRow> rows;
-    for (qsizetype tag = qsizetype(master.size()); tag >= 1; --tag)
-        rows.push_back({tag, {}, SystemWindowText, false});
-    std::vector<ListRow> expected = rows;
-    std::stable_sort(expected.begin(), expected.end(), [&master](const ListRow& a, const ListRow& b) {
-        return master[size_t(a.Tag - 1)].value(Field::Filename).toCaseFolded() <
-               master[size_t(b.Tag - 1)].value(Field::Filename).toCaseFolded();
-    });
-    sortByFileName(rows, master);
-    ASSERT_EQ(rows.size(), expected.size());
-    for (size_t i = 0; i < rows.size(); ++i)
-        ASSERT_EQ(rows[i].Tag, expected[i].Tag) << "at " << i;
+    for (const RankingCase& rankingCase : cases) {
+        SCOPED_TRACE(rankingCase.name);
+        RandomNames names;
+        std::vector<FileRecord> master;
+        for (int row = 0; row < rankingCase.rows; ++row)
+            master.push_back(test::makeRecord(names.next(), "/m/", 1));
+        rankingCase.prepare(master, names);
+        // The list holds the master rows backwards: equal names keep the list's order.
+        std::vector<ListRow> rows;
+        for (qsizetype tag = qsizetype(master.size()); tag >= 1; --tag)
+            rows.push_back({tag, {}, SystemWindowText, false});
+        std::vector<ListRow> expected = rows;
+        std::stable_sort(expected.begin(), expected.end(), [&master](const ListRow& a, const ListRow& b) {
+            return master[size_t(a.Tag - 1)].value(Field::Filename).toCaseFolded() <
+                   master[size_t(b.Tag - 1)].value(Field::Filename).toCaseFolded();
+        });
+        sortByFileName(rows, master);
+        ASSERT_EQ(rows.size(), expected.size());
+        for (size_t i = 0; i < rows.size(); ++i)
+            ASSERT_EQ(rows[i].Tag, expected[i].Tag) << "at " << i;
+        // A second sort, by the ranks the first one may have made, keeps the order.
+        sortByFileName(rows, master);
+        for (size_t i = 0; i < rows.size(); ++i)
+            ASSERT_EQ(rows[i].Tag, expected[i].Tag) << "again, at " << i;
+    }
 }
 
 } // namespace
