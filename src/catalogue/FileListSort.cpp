@@ -33,17 +33,15 @@ struct RankedSplit
     std::vector<qsizetype> unranked;
 };
 
-quint32 rankingOfMost(const std::vector<ListRow>& rows, const std::vector<FileRecord>& master)
+/// The ranking more than half of `ranks` carry, if one does (counting votes in one pass).
+quint32 rankingOfMost(const std::vector<NameRank>& ranks)
 {
-    // Counting votes: a ranking held by more than half of the rows wins.
     quint32 candidate = 0;
     size_t votes = 0;
-    for (const ListRow& row : rows) {
-        const FileRecord* record = masterRecord(row, master);
-        const quint32 ranking = record ? record->nameRank().ranking : 0;
+    for (const NameRank& rank : ranks) {
         if (votes == 0)
-            candidate = ranking;
-        if (ranking == candidate)
+            candidate = rank.ranking;
+        if (rank.ranking == candidate)
             ++votes;
         else
             --votes;
@@ -53,14 +51,19 @@ quint32 rankingOfMost(const std::vector<ListRow>& rows, const std::vector<FileRe
 
 RankedSplit splitByRanking(const std::vector<ListRow>& rows, const std::vector<FileRecord>& master)
 {
-    const quint32 ranking = rankingOfMost(rows, master);
+    // The records are read once, in list order.
+    std::vector<NameRank> ranks;
+    ranks.reserve(rows.size());
+    for (const ListRow& row : rows) {
+        const FileRecord* record = masterRecord(row, master);
+        ranks.push_back(record ? record->nameRank() : NameRank());
+    }
+    const quint32 ranking = rankingOfMost(ranks);
     RankedSplit split;
     split.ranked.reserve(ranking != 0 ? rows.size() : 0);
-    for (size_t at = 0; at < rows.size(); ++at) {
-        const FileRecord* record = masterRecord(rows[at], master);
-        const NameRank rank = record ? record->nameRank() : NameRank();
-        if (rank.ranking != 0 && rank.ranking == ranking)
-            split.ranked.push_back({rank.rank, quint32(at)});
+    for (size_t at = 0; at < ranks.size(); ++at) {
+        if (ranks[at].ranking != 0 && ranks[at].ranking == ranking)
+            split.ranked.push_back({ranks[at].rank, quint32(at)});
         else
             split.unranked.push_back(qsizetype(at));
     }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <new>
 #include <numeric>
+#include <system_error>
 #include <thread>
 
 namespace twinsweep {
@@ -187,12 +188,20 @@ void sortByText(std::span<KeyedName> tied, const NameAt& nameAt)
         tied[i].position = names[i].position;
 }
 
-/// Runs `work(part)` for each of `parts` parts, each on a thread of its own.
+/// Runs `work(part)` for each of `parts` parts, each on a thread of its own where the
+/// system grants one; this thread does the parts no thread could be had for.
 void inParallel(int parts, const std::function<void(int part)>& work)
 {
     std::vector<std::thread> helpers;
-    for (int part = 1; part < parts; ++part)
-        helpers.emplace_back(work, part);
+    helpers.reserve(size_t(std::max(parts, 1)));
+    int part = 1;
+    try {
+        for (; part < parts; ++part)
+            helpers.emplace_back(work, part);
+    } catch (const std::system_error&) {
+        for (; part < parts; ++part)
+            work(part);
+    }
     work(0);
     for (std::thread& helper : helpers)
         helper.join();
