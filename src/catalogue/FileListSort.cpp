@@ -33,7 +33,7 @@ struct RankedSplit
     std::vector<qsizetype> unranked;
 };
 
-/// The ranking more than half of `ranks` carry, if one does (counting votes in one pass).
+/// The ranking more than half of `ranks` carry where one does (votes counted in one pass).
 quint32 rankingOfMost(const std::vector<NameRank>& ranks)
 {
     quint32 candidate = 0;
