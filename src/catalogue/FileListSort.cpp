@@ -91,7 +91,8 @@ void sortByRank(std::vector<RankedRow>& rows)
     }
 }
 
-/// The positions of the rows in the order of their names.
+/// The positions of the rows in the order of their names: the ranked rows by rank, the
+/// others (new, renamed, or ranked with another list) sorted by name and merged in.
 std::vector<qsizetype> orderOfNames(const std::vector<ListRow>& rows, const std::vector<FileRecord>& master)
 {
     RankedSplit split = splitByRanking(rows, master);
@@ -100,6 +101,13 @@ std::vector<qsizetype> orderOfNames(const std::vector<ListRow>& rows, const std:
         split = splitByRanking(rows, master);
     }
     sortByRank(split.ranked);
+    std::vector<qsizetype> order;
+    order.reserve(rows.size());
+    if (split.unranked.empty()) {
+        for (const RankedRow& row : split.ranked)
+            order.push_back(row.position);
+        return order;
+    }
 
     static const QString noName;
     const NameAt nameAt = [&](qsizetype position) {
@@ -110,25 +118,19 @@ std::vector<qsizetype> orderOfNames(const std::vector<ListRow>& rows, const std:
         const FileRecord* record = masterRecord(rows[size_t(position)], master);
         return KeyedName{record ? record->nameKey() : FileNameKey(), position};
     };
-    std::vector<KeyedName> unranked, room(split.unranked.size());
+    std::vector<KeyedName> ranked, unranked, room(split.unranked.size());
+    ranked.reserve(split.ranked.size());
+    unranked.reserve(split.unranked.size());
+    for (const RankedRow& row : split.ranked)
+        ranked.push_back(keyed(row.position));
     for (const qsizetype position : split.unranked)
         unranked.push_back(keyed(position));
     sortByName(unranked, room, nameAt);
-
-    // Rows without that ranking (new, renamed, or ranked with another list) join in order.
-    std::vector<qsizetype> order;
-    order.reserve(rows.size());
-    auto next = unranked.begin();
-    for (const RankedRow& row : split.ranked) {
-        if (next != unranked.end()) {
-            const KeyedName ranked = keyed(row.position);
-            for (; next != unranked.end() && nameBefore(*next, ranked, nameAt); ++next)
-                order.push_back(next->position);
-        }
-        order.push_back(row.position);
-    }
-    for (; next != unranked.end(); ++next)
-        order.push_back(next->position);
+    std::vector<KeyedName> merged(rows.size());
+    std::merge(ranked.begin(), ranked.end(), unranked.begin(), unranked.end(), merged.begin(),
+               [&nameAt](const KeyedName& a, const KeyedName& b) { return nameBefore(a, b, nameAt); });
+    for (const KeyedName& name : merged)
+        order.push_back(name.position);
     return order;
 }
 
