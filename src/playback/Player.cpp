@@ -43,7 +43,8 @@ bool Player::isPlaying(const QString& alias)
 
 void Player::playmedia(const QString& path)
 {
-    if (m_shutDown)
+    // The channels' modes cannot tell a fade: its old file may have ended already.
+    if (m_shutDown || m_fading)
         return;
     if (!isPlaying("f2") && !isPlaying("f1")) {
         startAfresh(path);
@@ -61,10 +62,7 @@ void Player::playmedia(const QString& path)
     } else {
         return; // a fade runs already
     }
-    m_channels.OpenMedia(0, newAlias, path, "MpegVideo");
-    m_channels.SetMediaVolume(newAlias, "all", 0);
-    m_channels.PlayMediaRange(newAlias, "", "");
-    m_view.setSliderTag(newAlias);
+    startSilently(newAlias, path);
     if (crossfade <= 0) {
         m_channels.SetMediaVolume("f2", "all", m_volume);
         m_channels.SetMediaVolume("f1", "all", m_volume);
@@ -86,7 +84,26 @@ void Player::startAfresh(const QString& path)
     checkcolor(m_query, m_services.pump);
 }
 
+void Player::startSilently(const QString& newAlias, const QString& path)
+{
+    // A channel that is not playing may still hold its ended or paused file: were the open
+    // refused, the play would start that file again.
+    m_channels.CloseMedia(newAlias);
+    m_channels.OpenMedia(0, newAlias, path, "MpegVideo");
+    m_channels.SetMediaVolume(newAlias, "all", 0);
+    m_channels.PlayMediaRange(newAlias, "", "");
+    m_view.setSliderTag(newAlias);
+}
+
 bool Player::fade(const QString& newAlias, const QString& oldAlias, int crossfade)
+{
+    m_fading = true;
+    const bool ended = fadeSteps(newAlias, oldAlias, crossfade);
+    m_fading = false;
+    return ended;
+}
+
+bool Player::fadeSteps(const QString& newAlias, const QString& oldAlias, int crossfade)
 {
     m_view.setSliderEnabled(false);
     const int steps = std::max(m_volume, 0);

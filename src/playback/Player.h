@@ -27,8 +27,10 @@ public:
     Player(modMultimedia& channels, QueryList& query, PlayerView& view, Services& services, WaitClock& clock,
            const int& PlayerVolume);
 
-    /// Returns once the file plays and, with a crossfade, once the fade has ended.
+    /// Returns once the file plays and, with a crossfade, once the fade has ended. During
+    /// a fade it does nothing.
     void playmedia(const QString& path) override;
+    bool fading() const override { return m_fading; }
     /// Waits `TimeToWait` × 10 ms while the event loop runs; returns early after `shutdown`.
     void Wait(qint64 TimeToWait);
     /// The window is closing: a running fade ends at once and touches nothing more.
@@ -37,8 +39,11 @@ public:
 private:
     bool isPlaying(const QString& alias);
     void startAfresh(const QString& path);
+    /// Opens `path` on `newAlias` at volume 0 and plays it.
+    void startSilently(const QString& newAlias, const QString& path);
     /// Fades `newAlias` in and `oldAlias` out; false when the fade was broken off.
     bool fade(const QString& newAlias, const QString& oldAlias, int crossfade);
+    bool fadeSteps(const QString& newAlias, const QString& oldAlias, int crossfade);
 
     modMultimedia& m_channels;
     QueryList& m_query;
@@ -47,6 +52,7 @@ private:
     WaitClock& m_clock;
     const int& m_volume;
     bool m_shutDown = false;
+    bool m_fading = false;
 };
 
 } // namespace twinsweep

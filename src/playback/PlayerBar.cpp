@@ -74,9 +74,9 @@ std::optional<QString> PlayerBar::play_pause_Click()
 
 void PlayerBar::step(int direction)
 {
+    if (m_player.fading())
+        return;
     const bool playing = currentMode() == "playing";
-    if (playing && m_channels.GetMediaMode("f1") == "playing" && m_channels.GetMediaMode("f2") == "playing")
-        return; // a crossfade runs
     const std::optional<qsizetype> tagRow = m_query.tagRow();
     if (!tagRow) {
         // A Tag without a number names no row to step from; the next step starts at row 1.

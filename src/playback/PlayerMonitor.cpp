@@ -55,11 +55,6 @@ qsizetype PlayerMonitor::currentRow()
     return *tagRow + 1;
 }
 
-bool PlayerMonitor::bothPlaying()
-{
-    return m_channels.GetMediaMode("f1") == "playing" && m_channels.GetMediaMode("f2") == "playing";
-}
-
 void PlayerMonitor::Timer2_Timer()
 {
     const QString current = m_view.sliderTag();
@@ -71,7 +66,7 @@ void PlayerMonitor::Timer2_Timer()
     } else {
         if (row > 0 && m_channels.GetMediaMode(current) != "playing")
             m_view.setCoverShown(PlayerButton::Play, false);
-        if (bothPlaying()) {
+        if (m_player.fading()) {
             // A crossfade runs: the slider, the status text and the queue are its own.
             m_view.setCoverShown(PlayerButton::Previous, true);
             m_view.setCoverShown(PlayerButton::Next, true);

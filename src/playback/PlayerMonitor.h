@@ -39,7 +39,6 @@ private:
     /// Whole part of the query list's Tag; a Tag beyond the rows (or no number) becomes
     /// the last row. 0 for an empty list.
     qsizetype currentRow();
-    bool bothPlaying();
     void showModeCovers(const QString& alias, qsizetype current, qsizetype rowCount);
     void readPosition(const QString& alias);
     void showPosition(const QString& alias);

@@ -22,6 +22,8 @@ public:
     virtual ~QueryPlayer() = default;
     /// Starts the file at `path` (which exists) and recolours the query list.
     virtual void playmedia(const QString& path) = 0;
+    /// Whether a crossfade runs; a player that never fades says no.
+    virtual bool fading() const { return false; }
 };
 
 // The query list's commands. A "selected row" is the one row the list calls selected

@@ -182,7 +182,9 @@ TEST_F(PlayerBarTest, NextDuringACrossfadeDoesNothing)
     media.advance(1000);
     int yields = 0;
     clock.onYield = [&] {
-        if (++yields == 3)
+        if (++yields == 5)
+            media.channel("f1")->advance(test::FakeMultimedia::DefaultLengthMs); // a.mp3 ends within the fade
+        if (yields == 3 || yields == 7)
             bar.Picture6_Click();
     };
     query.setTag("2");

@@ -7,6 +7,7 @@
 namespace twinsweep {
 namespace {
 
+using test::FakeMultimedia;
 using test::PlayerRig;
 
 /// Records what the monitor starts instead of playing it.
@@ -96,23 +97,30 @@ TEST_F(PlayerMonitorTest, DuringAFadeOnlyTheCoversChange)
 {
     addRow("a.mp3");
     addRow("b.mp3");
-    media.lengths.insert(query.row(0).fullPath(), 400000);
-    media.lengths.insert(query.row(1).fullPath(), 400000);
+    addRow("c.mp3");
+    // b.mp3 is shorter than the crossfade: it stands at its advance point from its start.
+    media.lengths.insert(query.row(1).fullPath(), 3000);
     playAt(query.row(0).fullPath(), 1000);
-    channels.OpenMedia(0, "f2", query.row(1).fullPath(), "MpegVideo");
-    channels.PlayMediaRange("f2", "", "");
-    view.value = 42;
-    fake.status.setStatusText("");
-    media.advance(396000); // "f1" past its advance point
+    query.setTag("2");
+    int yields = 0;
+    std::vector<bool> previousNextCovered;
+    clock.onYield = [&] {
+        if (++yields == 5)
+            media.channel("f1")->advance(FakeMultimedia::DefaultLengthMs); // a.mp3 ends within the fade
+        if (yields == 3 || yields == 10) {
+            view.value = 42;
+            fake.status.setStatusText("");
+            playingMonitor.Timer2_Timer();
+            previousNextCovered.push_back(covered(PlayerButton::Previous) && covered(PlayerButton::Next));
+            EXPECT_EQ(view.value, 42) << yields;
+            EXPECT_EQ(fake.status.current, "") << yields;
+        }
+    };
+    player.playmedia(query.row(1).fullPath());
 
-    monitor.Timer2_Timer();
-
-    EXPECT_TRUE(covered(PlayerButton::Previous));
-    EXPECT_TRUE(covered(PlayerButton::Next));
-    EXPECT_EQ(view.value, 42);
-    EXPECT_EQ(fake.status.current, "");
-    EXPECT_TRUE(recorder.started.isEmpty());
-    EXPECT_TRUE(query.row(1).Checked);
+    EXPECT_EQ(previousNextCovered, std::vector<bool>({true, true}));
+    EXPECT_EQ(query.Tag(), "2");
+    EXPECT_TRUE(query.row(2).Checked);
 }
 
 TEST_F(PlayerMonitorTest, ThePositionTextShowsWholeMinutesAndSeconds)

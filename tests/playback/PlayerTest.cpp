@@ -127,8 +127,14 @@ TEST_F(PlayerTest, WhatHappensDuringAFade)
     } cases[]{
         {"Stop closes both channels; the fade touches nothing more",
          [](PlayerRig& rig) { ReleasePlayerChannels(rig.channels); }, "ERROR", "ERROR", "Fading: 12%", false},
-        {"a second file finds both channels playing and does nothing",
-         [&](PlayerRig& rig) { rig.player.playmedia(other); }, "ERROR", "playing", "", true},
+        {"a second file does nothing", [&](PlayerRig& rig) { rig.player.playmedia(other); }, "ERROR", "playing", "",
+         true},
+        {"a second file does nothing once the old one has ended",
+         [&](PlayerRig& rig) {
+             rig.media.channel("f1")->advance(test::FakeMultimedia::DefaultLengthMs);
+             rig.player.playmedia(other);
+         },
+         "ERROR", "playing", "", true},
         {"the window closes: the fade ends where it is", [](PlayerRig& rig) { rig.player.shutdown(); }, "playing",
          "playing", "Fading: 12%", false},
     };
@@ -149,7 +155,27 @@ TEST_F(PlayerTest, WhatHappensDuringAFade)
         EXPECT_EQ(rig.fake.status.current, scenario.lastStatus);
         EXPECT_EQ(rig.view.enabled, scenario.enabled);
         EXPECT_NE(rig.media.interpreter.path("f1"), other);
+        EXPECT_NE(rig.media.interpreter.path("f2"), other);
     }
+}
+
+TEST_F(PlayerTest, ANewFileNeverStartsWhatItsChannelHeldBefore)
+{
+    // "f1" has played its file to the end and stays open while "f2" plays.
+    const QString ended = file("ended.mp3", 1000);
+    channels.OpenMedia(0, "f1", ended, "MpegVideo");
+    channels.PlayMediaRange("f1", "", "");
+    media.advance(1000);
+    channels.OpenMedia(0, "f2", file("second.mp3"), "MpegVideo");
+    channels.PlayMediaRange("f2", "", "");
+    setCrossfade(0);
+    const QString third = file("third.mp3");
+
+    player.playmedia(third);
+
+    EXPECT_EQ(media.interpreter.path("f1"), third);
+    EXPECT_EQ(mode("f1"), "playing");
+    EXPECT_EQ(mode("f2"), "ERROR");
 }
 
 TEST_F(PlayerTest, AVolumeOfNoneFadesInOneStep)
