@@ -11,8 +11,8 @@ packages=(
   dbus-daemon
   xdg-utils
   lame eyed3
-  libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
-  pulseaudio pulseaudio-utils
+  libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa gstreamer1.0-tools
+  pulseaudio pulseaudio-utils libasound2-plugins
 )
 
 missing=()

@@ -5,8 +5,15 @@
 #include <gst/gst.h>
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <utility>
 
+#include "GstAudioSink.h"
 #include "MediaLength.h"
+#include "TaskThread.h"
+#include "WaveLayout.h"
 
 namespace twinsweep {
 
@@ -26,25 +33,11 @@ qint64 toMs(gint64 nanoseconds)
     return qint64(nanoseconds / gint64(GST_MSECOND));
 }
 
-/// The session's sound server through PulseAudio; where none answers, a silent sink
-/// that keeps the normal pace.
-GstElement* makeAudioSink()
-{
-    if (GstElement* pulse = gst_element_factory_make("pulsesink", nullptr)) {
-        gst_object_ref_sink(pulse);
-        if (gst_element_set_state(pulse, GST_STATE_READY) != GST_STATE_CHANGE_FAILURE)
-            return pulse;
-        gst_element_set_state(pulse, GST_STATE_NULL);
-        gst_object_unref(pulse);
-    }
-    GstElement* silent = gst_element_factory_make("fakesink", nullptr);
-    gst_object_ref_sink(silent);
-    g_object_set(silent, "sync", TRUE, nullptr);
-    return silent;
-}
-
 /// One file on one `playbin`. Bus messages are read on the caller's thread whenever the
-/// channel is asked or told something, so nothing needs a GLib main loop.
+/// channel is asked or told something, so nothing needs a GLib main loop. State changes and
+/// seeks run on a thread of the channel's own, as they may wait on the sound server: when
+/// one does not end within the patience, the server has stopped answering; the channel is
+/// lost then, stays stopped where it was, and leaves the pipeline to that thread.
 class GstPlaybackChannel : public PlaybackChannel
 {
 public:
@@ -76,9 +69,18 @@ private:
     /// Moves the whole pipeline to `start`, ending at `stop` when given.
     bool seekPipeline(qint64 start, std::optional<qint64> stop) const;
     void stopAt(qint64 positionMs) const;
+    /// Runs `change` on the pipeline's thread and returns what it returned; false once lost.
+    bool onPipeline(std::function<bool(GstElement*)> change) const;
+    bool setState(GstState state) const;
+
+    static void setUpElement(GstElement* playbin, GstElement* element, gpointer waveDataToFileEnd);
 
     GstElement* m_playbin;
     GstBus* m_bus;
+    mutable TaskThread m_pipelineThread;
+    mutable bool m_lost = false;
+    // Shared with the pipeline's set-up of its elements, which may outlive the channel.
+    std::shared_ptr<std::atomic<bool>> m_waveDataToFileEnd = std::make_shared<std::atomic<bool>>(false);
     mutable qint64 m_lengthMs = 0;
     mutable PlaybackMode m_mode = PlaybackMode::Stopped;
     // While stopped (by a seek, the stop point, the end or an error) the position is
@@ -86,20 +88,42 @@ private:
     mutable qint64 m_stoppedAt = 0;
     mutable qint64 m_lastPosition = 0;
     std::optional<qint64> m_stopPoint;
+    bool m_prerolledAtStart = false;
 };
 
 GstPlaybackChannel::GstPlaybackChannel(GstElement* playbin) : m_playbin(playbin), m_bus(gst_element_get_bus(playbin))
 {
-    GstElement* sink = makeAudioSink();
+    GstElement* sink = openAudioSink();
     g_object_set(m_playbin, "flags", PlayAudio | SoftVolume, "audio-sink", sink, nullptr);
     gst_object_unref(sink);
+    g_signal_connect_data(
+        m_playbin, "element-setup", G_CALLBACK(setUpElement), new std::shared_ptr(m_waveDataToFileEnd),
+        [](gpointer flag, GClosure*) { delete static_cast<std::shared_ptr<std::atomic<bool>>*>(flag); },
+        GConnectFlags(0));
 }
 
 GstPlaybackChannel::~GstPlaybackChannel()
 {
-    gst_element_set_state(m_playbin, GST_STATE_NULL);
-    gst_object_unref(m_bus);
-    gst_object_unref(m_playbin);
+    GstElement* playbin = m_playbin;
+    GstBus* bus = m_bus;
+    const auto patience = m_lost ? std::chrono::milliseconds(0) : SoundOutputPatience;
+    m_pipelineThread.runWithin(
+        [playbin, bus] {
+            gst_element_set_state(playbin, GST_STATE_NULL);
+            gst_object_unref(bus);
+            gst_object_unref(playbin);
+        },
+        patience);
+}
+
+void GstPlaybackChannel::setUpElement(GstElement*, GstElement* element, gpointer waveDataToFileEnd)
+{
+    GstElementFactory* factory = gst_element_get_factory(element);
+    if (!factory || g_strcmp0(gst_plugin_feature_get_name(GST_PLUGIN_FEATURE(factory)), "wavparse") != 0)
+        return;
+    // The data runs to the end of the file, whatever stub follows it.
+    if (**static_cast<std::shared_ptr<std::atomic<bool>>*>(waveDataToFileEnd))
+        g_object_set(element, "ignore-length", TRUE, nullptr);
 }
 
 bool GstPlaybackChannel::load(const QString& path)
@@ -109,8 +133,9 @@ bool GstPlaybackChannel::load(const QString& path)
         return false;
     g_object_set(m_playbin, "uri", uri, nullptr);
     g_free(uri);
-    if (gst_element_set_state(m_playbin, GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE || !waitForPreroll()) {
-        gst_element_set_state(m_playbin, GST_STATE_NULL);
+    *m_waveDataToFileEnd = waveDataEndsInStub(path);
+    if (!setState(GST_STATE_PAUSED) || !waitForPreroll()) {
+        setState(GST_STATE_NULL);
         return false;
     }
     gint64 duration = 0;
@@ -118,6 +143,7 @@ bool GstPlaybackChannel::load(const QString& path)
     m_lengthMs = gst_element_query_duration(m_playbin, GST_FORMAT_TIME, &duration) && duration > 0
                      ? toMs(duration)
                      : headerLengthMs(path);
+    m_prerolledAtStart = true;
     return true;
 }
 
@@ -134,6 +160,8 @@ bool GstPlaybackChannel::waitForPreroll() const
 
 void GstPlaybackChannel::followBus() const
 {
+    if (m_lost)
+        return; // the pipeline is its thread's now
     while (GstMessage* message = gst_bus_pop(m_bus)) {
         handle(message);
         gst_message_unref(message);
@@ -203,10 +231,13 @@ void GstPlaybackChannel::play(std::optional<qint64> fromMs, std::optional<qint64
 
 bool GstPlaybackChannel::startPipeline(qint64 start)
 {
-    // Seeking while paused prerolls the new start, so the sound device begins with it.
-    gst_element_set_state(m_playbin, GST_STATE_PAUSED);
-    return seekPipeline(start, m_stopPoint) && waitForPreroll() &&
-           gst_element_set_state(m_playbin, GST_STATE_PLAYING) != GST_STATE_CHANGE_FAILURE;
+    // The load prerolled the start: a first play from there plays the stream as it stands,
+    // even one that cannot seek (it may yield nothing and end at once). Elsewhere, seeking
+    // while paused prerolls the new start, so the sound device begins with it.
+    const bool prerolled = std::exchange(m_prerolledAtStart, false) && start == 0 && !m_stopPoint;
+    if (!prerolled && !(setState(GST_STATE_PAUSED) && seekPipeline(start, m_stopPoint) && waitForPreroll()))
+        return false;
+    return setState(GST_STATE_PLAYING);
 }
 
 bool GstPlaybackChannel::seekPipeline(qint64 start, std::optional<qint64> stop) const
@@ -214,15 +245,18 @@ bool GstPlaybackChannel::seekPipeline(qint64 start, std::optional<qint64> stop) 
     const auto flags = GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE);
     // A stop of "none" clears the stop point of an earlier range.
     const gint64 end = stop ? *stop * gint64(GST_MSECOND) : gint64(GST_CLOCK_TIME_NONE);
-    return gst_element_seek(m_playbin, 1.0, GST_FORMAT_TIME, flags, GST_SEEK_TYPE_SET, start * gint64(GST_MSECOND),
-                            GST_SEEK_TYPE_SET, end);
+    return onPipeline([flags, start, end](GstElement* playbin) {
+        return gst_element_seek(playbin, 1.0, GST_FORMAT_TIME, flags, GST_SEEK_TYPE_SET, start * gint64(GST_MSECOND),
+                                GST_SEEK_TYPE_SET, end);
+    });
 }
 
 void GstPlaybackChannel::pause()
 {
     if (mode() != PlaybackMode::Playing)
         return;
-    gst_element_set_state(m_playbin, GST_STATE_PAUSED);
+    if (!setState(GST_STATE_PAUSED))
+        return stopAt(positionMs());
     m_mode = PlaybackMode::Paused;
 }
 
@@ -230,7 +264,7 @@ void GstPlaybackChannel::resume()
 {
     if (mode() != PlaybackMode::Paused)
         return;
-    if (gst_element_set_state(m_playbin, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE)
+    if (!setState(GST_STATE_PLAYING))
         return stopAt(positionMs());
     m_mode = PlaybackMode::Playing;
 }
@@ -250,9 +284,32 @@ void GstPlaybackChannel::setVolume(int left, int right)
 
 void GstPlaybackChannel::stopAt(qint64 positionMs) const
 {
-    gst_element_set_state(m_playbin, GST_STATE_PAUSED);
+    setState(GST_STATE_PAUSED);
     m_mode = PlaybackMode::Stopped;
     m_stoppedAt = positionMs;
+}
+
+bool GstPlaybackChannel::setState(GstState state) const
+{
+    return onPipeline(
+        [state](GstElement* playbin) { return gst_element_set_state(playbin, state) != GST_STATE_CHANGE_FAILURE; });
+}
+
+bool GstPlaybackChannel::onPipeline(std::function<bool(GstElement*)> change) const
+{
+    if (m_lost)
+        return false;
+    const auto succeeded = std::make_shared<bool>(false);
+    GstElement* playbin = m_playbin;
+    const bool ended = m_pipelineThread.runWithin(
+        [playbin, change = std::move(change), succeeded] { *succeeded = change(playbin); }, SoundOutputPatience);
+    if (ended)
+        return *succeeded;
+    m_lost = true;
+    if (m_mode != PlaybackMode::Stopped)
+        m_stoppedAt = m_lastPosition;
+    m_mode = PlaybackMode::Stopped;
+    return false;
 }
 
 } // namespace

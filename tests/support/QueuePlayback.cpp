@@ -64,9 +64,9 @@ qsizetype playQueue(const QStringList& files, int crossfadeSeconds, Services& se
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
         monitor.Timer2_Timer();
-        const QString mode = channels.GetMediaMode(view.sliderTag());
-        // The monitor leaves the Tag on the last row once nothing follows.
-        if (mode == "ERROR" || (mode == "stopped" && query.tagRow() == query.size() - 1))
+        // A tick that leaves nothing playing found nothing to follow: the queue has stopped,
+        // at its last row or before it.
+        if (channels.GetMediaMode(view.sliderTag()) != "playing")
             loop.quit();
     });
     timer.start(MonitorIntervalMs);

@@ -1,0 +1,96 @@
+#include "GstAudioSink.h"
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <utility>
+
+#include "TaskThread.h"
+
+namespace twinsweep {
+
+namespace {
+
+/// A sink element that plays to a device or a server.
+struct SoundOutput
+{
+    const char* factory;
+    std::atomic<bool> probing{false}; // an open of it has not answered yet
+};
+
+SoundOutput soundServer{"pulsesink"};
+SoundOutput alsaDefault{"alsasink"}; // its device is "default" unless set
+
+void release(GstElement* sink)
+{
+    gst_element_set_state(sink, GST_STATE_NULL);
+    gst_object_unref(sink);
+}
+
+/// A new sink of `factory`, opened; nullptr when it cannot be made or opened.
+GstElement* readySink(const char* factory)
+{
+    GstElement* sink = gst_element_factory_make(factory, nullptr);
+    if (!sink)
+        return nullptr;
+    gst_object_ref_sink(sink);
+    if (gst_element_set_state(sink, GST_STATE_READY) != GST_STATE_CHANGE_FAILURE)
+        return sink;
+    release(sink);
+    return nullptr;
+}
+
+/// What an open of an output brought, shared with the thread that opens it.
+struct OpenOutcome
+{
+    std::mutex mutex;
+    GstElement* sink = nullptr;
+    bool abandoned = false; // nobody waits for it any more: a late sink is released
+};
+
+/// `output`'s sink, opened on a thread of its own within the patience; nullptr when it does
+/// not open, or does not answer in time, or an earlier open still waits for an answer.
+GstElement* openedSink(SoundOutput& output)
+{
+    if (output.probing.exchange(true))
+        return nullptr;
+    const auto outcome = std::make_shared<OpenOutcome>();
+    TaskThread opener;
+    opener.runWithin(
+        [&output, outcome] {
+            GstElement* sink = readySink(output.factory);
+            {
+                const std::lock_guard lock(outcome->mutex);
+                output.probing = false;
+                if (!outcome->abandoned)
+                    outcome->sink = std::exchange(sink, nullptr);
+            }
+            if (sink)
+                release(sink); // came too late
+        },
+        SoundOutputPatience);
+    const std::lock_guard lock(outcome->mutex);
+    outcome->abandoned = true;
+    return std::exchange(outcome->sink, nullptr);
+}
+
+GstElement* silentSink()
+{
+    GstElement* silent = gst_element_factory_make("fakesink", nullptr);
+    gst_object_ref_sink(silent);
+    g_object_set(silent, "sync", TRUE, nullptr);
+    return silent;
+}
+
+} // namespace
+
+GstElement* openAudioSink()
+{
+    for (SoundOutput* output : {&soundServer, &alsaDefault}) {
+        if (GstElement* sink = openedSink(*output))
+            return sink;
+    }
+    return silentSink();
+}
+
+} // namespace twinsweep
