@@ -1,5 +1,6 @@
 #include "GstAudioSink.h"
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <mutex>
@@ -48,9 +49,9 @@ struct OpenOutcome
     bool abandoned = false; // nobody waits for it any more: a late sink is released
 };
 
-/// `output`'s sink, opened on a thread of its own within the patience; nullptr when it does
+/// `output`'s sink, opened on a thread of its own within `patience`; nullptr when it does
 /// not open, or does not answer in time, or an earlier open still waits for an answer.
-GstElement* openedSink(SoundOutput& output)
+GstElement* openedSink(SoundOutput& output, std::chrono::milliseconds patience)
 {
     if (output.probing.exchange(true))
         return nullptr;
@@ -68,7 +69,7 @@ GstElement* openedSink(SoundOutput& output)
             if (sink)
                 release(sink); // came too late
         },
-        SoundOutputPatience);
+        patience);
     const std::lock_guard lock(outcome->mutex);
     outcome->abandoned = true;
     return std::exchange(outcome->sink, nullptr);
@@ -86,8 +87,13 @@ GstElement* silentSink()
 
 GstElement* openAudioSink()
 {
+    // The outputs share the patience; a device opens in far less than the least left to it.
+    constexpr std::chrono::milliseconds leastPatience{250};
+    const auto deadline = std::chrono::steady_clock::now() + SoundOutputPatience;
     for (SoundOutput* output : {&soundServer, &alsaDefault}) {
-        if (GstElement* sink = openedSink(*output))
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (GstElement* sink = openedSink(*output, std::max(left, leastPatience)))
             return sink;
     }
     return silentSink();

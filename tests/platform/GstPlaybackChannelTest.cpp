@@ -80,6 +80,29 @@ TEST_P(GstPlaybackTest, ARangeStopsAtItsEnd)
     EXPECT_EQ(channels.GetMediaPosition("f2"), 30);
 }
 
+TEST_P(GstPlaybackTest, AfterAStopPointAPauseOrASeekItPlaysOnFromWhereItStands)
+{
+    ASSERT_EQ(channels.OpenMedia(0, "f1", writeMedia(), "MpegVideo"), "Success");
+    const auto playOn = [&] { return interpreter.mciSendString("play f1", nullptr, 0); };
+    const auto playsOnFrom = [&](qint64 position) {
+        return waitFor([&] { return channels.GetMediaPosition("f1") > position + 5; }) &&
+               channels.GetMediaMode("f1") == "playing";
+    };
+
+    EXPECT_EQ(channels.PlayMediaRange("f1", "", "30"), "Success");
+    EXPECT_TRUE(waitFor([&] { return channels.GetMediaMode("f1") == "stopped"; }));
+    EXPECT_EQ(playOn(), 0);
+    EXPECT_TRUE(playsOnFrom(30)) << "on from the stop point";
+
+    EXPECT_EQ(channels.PauseMedia("f1"), "Success");
+    EXPECT_EQ(interpreter.mciSendString("seek f1 to 150", nullptr, 0), 0);
+    EXPECT_EQ(channels.ResumeMedia("f1"), "Success");
+    EXPECT_EQ(channels.GetMediaMode("f1"), "stopped") << "a seek stops: resume has no pause to end";
+    EXPECT_EQ(channels.GetMediaPosition("f1"), 150);
+    EXPECT_EQ(playOn(), 0);
+    EXPECT_TRUE(playsOnFrom(150)) << "on from the seek";
+}
+
 const MediaCase mediaCases[]{
     {"tone.wav",
      [](const QString& path) {
@@ -92,10 +115,16 @@ const MediaCase mediaCases[]{
          test::writeMp3(path, {.frames = 230});
      },
      230 * 1152 * 1000 / 44100},
+    // 8-bit mono of an odd number of samples: the data chunk ends in its pad byte.
+    {"padded.wav",
+     [](const QString& path) {
+         test::writeWav(path, {.channels = 1, .sampleRate = 8000, .bitsPerSample = 8, .dataBytes = 8000 * 6 + 1});
+     },
+     6000},
 };
 
 INSTANTIATE_TEST_SUITE_P(GeneratedMedia, GstPlaybackTest, ::testing::ValuesIn(mediaCases),
-                         [](const auto& info) { return std::string(info.param.name).substr(5); });
+                         [](const auto& info) { return QString(info.param.name).replace('.', '_').toStdString(); });
 
 struct UnplayableCase
 {

@@ -3,9 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QFileInfo>
 #include <QProcess>
-#include <QTimer>
 #include <QUrl>
 
 #include <functional>
@@ -13,18 +11,15 @@
 #include "FakePlayerView.h"
 #include "FakeServices.h"
 #include "QtPrinters.h"
+#include "QueuePlayback.h"
 #include "SoundServer.h"
 #include "ToneAnalysis.h"
 #include "ToneFiles.h"
-#include "catalogue/cDirEx.h"
 #include "platform/GstPlaybackChannel.h"
 #include "platform/MciInterpreter.h"
-#include "platform/SettingKeys.h"
 #include "playback/Player.h"
-#include "playback/PlayerMonitor.h"
+#include "playback/QtWaitClock.h"
 #include "playback/modMultimedia.h"
-#include "playback/ui/PlaybackInstall.h"
-#include "queue/QueryCommands.h"
 #include "queue/QueryList.h"
 
 namespace twinsweep {
@@ -42,14 +37,7 @@ constexpr int SilenceMs = 600;
 // while the current one plays on, not at once.
 constexpr int CrossfadedStepCount = 9;
 constexpr int CrossfadeSeconds = 3;
-constexpr int MonitorIntervalMs = 500;
 constexpr qint64 PlayTimeoutMs = 30000;
-
-/// The playback channels of the program.
-PlaybackChannelFactory programChannels()
-{
-    return gstPlaybackChannels();
-}
 
 /// Runs the event loop until `done` holds; false when it does not within the time limit.
 bool runUntil(const std::function<bool()>& done)
@@ -60,39 +48,13 @@ bool runUntil(const std::function<bool()>& done)
     return done();
 }
 
-bool fileExists(const QString& path)
+QStringList pathsOf(const std::vector<ToneFile>& files)
 {
-    return cDirEx::ExistFile(path);
+    QStringList paths;
+    for (const ToneFile& file : files)
+        paths << file.path;
+    return paths;
 }
-
-/// The player and its monitor on the program's channels, wired as the main window does.
-struct ProgramPlayer
-{
-    explicit ProgramPlayer(int crossfade)
-    {
-        fake.settings.setValue(Settings::Crossfade, QString::number(crossfade));
-        QObject::connect(&Timer2, &QTimer::timeout, [this] { monitor.Timer2_Timer(); });
-        Timer2.start(MonitorIntervalMs);
-    }
-    bool silent() { return channels.GetMediaMode("f1") != "playing" && channels.GetMediaMode("f2") != "playing"; }
-    void enqueue(const ToneFile& file)
-    {
-        const QFileInfo info(file.path);
-        query.append({info.fileName(), info.path() + "/", "00:02", "Tones", true});
-    }
-    bool queueDone() { return !query.row(query.size() - 1).Checked && silent(); }
-
-    test::FakeServices fake;
-    MciInterpreter interpreter{programChannels()};
-    modMultimedia channels{interpreter};
-    QueryList query;
-    test::FakePlayerView view;
-    QtWaitClock clock;
-    int PlayerVolume = 100;
-    Player player{channels, query, view, fake.services, clock, PlayerVolume};
-    PlayerMonitor monitor{channels, query, view, player, fake.status, fake.settings, fileExists};
-    QTimer Timer2;
-};
 
 /// Files of tone steps played into a sound server of the test's own and recorded from
 /// its sink at the latency of the parameter.
@@ -110,18 +72,31 @@ protected:
             test::heardTones(recorder.stop(), test::MonitorRecorder::SampleRate, test::toneFrequencies(files));
         EXPECT_THAT(test::faultsHeard(heard, files, HeardWholeMs), ::testing::IsEmpty()) << test::describe(heard);
     }
+    /// Plays the files one by one, each begun once the one before has ended.
+    void playFromSilence()
+    {
+        test::FakeServices fake;
+        MciInterpreter interpreter{gstPlaybackChannels()};
+        modMultimedia channels{interpreter};
+        QueryList query;
+        test::FakePlayerView view;
+        QtWaitClock clock;
+        const int PlayerVolume = 100;
+        Player player{channels, query, view, fake.services, clock, PlayerVolume};
+        for (const ToneFile& file : files) {
+            player.playmedia(file.path);
+            ASSERT_TRUE(runUntil([&channels] { return channels.GetMediaMode("f1") != "playing"; }));
+        }
+    }
     void playQueue(int crossfade)
     {
-        ProgramPlayer program(crossfade);
-        for (const ToneFile& file : files)
-            program.enqueue(file);
-        queryplay_Click(program.query, program.fake.prompt, program.player, 0);
-        ASSERT_TRUE(runUntil([&program] { return program.queueDone(); }));
-        expectHeardWhole();
+        test::FakeServices fake;
+        EXPECT_EQ(test::playQueue(pathsOf(files), crossfade, fake.services, gstPlaybackChannels()),
+                  qsizetype(files.size()));
     }
 
     test::SoundServer server;
-    test::MonitorRecorder recorder{GetParam()};
+    test::MonitorRecorder recorder{server, GetParam()};
     std::vector<ToneFile> files = test::writeToneFiles(FileCount, StepCount, SilenceMs);
 };
 
@@ -140,23 +115,28 @@ TEST_P(HeardWholeTest, GStreamerPlaybinPlaysFilesFromSilenceWhole)
 
 TEST_P(HeardWholeTest, FilesStartedFromSilenceAreHeardWhole)
 {
-    ProgramPlayer program(0);
-    for (const ToneFile& file : files) {
-        program.player.playmedia(file.path);
-        ASSERT_TRUE(runUntil([&program] { return program.silent(); }));
-    }
+    playFromSilence();
+    expectHeardWhole();
+}
+
+TEST_P(HeardWholeTest, FilesPlayedThroughTheAlsaDefaultDeviceAreHeardWhole)
+{
+    const test::AlsaOnly alsaOnly(server);
+    playFromSilence();
     expectHeardWhole();
 }
 
 TEST_P(HeardWholeTest, AQueueWithoutCrossfadeIsHeardWhole)
 {
     playQueue(0);
+    expectHeardWhole();
 }
 
 TEST_P(HeardWholeTest, AQueueWithCrossfadeIsHeardWhole)
 {
     files = test::writeToneFiles(FileCount, CrossfadedStepCount, SilenceMs);
     playQueue(CrossfadeSeconds);
+    expectHeardWhole();
 }
 
 INSTANTIATE_TEST_SUITE_P(RecordingLatency, HeardWholeTest, ::testing::Values(20, 2000),

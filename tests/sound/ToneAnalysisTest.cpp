@@ -73,6 +73,7 @@ const AnalysisCase analysisCases[]{
     // The program fades over three seconds: the next file's first step stays faint.
     {"Crossfaded", {{&First, 0, 1500, 200, 0.5, 0.25}, {&Second, 0, 1500, 1200, 0, 0.25}}, {}},
     {"ADropoutLosesNothing", {{&First, 0, 200, 200}, {&First, 200, 1500, 460}, {&Second, 0, 1500, 2000}}, {}},
+    {"ALongDropoutLosesNothing", {{&First, 0, 200, 200}, {&First, 200, 1500, 900}, {&Second, 0, 1500, 2600}}, {}},
     {"ADropoutLosesTime",
      {{&First, 0, 200, 200}, {&First, 320, 1500, 460}, {&Second, 0, 1500, 2000}},
      {"file 1 step 1 (500 Hz) heard for 380 ms"}},
@@ -84,6 +85,9 @@ const AnalysisCase analysisCases[]{
      {{&First, 0, 1500, 0}, {&Second, 0, 1500, 1600}, {&Second, 0, 1500, 3200}},
      {"file 2 step 1 (1400 Hz) heard 2 times", "file 2 step 2 (1700 Hz) heard 2 times",
       "file 2 step 3 (2000 Hz) heard 2 times"}},
+    {"RestartedWithinAStep",
+     {{&First, 0, 300, 0}, {&First, 0, 1500, 500}, {&Second, 0, 1500, 2200}},
+     {"file 1 step 1 (500 Hz) heard for 800 ms"}},
     {"FilesSwapped",
      {{&Second, 0, 1500, 200}, {&First, 0, 1500, 2000}},
      {"file 2 step 1 (1400 Hz) heard out of order"}},

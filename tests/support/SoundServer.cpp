@@ -12,6 +12,7 @@
 #include <csignal>
 #include <functional>
 
+#include <signal.h>
 #include <sys/prctl.h>
 
 namespace twinsweep::test {
@@ -85,6 +86,8 @@ SoundServer::SoundServer()
 
 SoundServer::~SoundServer()
 {
+    if (m_daemon.state() != QProcess::NotRunning)
+        ::kill(pid_t(m_daemon.processId()), SIGCONT); // a frozen server ends as any other
     stopProcess(m_daemon);
     restoreEnvironment("PULSE_SERVER", m_previousServer);
     restoreEnvironment("PULSE_COOKIE", m_previousCookie);
@@ -120,7 +123,8 @@ bool SoundServer::start()
         m_error = "pulseaudio does not start: " + m_daemon.errorString();
         return false;
     }
-    qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
+    m_address = "unix:" + socket;
+    qputenv("PULSE_SERVER", m_address.toLocal8Bit());
     qputenv("PULSE_COOKIE", m_folder.filePath("home/cookie").toLocal8Bit());
     return true;
 }
@@ -143,7 +147,41 @@ bool SoundServer::waitUntilItAnswers()
     return false;
 }
 
-MonitorRecorder::MonitorRecorder(int latencyMs) : m_latencyMs(latencyMs) {}
+void SoundServer::freeze()
+{
+    ::kill(pid_t(m_daemon.processId()), SIGSTOP);
+}
+
+void SoundServer::kill()
+{
+    m_daemon.kill();
+    m_daemon.waitForFinished(StopTimeoutMs);
+}
+
+AlsaOnly::AlsaOnly(const SoundServer& server)
+    : m_previousServer(environmentValue("PULSE_SERVER")), m_previousAlsaConfig(environmentValue("ALSA_CONFIG_PATH"))
+{
+    const QString config = m_folder.filePath("asound.conf");
+    QFile file(config);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << config.toStdString();
+    file.write(QString("pcm_type.pulse { lib \"libasound_module_pcm_pulse.so\" }\n"
+                       "pcm.!default { type pulse; server \"%1\" }\n")
+                   .arg(server.address())
+                   .toUtf8());
+    file.close();
+    qputenv("ALSA_CONFIG_PATH", config.toLocal8Bit());
+    qputenv("PULSE_SERVER", ("unix:" + m_folder.filePath("no-server")).toLocal8Bit());
+}
+
+AlsaOnly::~AlsaOnly()
+{
+    restoreEnvironment("PULSE_SERVER", m_previousServer);
+    restoreEnvironment("ALSA_CONFIG_PATH", m_previousAlsaConfig);
+}
+
+MonitorRecorder::MonitorRecorder(const SoundServer& server, int latencyMs)
+    : m_server(server.address()), m_latencyMs(latencyMs)
+{}
 
 MonitorRecorder::~MonitorRecorder()
 {
@@ -161,7 +199,7 @@ bool MonitorRecorder::start()
     m_parec.setStandardErrorFile(m_folder.filePath("parec.log"));
     dieWithParent(m_parec);
     m_parec.start("parec",
-                  {"--latency-msec=" + QString::number(m_latencyMs), "-d", SoundServer::sinkName() + ".monitor",
+                  {"--server=" + m_server, "--latency-msec=" + QString::number(m_latencyMs), "-d", SoundServer::sinkName() + ".monitor",
                    "--raw", "--format=s16le", "--rate=" + QString::number(SampleRate), "--channels=1"});
     // The sink may sleep for up to its former latency before it first feeds the monitor;
     // sound played meanwhile would not be recorded from its start.

@@ -28,6 +28,13 @@ public:
     QString error() const { return m_error; }
     /// The null sink everything plays into.
     static QString sinkName() { return "twinsweep_test"; }
+    /// Where clients reach it, as PULSE_SERVER names a server.
+    QString address() const { return m_address; }
+
+    /// Stops the server's process (SIGSTOP): it keeps its connections and answers nothing.
+    void freeze();
+    /// Ends the server's process at once, as a crash would.
+    void kill();
 
 private:
     bool start();
@@ -36,9 +43,27 @@ private:
     QTemporaryDir m_folder;
     QProcess m_daemon;
     QString m_error;
+    QString m_address;
     // What PULSE_SERVER and PULSE_COOKIE held before, restored at the end.
     std::optional<QByteArray> m_previousServer;
     std::optional<QByteArray> m_previousCookie;
+};
+
+/// While it lives, no sound server answers the program (PULSE_SERVER names none), and the
+/// system's ALSA default device plays into `server` through ALSA's PulseAudio plugin, so
+/// that what reaches that device can be recorded.
+class AlsaOnly
+{
+public:
+    explicit AlsaOnly(const SoundServer& server);
+    ~AlsaOnly();
+    AlsaOnly(const AlsaOnly&) = delete;
+    AlsaOnly& operator=(const AlsaOnly&) = delete;
+
+private:
+    QTemporaryDir m_folder;
+    std::optional<QByteArray> m_previousServer;
+    std::optional<QByteArray> m_previousAlsaConfig;
 };
 
 /// Records what the sound server's sink plays, from its monitor through `parec`, as mono
@@ -49,7 +74,7 @@ class MonitorRecorder
 public:
     static constexpr int SampleRate = 44100;
 
-    explicit MonitorRecorder(int latencyMs);
+    MonitorRecorder(const SoundServer& server, int latencyMs);
     ~MonitorRecorder();
     MonitorRecorder(const MonitorRecorder&) = delete;
     MonitorRecorder& operator=(const MonitorRecorder&) = delete;
@@ -66,6 +91,7 @@ private:
     qint64 recordedBytes() const;
     QString recordingPath() const { return m_folder.filePath("monitor.raw"); }
 
+    QString m_server;
     int m_latencyMs;
     QTemporaryDir m_folder;
     QProcess m_parec;

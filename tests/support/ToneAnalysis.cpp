@@ -15,6 +15,8 @@ constexpr double HeardAmplitude = 0.00316; // -50 dBFS
 constexpr qint64 ShortestToneMs = 60;
 // A sound server that ran dry for a moment leaves a hole; the file plays on after it.
 constexpr qint64 LongestDropoutMs = 100;
+// A step sounds into the windows at both of its ends.
+constexpr qint64 LongestStepHeardMs = ToneStepMs + 2 * WindowMs;
 
 std::vector<double> hannWindow(int length)
 {
@@ -102,6 +104,33 @@ std::vector<HeardTone> tonesAt(const std::vector<HeardTone>& heard, int frequenc
     return found;
 }
 
+/// Whether a step of `file` other than the one at `frequency` begins after `afterMs` and
+/// before `beforeMs`.
+bool otherStepBegins(const std::vector<HeardTone>& heard, const ToneFile& file, int frequency, qint64 afterMs,
+                     qint64 beforeMs)
+{
+    return std::any_of(heard.begin(), heard.end(), [&](const HeardTone& tone) {
+        return tone.frequency != frequency && std::ranges::count(file.frequencies, tone.frequency) > 0 &&
+               tone.startMs > afterMs && tone.startMs < beforeMs;
+    });
+}
+
+/// The hearings of one step of `file`. A sound server that ran dry on a busy machine may
+/// part a step by a hole of any length: hearings with no other step of the file begun
+/// between them are one, of their time together. A repeat has the file's other steps
+/// between.
+std::vector<HeardTone> stepHearings(const std::vector<HeardTone>& heard, const ToneFile& file, int frequency)
+{
+    std::vector<HeardTone> hearings;
+    for (const HeardTone& tone : tonesAt(heard, frequency)) {
+        if (!hearings.empty() && !otherStepBegins(heard, file, frequency, hearings.back().startMs, tone.startMs))
+            hearings.back().durationMs += tone.durationMs;
+        else
+            hearings.push_back(tone);
+    }
+    return hearings;
+}
+
 } // namespace
 
 std::vector<HeardTone> heardTones(const std::vector<qint16>& samples, int sampleRate,
@@ -125,14 +154,15 @@ QStringList faultsHeard(const std::vector<HeardTone>& heard, const std::vector<T
         std::optional<qint64> previousStart = previousFileStart;
         for (size_t step = 0; step < files[file].frequencies.size(); ++step) {
             const int frequency = files[file].frequencies[step];
-            const std::vector<HeardTone> found = tonesAt(heard, frequency);
+            const std::vector<HeardTone> found = stepHearings(heard, files[file], frequency);
             const QString name = stepName(file, step, frequency);
             if (found.size() != 1) {
                 faults << name + QString(" heard %1 times").arg(found.size());
                 continue;
             }
-            if (found.front().durationMs < minimumMs)
-                faults << name + QString(" heard for %1 ms").arg(found.front().durationMs);
+            const qint64 durationMs = found.front().durationMs;
+            if (durationMs < minimumMs || durationMs > LongestStepHeardMs)
+                faults << name + QString(" heard for %1 ms").arg(durationMs);
             if (previousStart && found.front().startMs <= *previousStart)
                 faults << name + " heard out of order";
             previousStart = found.front().startMs;

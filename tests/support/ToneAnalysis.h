@@ -28,8 +28,10 @@ std::vector<HeardTone> heardTones(const std::vector<qint16>& samples, int sample
                                   const std::vector<int>& frequencies);
 
 /// What tells that `heard` is not `files` heard whole, one after the other: a step of a
-/// file not heard exactly once, or for less than `minimumMs`, or out of order (a file's
-/// steps in their order, each file begun after the one before). Empty when all is well.
+/// file not heard exactly once, or for less than `minimumMs` or longer than it lasts, or
+/// out of order (a file's steps in their order, each file begun after the one before).
+/// Hearings of a step parted by a hole, with no other step of its file begun in it, are
+/// one hearing. Empty when all is well.
 QStringList faultsHeard(const std::vector<HeardTone>& heard, const std::vector<ToneFile>& files, qint64 minimumMs);
 
 /// "500 Hz at 0.16 s for 0.50 s" per tone, one per line, for a failure message.
