@@ -4,6 +4,7 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <utility>
 
 #include "TaskThread.h"
@@ -16,11 +17,26 @@ namespace {
 struct SoundOutput
 {
     const char* factory;
+    void (*prepare)(GstElement* sink);
     std::atomic<bool> probing{false}; // an open of it has not answered yet
 };
 
-SoundOutput soundServer{"pulsesink"};
-SoundOutput alsaDefault{"alsasink"}; // its device is "default" unless set
+/// Sinks of one client name share one connection to the server, which is then never
+/// asked again whether it answers: each sink gets a connection of its own. Sound mixers
+/// show the program's name all the same.
+void connectOnItsOwn(GstElement* sink)
+{
+    static std::atomic<int> connections = 0;
+    const std::string clientName = "Twinsweep " + std::to_string(++connections);
+    GstStructure* properties = gst_structure_new("properties", "application.name", G_TYPE_STRING, "Twinsweep", nullptr);
+    g_object_set(sink, "client-name", clientName.c_str(), "stream-properties", properties, nullptr);
+    gst_structure_free(properties);
+}
+
+void asItIs(GstElement*) {}
+
+SoundOutput soundServer{"pulsesink", connectOnItsOwn};
+SoundOutput alsaDefault{"alsasink", asItIs}; // its device is "default" unless set
 
 void release(GstElement* sink)
 {
@@ -28,13 +44,14 @@ void release(GstElement* sink)
     gst_object_unref(sink);
 }
 
-/// A new sink of `factory`, opened; nullptr when it cannot be made or opened.
-GstElement* readySink(const char* factory)
+/// A new sink of `output`, opened; nullptr when it cannot be made or opened.
+GstElement* readySink(const SoundOutput& output)
 {
-    GstElement* sink = gst_element_factory_make(factory, nullptr);
+    GstElement* sink = gst_element_factory_make(output.factory, nullptr);
     if (!sink)
         return nullptr;
     gst_object_ref_sink(sink);
+    output.prepare(sink);
     if (gst_element_set_state(sink, GST_STATE_READY) != GST_STATE_CHANGE_FAILURE)
         return sink;
     release(sink);
@@ -59,7 +76,7 @@ GstElement* openedSink(SoundOutput& output, std::chrono::milliseconds patience)
     TaskThread opener;
     opener.runWithin(
         [&output, outcome] {
-            GstElement* sink = readySink(output.factory);
+            GstElement* sink = readySink(output);
             {
                 const std::lock_guard lock(outcome->mutex);
                 output.probing = false;

@@ -176,7 +176,7 @@ void GstPlaybackChannel::handle(GstMessage* message) const
             stopAt(m_stopPoint.value_or(m_lengthMs));
         break;
     case GST_MESSAGE_ERROR:
-        // The file became unreadable while it played: the channel stops where it was.
+        // The file became unreadable or the sound output failed: the channel stops where it was.
         stopAt(m_mode == PlaybackMode::Stopped ? m_stoppedAt : m_lastPosition);
         break;
     case GST_MESSAGE_DURATION_CHANGED: {

@@ -198,9 +198,9 @@ bool MonitorRecorder::start()
     m_parec.setStandardOutputFile(recordingPath());
     m_parec.setStandardErrorFile(m_folder.filePath("parec.log"));
     dieWithParent(m_parec);
-    m_parec.start("parec",
-                  {"--server=" + m_server, "--latency-msec=" + QString::number(m_latencyMs), "-d", SoundServer::sinkName() + ".monitor",
-                   "--raw", "--format=s16le", "--rate=" + QString::number(SampleRate), "--channels=1"});
+    m_parec.start("parec", {"--server=" + m_server, "--latency-msec=" + QString::number(m_latencyMs), "-d",
+                            SoundServer::sinkName() + ".monitor", "--raw", "--format=s16le",
+                            "--rate=" + QString::number(SampleRate), "--channels=1"});
     // The sink may sleep for up to its former latency before it first feeds the monitor;
     // sound played meanwhile would not be recorded from its start.
     const bool soundArrived =
