@@ -214,12 +214,22 @@ void renameEverySeventh(std::vector<FileRecord>& master, RandomNames& names)
         master[row].setValue(Field::Filename, names.next());
 }
 
+/// Distinct names in master order: `beginning`, then `beginning` and the row's number.
+void nameAfterRows(std::vector<FileRecord>& master, const QString& beginning)
+{
+    master.front().setValue(Field::Filename, beginning);
+    for (size_t row = 1; row < master.size(); ++row)
+        master[row].setValue(Field::Filename, beginning + QString::number(row).rightJustified(6, u'0'));
+}
+
 TEST(SortByFileNameTest, MatchesAPlainCaseFoldedStableSort)
 {
     const std::vector<RankingCase> cases{
         {"a short list sorts by keys and names", 3000, renameEverySeventh},
         {"a long unranked list ranks the whole master first", 40000, renameEverySeventh},
         {"a collection ranked in three parts at once", 200000, renameEverySeventh},
+        {"more names than sort by comparison agree on their whole keys", 66,
+         [](std::vector<FileRecord>& master, RandomNames&) { nameAfterRows(master, "abcdefghijklmnopqrstuvw"); }},
         {"renamed records join the ranked ones", 3000,
          [](std::vector<FileRecord>& master, RandomNames& names) {
              rankFileNames(master);
