@@ -184,7 +184,7 @@ class RandomNames
 public:
     QString next()
     {
-        static const QString alphabet = QString::fromUtf8("aAbB \u00e9\u00c9-0\u03a9\u03c9\u3042\uff21\uff41");
+        static const QString alphabet = QString::fromUtf8("aAbBzZ \u00e9\u00c9-0\u03a9\u03c9\u3042\uff21\uff41");
         QString name = below(3) == 0 ? QString() : QString("01 - The Same Long Beginning ").left(below(30));
         for (int length = below(12); length > 0; --length)
             name += alphabet[below(int(alphabet.size()))];
@@ -228,6 +228,8 @@ TEST(SortByFileNameTest, MatchesAPlainCaseFoldedStableSort)
         {"a short list sorts by keys and names", 3000, renameEverySeventh},
         {"a long unranked list ranks the whole master first", 40000, renameEverySeventh},
         {"a collection ranked in three parts at once", 200000, renameEverySeventh},
+        {"distinct names ranked in three parts, none equal across a part's edge", 200000,
+         [](std::vector<FileRecord>& master, RandomNames&) { nameAfterRows(master, "n"); }},
         {"more names than sort by comparison agree on their whole keys", 66,
          [](std::vector<FileRecord>& master, RandomNames&) { nameAfterRows(master, "abcdefghijklmnopqrstuvw"); }},
         {"renamed records join the ranked ones", 3000,
