@@ -177,6 +177,47 @@ TEST_F(SortedFileListTest, ASortedListStaysSortedThroughEveryFill)
     EXPECT_EQ(rows[0].Tag, 99) << "a Tag without a master row sorts first, as an empty name";
 }
 
+TEST_F(SortedFileListTest, ARenamedRowTakesItsPlaceWithItsMarks)
+{
+    struct Case
+    {
+        const char* what;
+        qsizetype tag;
+        QString name;
+        QStringList shown;
+    };
+    const Case cases[]{
+        {"down", 2, "bb.mp3", {"a.mp3#4", "b.mp3#1", "B.mp3#5", "bb.mp3#2", "c.mp3#3"}},
+        {"to the end", 2, "z.mp3", {"a.mp3#4", "b.mp3#1", "B.mp3#5", "c.mp3#3", "z.mp3#2"}},
+        {"up", 3, "0.mp3", {"0.mp3#3", "A.mp3#2", "a.mp3#4", "b.mp3#1", "B.mp3#5"}},
+        {"among equal names, in master order", 3, "B.MP3", {"A.mp3#2", "a.mp3#4", "b.mp3#1", "B.MP3#3", "B.mp3#5"}},
+        {"nowhere", 4, "a1.mp3", {"A.mp3#2", "a1.mp3#4", "b.mp3#1", "B.mp3#5", "c.mp3#3"}},
+    };
+    catalogue.ListFiles2.setSorted(true);
+    fill({1, 2, 3, 4, 5});
+    const QStringList sorted = shown();
+    const auto rename = [this](qsizetype tag, const QString& name) {
+        const FileRecord& record = catalogue.ListFiles[size_t(rowFromTag(tag))];
+        catalogue.relocateFiles({{tag, record.fullPath(), record.value(Field::Path), name}});
+    };
+    for (const Case& c : cases) {
+        const QString oldName = catalogue.ListFiles[size_t(rowFromTag(c.tag))].value(Field::Filename);
+        const qsizetype at = qsizetype(sorted.indexOf(oldName + "#" + QString::number(c.tag)));
+        catalogue.ListFiles2.setSelected(at, at, true);
+        catalogue.ListFiles2.setCurrent(at, true);
+
+        rename(c.tag, c.name);
+        EXPECT_EQ(shown(), c.shown) << c.what;
+        const qsizetype now = c.shown.indexOf(c.name + "#" + QString::number(c.tag));
+        EXPECT_TRUE(catalogue.ListFiles2.row(now).Selected && catalogue.ListFiles2.row(now).Current) << c.what;
+
+        rename(c.tag, oldName);
+        EXPECT_EQ(shown(), sorted) << c.what << ", renamed back";
+        catalogue.ListFiles2.setSelected(0, catalogue.ListFiles2.size() - 1, false);
+        catalogue.ListFiles2.setCurrent(at, false);
+    }
+}
+
 /// Names that share long beginnings (past the characters compared at once) and differ
 /// in case; their characters take one, two or three bytes in a record's key of its name.
 class RandomNames
