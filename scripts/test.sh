@@ -2,7 +2,8 @@
 # Installs what is missing, checks the formatting and the direction of the includes
 # between the folders of src/, builds and runs every test.
 # With --sanitize the suite is built apart (build-sanitize/) with AddressSanitizer,
-# UndefinedBehaviorSanitizer and leak detection, and any report fails the run.
+# UndefinedBehaviorSanitizer, leak detection and the standard library's bounds checks
+# (_GLIBCXX_ASSERTIONS), and any report or failed check fails the run.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${TWINSWEEP_BUILD_DIR:-$root/build}"

@@ -161,8 +161,12 @@ void Catalogue::relocateFiles(const std::vector<FileRelocation>& moves)
         const qsizetype row = rowFromTag(move.Tag);
         if (row < 0 || row >= qsizetype(ListFiles.size()))
             continue;
-        ListFiles[size_t(row)].setValue(Field::Path, move.Path);
-        ListFiles[size_t(row)].setValue(Field::Filename, move.Filename);
+        FileRecord& record = ListFiles[size_t(row)];
+        const bool renamed = record.value(Field::Filename) != move.Filename;
+        record.setValue(Field::Path, move.Path);
+        record.setValue(Field::Filename, move.Filename);
+        if (renamed)
+            ListFiles2.placeRenamedRow(move.Tag);
     }
     ListFiles2.announceTextChanges();
     Duplicates.announceTextChanges();

@@ -68,8 +68,9 @@ public:
     void DropCollectionRow(qsizetype tag) { DropCollectionRows({tag}); }
 
     /// Gives moved or renamed files their new Path and Filename in `ListFiles`. The
-    /// visible lists read the master rows and show the change at once; the lists that
-    /// keep copies of paths hear of it through `filesRelocated`.
+    /// visible lists read the master rows and show the change at once (a sorted
+    /// `ListFiles2` moves a renamed file's row to its place); the lists that keep copies
+    /// of paths hear of it through `filesRelocated`.
     void relocateFiles(const std::vector<FileRelocation>& moves);
 
     /// Empties the collection: nodes, rows and lists (the path and the changed state stay).

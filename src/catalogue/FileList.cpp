@@ -75,6 +75,26 @@ void FileList::setSorted(bool sorted)
         assign(std::move(m_rows));
 }
 
+void FileList::placeRenamedRow(qsizetype tag)
+{
+    if (!m_sorted)
+        return;
+    const auto first = m_rows.begin();
+    const auto renamed = std::find_if(first, m_rows.end(), [tag](const ListRow& row) { return row.Tag == tag; });
+    if (renamed == m_rows.end())
+        return;
+    const qsizetype from = renamed - first;
+    const qsizetype to = sortedPlace(m_rows, from, m_master);
+    if (to == from)
+        return;
+    Q_EMIT aboutToMove(from, to);
+    if (to < from)
+        std::rotate(first + to, renamed, renamed + 1);
+    else
+        std::rotate(renamed, renamed + 1, first + to + 1);
+    Q_EMIT moved();
+}
+
 void FileList::removeRows(std::vector<qsizetype> indexes)
 {
     std::sort(indexes.begin(), indexes.end());

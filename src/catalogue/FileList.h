@@ -37,6 +37,9 @@ struct MarkedFiles
 /// Orders `rows` by the file names of their master records, case ignored; rows with
 /// equal names keep their order. A row whose Tag names no master row sorts as "".
 void sortByFileName(std::vector<ListRow>& rows, const std::vector<FileRecord>& master);
+/// Where the row at `index` belongs among the other `rows`, which are sorted by file
+/// name with equal names in master order: its position once moved there.
+qsizetype sortedPlace(const std::vector<ListRow>& rows, qsizetype index, const std::vector<FileRecord>& master);
 
 /// A visible list of files (`ListFiles2`, `Duplicates`): plain rows that item models
 /// present. Every change is announced, so views follow a million rows without copies.
@@ -85,10 +88,13 @@ public:
     void announceTextChanges();
 
     /// A sorted list keeps its rows in the order of their file names (case ignored;
-    /// equal names in master order), through every fill; switching sorting off leaves
-    /// the rows where they are.
+    /// equal names in master order), through every fill and rename; switching sorting
+    /// off leaves the rows where they are.
     bool isSorted() const { return m_sorted; }
     void setSorted(bool sorted);
+    /// In a sorted list, moves the row of the record `tag`, whose file name changed, to
+    /// its place by name, with its marks; announces the move.
+    void placeRenamedRow(qsizetype tag);
     /// Rewrites every Tag through `map` (old Tag -> new Tag) in one pass; rows whose
     /// map result is 0 are removed. Used when master rows are dropped.
     template <typename Map> void remapTags(Map map);
@@ -99,6 +105,9 @@ Q_SIGNALS:
     void aboutToAppend(qsizetype first, qsizetype last);
     void appended();
     void rowsChanged(qsizetype first, qsizetype last);
+    /// The row at `from` is about to move to `to`, its position once moved.
+    void aboutToMove(qsizetype from, qsizetype to);
+    void moved();
     /// Rows were marked here, not by a view.
     void marksChanged();
 

@@ -12,11 +12,25 @@ namespace {
 /// list, and half of them, carry none: sorting by rank then costs one counting pass.
 constexpr size_t RankingWorthRows = 1 << 14;
 
-/// The master record behind a row; none for a Tag that names no master row.
-const FileRecord* masterRecord(const ListRow& row, const std::vector<FileRecord>& master)
+/// The master record a Tag names; none for a Tag that names no master row.
+const FileRecord* masterRecord(qsizetype tag, const std::vector<FileRecord>& master)
 {
-    const qsizetype masterRow = rowFromTag(row.Tag);
+    const qsizetype masterRow = rowFromTag(tag);
     return masterRow >= 0 && masterRow < qsizetype(master.size()) ? &master[size_t(masterRow)] : nullptr;
+}
+
+/// The file name of a Tag's record; "" for a Tag that names no master row.
+QStringView fileNameOf(qsizetype tag, const std::vector<FileRecord>& master)
+{
+    const FileRecord* record = masterRecord(tag, master);
+    return record ? QStringView(record->value(Field::Filename)) : QStringView();
+}
+
+/// The key of the file name of a Tag's record, standing for `position`.
+KeyedName keyedName(qsizetype tag, qsizetype position, const std::vector<FileRecord>& master)
+{
+    const FileRecord* record = masterRecord(tag, master);
+    return {record ? record->nameKey() : FileNameKey(), position};
 }
 
 /// A row whose record carries the ranking most rows carry: its rank, its place in the list.
@@ -55,7 +69,7 @@ RankedSplit splitByRanking(const std::vector<ListRow>& rows, const std::vector<F
     std::vector<NameRank> ranks;
     ranks.reserve(rows.size());
     for (const ListRow& row : rows) {
-        const FileRecord* record = masterRecord(row, master);
+        const FileRecord* record = masterRecord(row.Tag, master);
         ranks.push_back(record ? record->nameRank() : NameRank());
     }
     const quint32 ranking = rankingOfMost(ranks);
@@ -109,15 +123,8 @@ std::vector<qsizetype> orderOfNames(const std::vector<ListRow>& rows, const std:
         return order;
     }
 
-    static const QString noName;
-    const NameAt nameAt = [&](qsizetype position) {
-        const FileRecord* record = masterRecord(rows[size_t(position)], master);
-        return QStringView(record ? record->value(Field::Filename) : noName);
-    };
-    const auto keyed = [&](qsizetype position) {
-        const FileRecord* record = masterRecord(rows[size_t(position)], master);
-        return KeyedName{record ? record->nameKey() : FileNameKey(), position};
-    };
+    const NameAt nameAt = [&](qsizetype position) { return fileNameOf(rows[size_t(position)].Tag, master); };
+    const auto keyed = [&](qsizetype position) { return keyedName(rows[size_t(position)].Tag, position, master); };
     std::vector<KeyedName> ranked, unranked, room(split.unranked.size());
     ranked.reserve(split.ranked.size());
     unranked.reserve(split.unranked.size());
@@ -145,6 +152,22 @@ void sortByFileName(std::vector<ListRow>& rows, const std::vector<FileRecord>& m
     for (const qsizetype position : orderOfNames(rows, master))
         sorted.push_back(std::move(rows[size_t(position)]));
     rows = std::move(sorted);
+}
+
+qsizetype sortedPlace(const std::vector<ListRow>& rows, qsizetype index, const std::vector<FileRecord>& master)
+{
+    // Names compare standing for their Tags, so that equal names keep master order.
+    const NameAt nameOfTag = [&master](qsizetype tag) { return fileNameOf(tag, master); };
+    const ListRow& placed = rows[size_t(index)];
+    const KeyedName placedName = keyedName(placed.Tag, placed.Tag, master);
+    const auto comesBefore = [&](const ListRow& row) {
+        return nameBefore(keyedName(row.Tag, row.Tag, master), placedName, nameOfTag);
+    };
+    const auto first = rows.begin(), at = first + index;
+    if (index > 0 && !comesBefore(*(at - 1)))
+        return std::partition_point(first, at, comesBefore) - first;
+    // Among the rows after it; without the row itself, each of them stands one place higher.
+    return std::partition_point(at + 1, rows.end(), comesBefore) - first - 1;
 }
 
 } // namespace twinsweep

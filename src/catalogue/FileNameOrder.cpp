@@ -83,13 +83,15 @@ ByteCount countBytes(std::span<const KeyedName> names, int at)
 /// with equal bytes, so equal keys stay in position order.
 void sortByKey(std::span<KeyedName> names, std::span<KeyedName> other, bool intoOther, int from)
 {
+    // Names that reach the key's end agree on all of it: nothing is counted, and they stay
+    // in position order.
     ByteCount count;
-    if (names.size() > ShortRun) {
+    if (names.size() <= ShortRun) {
+        std::sort(names.begin(), names.end(), keyThenPosition);
+    } else if (from < KeyBytes) {
         count = countBytes(names, from);
         if (count.firstDiffering != from && count.firstDiffering != KeyBytes)
             count = countBytes(names, count.firstDiffering);
-    } else {
-        std::sort(names.begin(), names.end(), keyThenPosition);
     }
     if (names.size() <= ShortRun || count.firstDiffering == KeyBytes) {
         if (intoOther)

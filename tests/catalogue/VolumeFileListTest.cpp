@@ -177,6 +177,47 @@ TEST_F(SortedFileListTest, ASortedListStaysSortedThroughEveryFill)
     EXPECT_EQ(rows[0].Tag, 99) << "a Tag without a master row sorts first, as an empty name";
 }
 
+TEST_F(SortedFileListTest, ARenamedRowTakesItsPlaceWithItsMarks)
+{
+    struct Case
+    {
+        const char* what;
+        qsizetype tag;
+        QString name;
+        QStringList shown;
+    };
+    const Case cases[]{
+        {"down", 2, "bb.mp3", {"a.mp3#4", "b.mp3#1", "B.mp3#5", "bb.mp3#2", "c.mp3#3"}},
+        {"to the end", 2, "z.mp3", {"a.mp3#4", "b.mp3#1", "B.mp3#5", "c.mp3#3", "z.mp3#2"}},
+        {"up", 3, "0.mp3", {"0.mp3#3", "A.mp3#2", "a.mp3#4", "b.mp3#1", "B.mp3#5"}},
+        {"among equal names, in master order", 3, "B.MP3", {"A.mp3#2", "a.mp3#4", "b.mp3#1", "B.MP3#3", "B.mp3#5"}},
+        {"nowhere", 4, "a1.mp3", {"A.mp3#2", "a1.mp3#4", "b.mp3#1", "B.mp3#5", "c.mp3#3"}},
+    };
+    catalogue.ListFiles2.setSorted(true);
+    fill({1, 2, 3, 4, 5});
+    const QStringList sorted = shown();
+    const auto rename = [this](qsizetype tag, const QString& name) {
+        const FileRecord& record = catalogue.ListFiles[size_t(rowFromTag(tag))];
+        catalogue.relocateFiles({{tag, record.fullPath(), record.value(Field::Path), name}});
+    };
+    for (const Case& c : cases) {
+        const QString oldName = catalogue.ListFiles[size_t(rowFromTag(c.tag))].value(Field::Filename);
+        const qsizetype at = qsizetype(sorted.indexOf(oldName + "#" + QString::number(c.tag)));
+        catalogue.ListFiles2.setSelected(at, at, true);
+        catalogue.ListFiles2.setCurrent(at, true);
+
+        rename(c.tag, c.name);
+        EXPECT_EQ(shown(), c.shown) << c.what;
+        const qsizetype now = c.shown.indexOf(c.name + "#" + QString::number(c.tag));
+        EXPECT_TRUE(catalogue.ListFiles2.row(now).Selected && catalogue.ListFiles2.row(now).Current) << c.what;
+
+        rename(c.tag, oldName);
+        EXPECT_EQ(shown(), sorted) << c.what << ", renamed back";
+        catalogue.ListFiles2.setSelected(0, catalogue.ListFiles2.size() - 1, false);
+        catalogue.ListFiles2.setCurrent(at, false);
+    }
+}
+
 /// Names that share long beginnings (past the characters compared at once) and differ
 /// in case; their characters take one, two or three bytes in a record's key of its name.
 class RandomNames
@@ -184,7 +225,7 @@ class RandomNames
 public:
     QString next()
     {
-        static const QString alphabet = QString::fromUtf8("aAbB \u00e9\u00c9-0\u03a9\u03c9\u3042\uff21\uff41");
+        static const QString alphabet = QString::fromUtf8("aAbBzZ \u00e9\u00c9-0\u03a9\u03c9\u3042\uff21\uff41");
         QString name = below(3) == 0 ? QString() : QString("01 - The Same Long Beginning ").left(below(30));
         for (int length = below(12); length > 0; --length)
             name += alphabet[below(int(alphabet.size()))];
@@ -214,12 +255,24 @@ void renameEverySeventh(std::vector<FileRecord>& master, RandomNames& names)
         master[row].setValue(Field::Filename, names.next());
 }
 
+/// Distinct names in master order: `beginning`, then `beginning` and the row's number.
+void nameAfterRows(std::vector<FileRecord>& master, const QString& beginning)
+{
+    master.front().setValue(Field::Filename, beginning);
+    for (size_t row = 1; row < master.size(); ++row)
+        master[row].setValue(Field::Filename, beginning + QString::number(row).rightJustified(6, u'0'));
+}
+
 TEST(SortByFileNameTest, MatchesAPlainCaseFoldedStableSort)
 {
     const std::vector<RankingCase> cases{
         {"a short list sorts by keys and names", 3000, renameEverySeventh},
         {"a long unranked list ranks the whole master first", 40000, renameEverySeventh},
         {"a collection ranked in three parts at once", 200000, renameEverySeventh},
+        {"distinct names ranked in two parts, none equal across their edge", 140000,
+         [](std::vector<FileRecord>& master, RandomNames&) { nameAfterRows(master, "n"); }},
+        {"more names than sort by comparison agree on their whole keys", 66,
+         [](std::vector<FileRecord>& master, RandomNames&) { nameAfterRows(master, "abcdefghijklmnopqrstuvw"); }},
         {"renamed records join the ranked ones", 3000,
          [](std::vector<FileRecord>& master, RandomNames& names) {
              rankFileNames(master);

@@ -285,6 +285,9 @@ TEST(Mp3TagReaderTest, AGenreTextGivesOneCodeAndTheProgramsName)
         QString read;
     };
     const Case cases[] = {
+        {"0", 0, "Blues"},
+        {"(0)", 0, "Blues"},
+        {"(0)Blues", 0, "Blues"},
         {"13", 13, "Pop"},
         {"(13)", 13, "Pop"},
         {"(13)Pop", 13, "Pop"},

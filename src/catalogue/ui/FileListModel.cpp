@@ -19,6 +19,11 @@ FileListModel::FileListModel(FileList& list, bool checkable, QObject* parent)
     connect(&list, &FileList::aboutToAppend, this,
             [this](qsizetype first, qsizetype last) { beginInsertRows({}, int(first), int(last)); });
     connect(&list, &FileList::appended, this, [this] { endInsertRows(); });
+    connect(&list, &FileList::aboutToMove, this, [this](qsizetype from, qsizetype to) {
+        // Qt names the row that the moved one will stand before, counted before the move.
+        beginMoveRows({}, int(from), int(from), {}, int(to > from ? to + 1 : to));
+    });
+    connect(&list, &FileList::moved, this, [this] { endMoveRows(); });
     connect(&list, &FileList::rowsChanged, this, [this](qsizetype first, qsizetype last) {
         Q_EMIT dataChanged(index(int(first), 0), index(int(last), columnCount() - 1));
     });

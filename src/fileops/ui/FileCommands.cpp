@@ -101,9 +101,11 @@ void FileCommands::install(ListCommands& table, QTableView* view, ActingList lis
     });
     view->setItemDelegateForColumn(
         0, new FileNameDelegate([this, rowsOf](int row) { m_rename.BeforeLabelEdit(rowsOf(), row); },
-                                [this, list](const QString& name) {
+                                [this, list, view](const QString& name) {
                                     FileOpsContext ops = context();
-                                    m_rename.AfterLabelEdit(ops, list, name);
+                                    // A sorted list moves the renamed row: it stays in sight.
+                                    if (!m_rename.AfterLabelEdit(ops, list, name))
+                                        view->scrollTo(view->currentIndex());
                                 },
                                 view));
 }

@@ -21,6 +21,7 @@
 #include "duplicates/ui/ResultListView.h"
 #include "platform/SettingKeys.h"
 #include "platform/VolumeLayer.h"
+#include "shell/ui/ViewToggles.h"
 
 namespace twinsweep {
 namespace {
@@ -109,6 +110,28 @@ TEST_F(FileCommandsTest, RenameEditsTheNameInPlaceAndItsEnterPlaysNothing)
     QTest::keyClick(window->Duplicates, Qt::Key_Return);
     QTest::keyClick(window->ListFiles2, Qt::Key_Return);
     EXPECT_EQ(played, (QStringList{"Duplicates", "ListFiles2"})) << "Enter on a row not being edited plays";
+}
+
+TEST_F(FileCommandsTest, ARowRenamedInASortedListTakesItsPlaceAndKeepsTheSelection)
+{
+    window->viewToggles->entry("Sorted")->trigger();
+    QTableView* files = window->ListFiles2;
+    files->setCurrentIndex(files->model()->index(0, 0));
+    files->selectRow(0);
+    window->volumeFileList->commands().run("renamefile1_Click", window->volumeFileList->selectedRows());
+    auto* editor = files->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_EQ(editor->text(), "one.mp3");
+    editor->setText("zero.mp3");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents(); // the editor hands its text over in a queued call
+
+    EXPECT_EQ((QStringList{text(files, 0), text(files, 1), text(files, 2)}),
+              (QStringList{"three.mp3", "two.mp3", "zero.mp3"}));
+    EXPECT_EQ(files->currentIndex().row(), 2);
+    EXPECT_EQ(window->volumeFileList->selectedRows(), std::vector<qsizetype>{2});
+    QTest::keyClick(files, Qt::Key_Up);
+    EXPECT_EQ(window->volumeFileList->selectedRows(), std::vector<qsizetype>{1}) << "the keys go on from the row";
 }
 
 TEST_F(FileCommandsTest, RefusedRenameShowsTheOldName)
