@@ -62,6 +62,10 @@ void RowListView::keyPressEvent(QKeyEvent* event)
         return;
     }
     QTableView::keyPressEvent(event);
+    // The table selects only when the cursor moves: Home on the first row must select it
+    // too, or Enter and Del find no row to act on.
+    if (isHomeOrEnd(event) && current.isValid() && currentIndex() == current)
+        selectionModel()->select(current, selectionCommand(current, event) | QItemSelectionModel::Rows);
 }
 
 } // namespace twinsweep

@@ -343,6 +343,9 @@ TEST(KeyboardFocusTest, KeysMoveFromRowToRowInEveryListAndSelectAsTheArrowsDo)
     } cases[]{
         {"End", {1, {1}}, {{Qt::Key_End, none}}, {-1, {-1}}},
         {"Home", {3, {3}}, {{Qt::Key_Home, none}}, {0, {0}}},
+        // The cursor stays where it is, on a row the list entered without selecting it.
+        {"Home on the first row", {0, {}}, {{Qt::Key_Home, none}}, {0, {0}}},
+        {"End on the last row", {-1, {}}, {{Qt::Key_End, none}}, {-1, {-1}}},
         {"Ctrl+End", {1, {1}}, {{Qt::Key_End, ctrl}}, {-1, {-1}}},
         {"Ctrl+Home", {3, {3}}, {{Qt::Key_Home, ctrl}}, {0, {0}}},
         // The arrow sets where Shift extends the selection from.
