@@ -195,6 +195,9 @@ public:
         QMetaObject::invokeMethod(
             &object,
             [this, testThread] {
+                // The connection closes on the bus's own thread, which would still reach
+                // an object left registered after it is gone.
+                QDBusConnection(m_connectionName).unregisterObject(ObjectPath);
                 QDBusConnection::disconnectFromBus(m_connectionName);
                 object.moveToThread(testThread);
             },
