@@ -1,19 +1,28 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Twinsweep needs to build, test and run.
+# Installs the Debian packages Twinsweep needs to build and run; with --tests also those
+# its tests and benchmarks use (tag writers, an encoder, a bus and a sound server of the
+# tests' own), which a user who only runs the program should not get: a sound server
+# installed behind a user's back would take over a plain ALSA set-up.
 # Idempotent: returns at once when everything is already installed.
 set -euo pipefail
 
 packages=(
-  cmake g++ ninja-build pkg-config clang-format
+  cmake g++ ninja-build pkg-config
   qt6-base-dev
   libtag1-dev libgtest-dev libgmock-dev
-  xvfb xauth
-  dbus-daemon
   xdg-utils
-  lame eyed3
-  libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa gstreamer1.0-tools
-  pulseaudio pulseaudio-utils libasound2-plugins
+  libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa
 )
+if [ "${1:-}" = "--tests" ]; then
+  packages+=(
+    clang-format
+    xvfb xauth
+    dbus-daemon
+    lame eyed3
+    gstreamer1.0-tools
+    pulseaudio pulseaudio-utils libasound2-plugins
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -15,7 +15,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
   export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
 fi
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" --tests
 cd "$root"
 git ls-files -z -- '*.cpp' '*.h' | xargs -0 -r clang-format --dry-run -Werror
 "$root/scripts/check-layers.sh"
