@@ -27,7 +27,8 @@ void PlayerBar::Picture1_Click()
         return;
     }
     const std::optional<qsizetype> row = m_query.tagRow();
-    if (m_query.isEmpty() || !row || !m_query.contains(*row))
+    // The player starts nothing during a fade: a row marked played now would be skipped.
+    if (m_player.fading() || !row || !m_query.contains(*row))
         return;
     m_query.setChecked(*row, false);
     m_query.setTag(QString::number(*row + 1));

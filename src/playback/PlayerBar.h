@@ -23,7 +23,8 @@ public:
     PlayerBar(modMultimedia& channels, QueryList& query, PlayerView& view, QueryPlayer& player, EventPump& pump,
               FileExists exists);
 
-    /// Play: resumes a paused file, or starts the query list's current row.
+    /// Play: resumes a paused file, or starts the query list's current row (not during a
+    /// crossfade).
     void Picture1_Click();
     /// Pause: pauses a playing file.
     void Picture2_Click();

@@ -122,7 +122,8 @@ void addquery1_Click(Catalogue& catalogue, QueryList& query, Services& services,
 
 void queryplay_Click(QueryList& query, Prompt& prompt, QueryPlayer& player, std::optional<qsizetype> selectedRow)
 {
-    if (!selectedRow || !query.contains(*selectedRow))
+    // The player starts nothing during a fade: a row marked played now would be skipped.
+    if (!selectedRow || !query.contains(*selectedRow) || player.fading())
         return;
     const QString path = query.row(*selectedRow).fullPath();
     if (!cDirEx::ExistFile(path)) {

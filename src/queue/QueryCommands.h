@@ -44,7 +44,8 @@ void addquery1_Click(Catalogue& catalogue, QueryList& query, Services& services,
                      const std::vector<qsizetype>& selectedRows);
 
 /// Plays the selected row when its file exists: unchecks it, makes it the Tag's row and
-/// starts it. A missing file is reported and changes nothing.
+/// starts it. A missing file is reported and changes nothing; during a crossfade nothing
+/// happens at all.
 void queryplay_Click(QueryList& query, Prompt& prompt, QueryPlayer& player, std::optional<qsizetype> selectedRow);
 void queryrem_Click(QueryList& query, std::optional<qsizetype> selectedRow);
 void queryclear_Click(QueryList& query);

@@ -193,5 +193,25 @@ TEST_F(PlayerBarTest, NextDuringACrossfadeDoesNothing)
     EXPECT_TRUE(query.row(2).Checked);
 }
 
+TEST_F(PlayerBarTest, PlayDuringACrossfadeLeavesTheQueryList)
+{
+    addRow("a.mp3");
+    addRow("b.mp3");
+    setCrossfade(5);
+    player.playmedia(query.row(0).fullPath());
+    media.advance(1000);
+    int yields = 0;
+    clock.onYield = [&] {
+        if (++yields == 3) {
+            query.setChecked(1, true); // the user ticks b.mp3 again to hear it once more
+            bar.Picture1_Click();
+        }
+    };
+    query.setTag("2");
+    query.setChecked(1, false);
+    player.playmedia(query.row(1).fullPath());
+    EXPECT_TRUE(query.row(1).Checked) << "the Play that started nothing marked b.mp3 played";
+}
+
 } // namespace
 } // namespace twinsweep

@@ -19,7 +19,9 @@ class RecordingPlayer : public QueryPlayer
 {
 public:
     void playmedia(const QString& path) override { played.append(path); }
+    bool fading() const override { return fadeRuns; }
     QStringList played;
+    bool fadeRuns = false;
 };
 
 class QueryCommandsTest : public ::testing::Test
@@ -157,6 +159,24 @@ TEST_F(QueryCommandsTest, PlayingAnExistingFileUnchecksItAndMakesItTheTagsRow)
 
     queryplay_Click(query, fake.prompt, player, std::nullopt);
     EXPECT_EQ(player.played.size(), 1) << "no selected row plays nothing";
+}
+
+TEST_F(QueryCommandsTest, PlayingDuringACrossfadeChangesNothing)
+{
+    // The player ignores a file started during a fade: were its row marked played, the
+    // queue would go on after it and the rows between would never be heard.
+    const QString folder = test::freshFolder("query") + "/";
+    test::writeFile(folder + "there.mp3");
+    addRows({Text});
+    query.append({"there.mp3", folder, "03:00", "c:/", true});
+    query.append({"gone.mp3", folder, "03:00", "c:/", true});
+    player.fadeRuns = true;
+
+    queryplay_Click(query, fake.prompt, player, 1);
+    queryplay_Click(query, fake.prompt, player, 2);
+    EXPECT_TRUE(query.row(1).Checked);
+    EXPECT_EQ(query.Tag(), "1");
+    EXPECT_TRUE(fake.prompt.texts().isEmpty());
 }
 
 TEST_F(QueryCommandsTest, RemovingClearingAndMarkingLeaveTheTagAndTheChecks)
