@@ -15,6 +15,13 @@ bool isHomeOrEnd(const QEvent* event)
     const int keyCode = toWinKey(static_cast<const QKeyEvent&>(*event)).keyCode;
     return keyCode == VirtualKey::Home || keyCode == VirtualKey::End;
 }
+
+/// Whether Shift extends the selection to `row` and finds it selected: the range from the
+/// anchor reaches it already, and selecting the row anew would replace that range.
+bool shiftRangeReaches(const QItemSelectionModel& selection, const QKeyEvent& key, int row)
+{
+    return key.modifiers().testFlag(Qt::ShiftModifier) && selection.isRowSelected(row);
+}
 } // namespace
 
 RowListView::RowListView(QWidget* parent) : QTableView(parent)
@@ -64,7 +71,8 @@ void RowListView::keyPressEvent(QKeyEvent* event)
     QTableView::keyPressEvent(event);
     // The table selects only when the cursor moves: Home on the first row must select it
     // too, or Enter and Del find no row to act on.
-    if (isHomeOrEnd(event) && current.isValid() && currentIndex() == current)
+    if (isHomeOrEnd(event) && current.isValid() && currentIndex() == current &&
+        !shiftRangeReaches(*selectionModel(), *event, current.row()))
         selectionModel()->select(current, selectionCommand(current, event) | QItemSelectionModel::Rows);
 }
 

@@ -9,7 +9,8 @@ namespace twinsweep {
 /// view, Tab leaving the list, one line per row at the font's height, no grid and no
 /// row numbers. Its keys move between rows, never sideways: Home and End go to the
 /// first and last row with or without Ctrl and select it as the arrows do (Shift
-/// extends the selection), and Ctrl+Space changes the selection of the current row.
+/// selects from the selection's anchor), and Ctrl+Space changes the selection of the
+/// current row.
 class RowListView : public QTableView
 {
 public:

@@ -351,6 +351,16 @@ TEST(KeyboardFocusTest, KeysMoveFromRowToRowInEveryListAndSelectAsTheArrowsDo)
         // The arrow sets where Shift extends the selection from.
         {"Up, Shift+End", {-2, {-2}}, {{Qt::Key_Up, none}, {Qt::Key_End, shift}}, {-1, {-3, -2, -1}}},
         {"Down, Shift+Home", {1, {1}}, {{Qt::Key_Down, none}, {Qt::Key_Home, shift}}, {0, {0, 1, 2}}},
+        // On the first or last row Shift+Home and Shift+End keep the range Shift built.
+        {"Up, Shift+Up, Shift+Home",
+         {2, {2}},
+         {{Qt::Key_Up, none}, {Qt::Key_Up, shift}, {Qt::Key_Home, shift}},
+         {0, {0, 1}}},
+        {"Down, Shift+Down, Shift+End",
+         {-3, {-3}},
+         {{Qt::Key_Down, none}, {Qt::Key_Down, shift}, {Qt::Key_End, shift}},
+         {-1, {-2, -1}}},
+        {"Shift+Home on the first row", {0, {}}, {{Qt::Key_Home, shift}}, {0, {0}}},
         {"Page Down to the end", {0, {0}}, KeyPresses(8, {Qt::Key_PageDown, none}), {-1, {-1}}},
         {"Page Up to the top", {-1, {-1}}, KeyPresses(8, {Qt::Key_PageUp, none}), {0, {0}}},
         {"Ctrl+Down, Ctrl+Down, Ctrl+Space",
