@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts Twinsweep. The one optional argument
-# (a folder, a .ztw collection or an .m3u/.pls playlist) is passed on.
+# Installs what is missing, builds the program (not its tests and bench) and starts it.
+# The one optional argument (a folder, a .ztw collection or an .m3u/.pls playlist)
+# is passed on.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh"
+"$root/scripts/build.sh" --target twinsweep
 exec "${TWINSWEEP_BUILD_DIR:-$root/build}/twinsweep" "$@"
