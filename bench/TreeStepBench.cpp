@@ -10,10 +10,10 @@
 #include "Bench.h"
 #include "CollectionBench.h"
 #include "HeadlessServices.h"
+#include "WindowBench.h"
 #include "app/ui/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ui/VolumeFileListView.h"
-#include "platform/DesktopLinks.h"
 #include "platform/ui/QtServices.h"
 
 namespace twinsweep::bench {
@@ -68,27 +68,6 @@ void stepCatalogue(Catalogue& catalogue, HeadlessServices& headless, int steps, 
         times.stop(catalogue.ListFiles2.size());
     }
 }
-
-class NoDesktop : public DesktopLinks
-{
-public:
-    bool open(const QUrl&, std::function<void()>) override { return false; }
-};
-
-/// Counts the paintings of a widget.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        count += event->type() == QEvent::Paint ? 1 : 0;
-        return false;
-    }
-};
 
 /// The Down key pressed in the volume tree of the program's own main window, offscreen;
 /// a step lasts until the window has painted the refilled list.

@@ -87,12 +87,17 @@ void FileList::placeRenamedRow(qsizetype tag)
     const qsizetype to = sortedPlace(m_rows, from, m_master);
     if (to == from)
         return;
+    // Through a move, a view would keep a bookmark for every selected cell: seconds with
+    // most of a large list selected. It lets go of its selection instead and selects the
+    // rows again by their marks, which move with the rows.
+    Q_EMIT marksAboutToMove();
     Q_EMIT aboutToMove(from, to);
     if (to < from)
         std::rotate(first + to, renamed, renamed + 1);
     else
         std::rotate(renamed, renamed + 1, first + to + 1);
     Q_EMIT moved();
+    Q_EMIT marksChanged();
 }
 
 void FileList::removeRows(std::vector<qsizetype> indexes)

@@ -93,7 +93,7 @@ public:
     bool isSorted() const { return m_sorted; }
     void setSorted(bool sorted);
     /// In a sorted list, moves the row of the record `tag`, whose file name changed, to
-    /// its place by name, with its marks; announces the move.
+    /// its place by name, with its marks; announces the move and the moved marks.
     void placeRenamedRow(qsizetype tag);
     /// Rewrites every Tag through `map` (old Tag -> new Tag) in one pass; rows whose
     /// map result is 0 are removed. Used when master rows are dropped.
@@ -108,7 +108,10 @@ Q_SIGNALS:
     /// The row at `from` is about to move to `to`, its position once moved.
     void aboutToMove(qsizetype from, qsizetype to);
     void moved();
-    /// Rows were marked here, not by a view.
+    /// Rows are about to move with their marks: a view may forget which rows it shows
+    /// selected until `marksChanged`.
+    void marksAboutToMove();
+    /// Rows were marked here, not by a view, or moved with their marks.
     void marksChanged();
 
 private:

@@ -3,6 +3,8 @@
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
 
+#include <algorithm>
+
 #include "catalogue/FileList.h"
 
 namespace twinsweep {
@@ -14,12 +16,13 @@ FileListSelection::FileListSelection(FileList& list, QAbstractItemView* view)
     connect(selection, &QItemSelectionModel::selectionChanged, this, &FileListSelection::markSelection);
     connect(selection, &QItemSelectionModel::currentChanged, this, &FileListSelection::markCurrent);
     connect(&list, &FileList::wasReset, this, &FileListSelection::showMarks);
+    connect(&list, &FileList::marksAboutToMove, this, &FileListSelection::forgetSelection);
     connect(&list, &FileList::marksChanged, this, &FileListSelection::showMarks);
 }
 
 void FileListSelection::markSelection(const QItemSelection& selected, const QItemSelection& deselected)
 {
-    if (m_showingMarks)
+    if (m_followingMarks)
         return;
     for (const QItemSelectionRange& range : deselected)
         m_list.setSelected(range.top(), range.bottom(), false);
@@ -29,10 +32,18 @@ void FileListSelection::markSelection(const QItemSelection& selected, const QIte
 
 void FileListSelection::markCurrent(const QModelIndex& current, const QModelIndex& previous)
 {
-    if (m_showingMarks)
+    if (m_followingMarks)
         return;
     m_list.setCurrent(previous.row(), false);
     m_list.setCurrent(current.row(), true);
+}
+
+void FileListSelection::forgetSelection()
+{
+    // The rows keep their marks, from which showMarks selects them again.
+    m_followingMarks = true;
+    m_view->selectionModel()->clearSelection();
+    m_followingMarks = false;
 }
 
 void FileListSelection::showMarks()
@@ -52,11 +63,13 @@ void FileListSelection::showMarks()
         marked.append(QItemSelectionRange(model->index(int(first), 0), model->index(int(row - 1), lastColumn)));
     }
     const qsizetype current = takeCurrentRow();
-    m_showingMarks = true;
+    // The cursor keeps its column, so a row that stays current is left as it is.
+    const int column = std::max(m_view->currentIndex().column(), 0);
+    m_followingMarks = true;
     m_view->selectionModel()->select(marked, QItemSelectionModel::ClearAndSelect);
     if (current >= 0)
-        m_view->selectionModel()->setCurrentIndex(model->index(int(current), 0), QItemSelectionModel::NoUpdate);
-    m_showingMarks = false;
+        m_view->selectionModel()->setCurrentIndex(model->index(int(current), column), QItemSelectionModel::NoUpdate);
+    m_followingMarks = false;
 }
 
 qsizetype FileListSelection::takeCurrentRow()
