@@ -19,7 +19,8 @@ public:
     virtual ~PlaybackChannel() = default;
 
     /// Loads the file and returns once it is ready to play or has failed, so that its
-    /// length is known at once. False when it cannot be played.
+    /// length is known at once; a file whose sound output answers late is ready on its
+    /// headers' word and plays once the output answers. False when it cannot be played.
     virtual bool load(const QString& path) = 0;
     virtual qint64 lengthMs() const = 0;
     virtual qint64 positionMs() const = 0;

@@ -7,7 +7,9 @@
 
 #include <functional>
 
+#include "FakeServices.h"
 #include "MediaFiles.h"
+#include "QueuePlayback.h"
 #include "ScratchFiles.h"
 #include "platform/GstPlaybackChannel.h"
 #include "platform/MciInterpreter.h"
@@ -188,6 +190,18 @@ TEST(GstPlaybackRunTest, TwoHundredFilesPlayOneAfterAnotherEachToItsEnd)
         EXPECT_GE(heard.elapsed(), lengthMs * 9 / 10) << file;
         channels.CloseMedia("f1");
     }
+}
+
+TEST(GstPlaybackRunTest, ACrossfadedQueueOfFilesShorterThanTheFadePlaysThemAll)
+{
+    const QString folder = test::freshFolder("shortqueue");
+    QStringList files;
+    for (const char* name : {"a.mp3", "b.mp3", "c.mp3"}) {
+        files << folder + "/" + name;
+        test::writeMp3(files.back(), {.frames = 40}); // about a second
+    }
+    test::FakeServices fake;
+    EXPECT_EQ(test::playQueue(files, 3, fake.services, gstPlaybackChannels()), 3);
 }
 
 } // namespace

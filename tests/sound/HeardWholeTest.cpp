@@ -4,12 +4,14 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QProcess>
+#include <QTimer>
 #include <QUrl>
 
 #include <functional>
 
 #include "FakePlayerView.h"
 #include "FakeServices.h"
+#include "OneStreamDevice.h"
 #include "QtPrinters.h"
 #include "QueuePlayback.h"
 #include "SoundServer.h"
@@ -38,6 +40,8 @@ constexpr int SilenceMs = 600;
 constexpr int CrossfadedStepCount = 9;
 constexpr int CrossfadeSeconds = 3;
 constexpr qint64 PlayTimeoutMs = 30000;
+// A server that takes this long to answer (one starting up, or briefly stalled) is heard.
+constexpr int LateAnswerMs = 2500;
 
 /// Runs the event loop until `done` holds; false when it does not within the time limit.
 bool runUntil(const std::function<bool()>& done)
@@ -134,6 +138,34 @@ TEST_P(HeardWholeTest, AQueueWithoutCrossfadeIsHeardWhole)
 
 TEST_P(HeardWholeTest, AQueueWithCrossfadeIsHeardWhole)
 {
+    files = test::writeToneFiles(FileCount, CrossfadedStepCount, SilenceMs);
+    playQueue(CrossfadeSeconds);
+    expectHeardWhole();
+}
+
+TEST_P(HeardWholeTest, AFileStartedWhileTheServerAnswersLateIsHeardWhole)
+{
+    files.resize(1);
+    server.freeze();
+    QTimer::singleShot(LateAnswerMs, [this] { server.thaw(); });
+    playFromSilence();
+    expectHeardWhole();
+}
+
+TEST_P(HeardWholeTest, EveryFileOfAQueueIsHeardWholeOnADeviceThatTakesOneStreamAtATime)
+{
+    const test::AlsaOnly alsaOnly(server);
+    const test::OneStreamDevice oneStream;
+    const int refusedBefore = test::OneStreamDevice::refusedOpens();
+    playQueue(0);
+    expectHeardWhole();
+    EXPECT_GT(test::OneStreamDevice::refusedOpens(), refusedBefore) << "no file found the device taken";
+}
+
+TEST_P(HeardWholeTest, ACrossfadedQueueIsHeardWholeOnADeviceThatTakesOneStreamAtATime)
+{
+    const test::AlsaOnly alsaOnly(server);
+    const test::OneStreamDevice oneStream;
     files = test::writeToneFiles(FileCount, CrossfadedStepCount, SilenceMs);
     playQueue(CrossfadeSeconds);
     expectHeardWhole();

@@ -63,10 +63,14 @@ qsizetype playQueue(const QStringList& files, int crossfadeSeconds, Services& se
     QEventLoop loop;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+        const qsizetype startedBefore = startedRows(query);
         monitor.Timer2_Timer();
-        // A tick that leaves nothing playing found nothing to follow: the queue has stopped,
-        // at its last row or before it.
-        if (channels.GetMediaMode(view.sliderTag()) != "playing")
+        // A tick that started nothing and leaves nothing playing found nothing to follow:
+        // the queue has stopped, at its last row or before it. A file started with a fade
+        // may end within the fade (ticks in the fade leave the queue to it): the next tick
+        // follows its end.
+        const bool startedNothing = startedRows(query) == startedBefore && !player.fading();
+        if (startedNothing && channels.GetMediaMode(view.sliderTag()) != "playing")
             loop.quit();
     });
     timer.start(MonitorIntervalMs);

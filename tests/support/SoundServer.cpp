@@ -152,6 +152,11 @@ void SoundServer::freeze()
     ::kill(pid_t(m_daemon.processId()), SIGSTOP);
 }
 
+void SoundServer::thaw()
+{
+    ::kill(pid_t(m_daemon.processId()), SIGCONT);
+}
+
 void SoundServer::kill()
 {
     m_daemon.kill();

@@ -33,6 +33,8 @@ public:
 
     /// Stops the server's process (SIGSTOP): it keeps its connections and answers nothing.
     void freeze();
+    /// Lets a frozen server go on (SIGCONT).
+    void thaw();
     /// Ends the server's process at once, as a crash would.
     void kill();
 
