@@ -17,8 +17,10 @@ namespace twinsweep {
 namespace {
 
 constexpr qint64 MsPerFrame = (1000 + ChannelFramesPerSecond - 1) / ChannelFramesPerSecond;
-// How often the position is read while nothing is asked.
-constexpr std::chrono::milliseconds PollInterval{20};
+// How often the pipeline is looked at while nothing is asked: while playing, its position
+// is read; otherwise only its messages (an error) are waited for.
+constexpr std::chrono::milliseconds PlayingPollInterval{20};
+constexpr std::chrono::milliseconds IdlePollInterval{250};
 // How often a wait on the pipeline looks whether the channel closed.
 constexpr std::chrono::milliseconds WaitSlice{50};
 // playbin's flags (GstPlayFlags, not in an installed header): audio only. The level is set
@@ -88,6 +90,8 @@ private:
     /// means the output stopped answering.
     void followPosition();
     void report();
+    /// Another channel holds the device: the caller need not wait for the load.
+    void reportWaitingForTheDevice();
     bool closing();
 
     static void setUpElement(GstElement* playbin, GstElement* element, gpointer waveDataToFileEnd);
@@ -130,14 +134,7 @@ void ChannelWorker::run()
 
 bool ChannelWorker::open()
 {
-    const OutputOpening opening{[this] { return closing(); },
-                                [this] {
-                                    {
-                                        const std::lock_guard lock(m_mailbox->mutex);
-                                        m_mailbox->load = LoadState::WaitingForTheDevice;
-                                    }
-                                    m_mailbox->changed.notify_all();
-                                }};
+    const OutputOpening opening{[this] { return closing(); }, [this] { reportWaitingForTheDevice(); }};
     if (!build(openAudioOutput(opening)) || closing())
         return false;
     const SoundClock::time_point prerollBegan = SoundClock::now();
@@ -282,7 +279,7 @@ void ChannelWorker::serve()
 std::optional<ChannelCommand> ChannelWorker::nextCommand()
 {
     std::unique_lock lock(m_mailbox->mutex);
-    m_mailbox->changed.wait_for(lock, PollInterval,
+    m_mailbox->changed.wait_for(lock, m_mode == PlaybackMode::Playing ? PlayingPollInterval : IdlePollInterval,
                                 [this] { return m_mailbox->closing || !m_mailbox->commands.empty(); });
     if (m_mailbox->commands.empty())
         return std::nullopt;
@@ -468,6 +465,15 @@ void ChannelWorker::followPosition()
     }
     if (m_output != OutputKind::Silent && SoundClock::now() - m_lastAdvance >= ServerPatience)
         giveUpOutput(m_lastAdvance);
+}
+
+void ChannelWorker::reportWaitingForTheDevice()
+{
+    {
+        const std::lock_guard lock(m_mailbox->mutex);
+        m_mailbox->load = LoadState::WaitingForTheDevice;
+    }
+    m_mailbox->changed.notify_all();
 }
 
 void ChannelWorker::report()
