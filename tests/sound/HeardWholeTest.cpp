@@ -35,6 +35,9 @@ constexpr int StepCount = 3;
 // Without a crossfade the queue starts the next file once the position reaches the
 // length's whole seconds: the steps end before that, and only silence follows them.
 constexpr int SilenceMs = 600;
+// With a silence this long after the steps, the queue starts the next file while the
+// current one still plays, and holds its device, even when the monitor ticks late.
+constexpr int LongSilenceMs = 1400;
 // Crossfaded files last longer than the crossfade, as tracks do: the next file starts
 // while the current one plays on, not at once.
 constexpr int CrossfadedStepCount = 9;
@@ -156,6 +159,7 @@ TEST_P(HeardWholeTest, EveryFileOfAQueueIsHeardWholeOnADeviceThatTakesOneStreamA
 {
     const test::AlsaOnly alsaOnly(server);
     const test::OneStreamDevice oneStream;
+    files = test::writeToneFiles(FileCount, StepCount, LongSilenceMs);
     const int refusedBefore = test::OneStreamDevice::refusedOpens();
     playQueue(0);
     expectHeardWhole();
