@@ -111,7 +111,7 @@ private:
     std::optional<qint64> m_stopPoint;
     qint64 m_lengthMs = 0;
     bool m_prerolledAtStart = false;
-    double m_prerolledVolume = 1.0; // the level what the load prerolled passed at
+    double m_prerolledVolume = 1.0; // the level at which the load's preroll began
     std::uint64_t m_lastCommand = 0;
     SoundClock::time_point m_lastAdvance; // when the position last moved while playing
 };
@@ -207,12 +207,15 @@ void ChannelWorker::setUpElement(GstElement*, GstElement* element, gpointer wave
 
 Outcome ChannelWorker::prerollAtStart()
 {
+    {
+        // Taken before the preroll: a level set while it runs finds some of it passed at this one.
+        const std::lock_guard lock(m_mailbox->mutex);
+        m_prerolledVolume = m_mailbox->volume;
+    }
     Outcome outcome = setState(GST_STATE_PAUSED);
     if (outcome == Outcome::Done)
         outcome = awaitPreroll();
     m_prerolledAtStart = outcome == Outcome::Done;
-    const std::lock_guard lock(m_mailbox->mutex);
-    m_prerolledVolume = m_mailbox->volume;
     return outcome;
 }
 
