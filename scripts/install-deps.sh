@@ -9,13 +9,14 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build pkg-config
   qt6-base-dev
-  libtag1-dev libgtest-dev libgmock-dev
+  libtag1-dev
   xdg-utils
   libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=(
     clang-format
+    libgtest-dev libgmock-dev
     xvfb xauth
     dbus-daemon
     lame eyed3

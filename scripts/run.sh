@@ -5,5 +5,5 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" --target twinsweep
+"$root/scripts/build.sh" --target twinsweep -DBUILD_TESTING=OFF
 exec "${TWINSWEEP_BUILD_DIR:-$root/build}/twinsweep" "$@"

@@ -19,7 +19,7 @@ fi
 cd "$root"
 git ls-files -z -- '*.cpp' '*.h' | xargs -0 -r clang-format --dry-run -Werror
 "$root/scripts/check-layers.sh"
-TWINSWEEP_BUILD_DIR="$build" "$root/scripts/build.sh" "${configure[@]}"
+TWINSWEEP_BUILD_DIR="$build" "$root/scripts/build.sh" -DBUILD_TESTING=ON "${configure[@]}"
 export QT_QPA_PLATFORM=offscreen
 # A failing parameterized case prints its parameter readably: GoogleTest shows a
 # parameter without a printer as its bytes.
