@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include <gst/gst.h>
 
 #include <condition_variable>

@@ -365,9 +365,11 @@ Outcome ChannelWorker::prerollAtNewLevel()
 {
     // What the load prerolled has passed the volume element at the level of then; a level
     // set since (a crossfade's new file starts at 0) must not let it sound.
-    std::unique_lock lock(m_mailbox->mutex);
-    const bool levelChanged = m_mailbox->volume != m_prerolledVolume;
-    lock.unlock();
+    bool levelChanged = false;
+    {
+        const std::lock_guard lock(m_mailbox->mutex);
+        levelChanged = m_mailbox->volume != m_prerolledVolume;
+    }
     return levelChanged ? prerollAt(0) : Outcome::Done;
 }
 
