@@ -60,15 +60,25 @@ std::optional<SoundClock::time_point> oldestServerWait()
 
 /// Sinks of one client name share one connection to the server, which is then never asked
 /// again whether it answers: each sink gets a connection of its own. Sound mixers show the
-/// program's name all the same. The server's own level for the stream stays full (the
-/// program sets its level in the pipeline), whatever level it remembers for the program.
+/// program's name all the same.
 void prepareServerSink(GstElement* sink)
 {
     static std::atomic<int> connections = 0;
     const std::string clientName = "Twinsweep " + std::to_string(++connections);
     GstStructure* properties = gst_structure_new("properties", "application.name", G_TYPE_STRING, "Twinsweep", nullptr);
-    g_object_set(sink, "client-name", clientName.c_str(), "stream-properties", properties, "volume", 1.0, nullptr);
+    g_object_set(sink, "client-name", clientName.c_str(), "stream-properties", properties, nullptr);
     gst_structure_free(properties);
+}
+
+/// The server's own level for the stream stays full (the program sets its level in the
+/// pipeline), whatever level it remembers for the program. Set only once the sink is open:
+/// the sinks share one connection loop, which the last one to close frees, and a level set
+/// on a sink not yet open would reach for that loop while another channel's close frees it.
+GstElement* serverSinkAtFullLevel(GstElement* sink)
+{
+    if (sink)
+        g_object_set(sink, "volume", 1.0, nullptr);
+    return sink;
 }
 
 void release(GstElement* sink)
@@ -139,7 +149,7 @@ GstElement* serverSink(const OutputOpening& opening)
         return nullptr; // it has left a wait unanswered too long already
     const auto open = [now] {
         const ServerWait wait(now);
-        return readySink("pulsesink", prepareServerSink);
+        return serverSinkAtFullLevel(readySink("pulsesink", prepareServerSink));
     };
     return openWithin(open, deadline, opening.cancelled);
 }
